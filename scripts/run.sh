@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Sylvane_2023-01 and starts it on the sample key table.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j"$(nproc)" --target Sylvane_2023-01
+exec build/release/src/Sylvane_2023-01 "$PWD/data/champignons_europe.txt" "$@"

@@ -1,0 +1,329 @@
+#include "app/drive/driver.h"
+
+#include "core/vbtext.h"
+#include "engine/userinput.h"
+
+using namespace Qt::StringLiterals;
+using sylvane::core::escapeForTranscript;
+using sylvane::core::numberText;
+
+namespace sylvane::drive {
+
+namespace {
+
+// The first word of a text and the rest after one blank (kept verbatim).
+std::pair<QString, QString> firstWord(const QString& text) {
+    const qsizetype blank = text.indexOf(u' ');
+    if (blank < 0)
+        return {text, QString()};
+    return {text.first(blank), text.sliced(blank + 1)};
+}
+
+bool parseInt(const QString& text, int& value) {
+    bool ok = false;
+    value = core::trimBlanks(text).toInt(&ok);
+    return ok;
+}
+
+QString bracketed(const QString& text) {
+    return u"["_s + escapeForTranscript(text) + u"]"_s;
+}
+
+bool hasValue(engine::ControlKind kind) {
+    return kind == engine::ControlKind::CheckBox || kind == engine::ControlKind::OptionButton ||
+           kind == engine::ControlKind::ScrollBar;
+}
+
+} // namespace
+
+Driver::Driver(core::Edition edition, QString appFolder, Output output)
+    : platform_([this](const QString& line) { write(line); }), appFolder_(std::move(appFolder)),
+      output_(std::move(output)) {
+    formTbl_ = std::make_unique<engine::FormTbl>(state_, platform_, edition);
+    formTbl_->onPopup = [this](engine::MenuItem& popup) {
+        write(u"[popup] "_s + popup.name());
+    };
+    formTbl_->onCloseRequested = [this] { close(u"FormTbl"_s); };
+    addWindow(u"FormTbl"_s, formTbl_.get());
+}
+
+Driver::~Driver() = default;
+
+void Driver::addWindow(const QString& prefix, engine::Window* window, VariableShow variables) {
+    windows_.insert(prefix, {window, std::move(variables)});
+}
+
+void Driver::write(const QString& line) {
+    if (output_)
+        output_(line);
+}
+
+void Driver::error(const QString& text) {
+    write(u"error: "_s + text);
+}
+
+void Driver::runScript(QTextStream& script) {
+    while (!script.atEnd()) {
+        QString line = script.readLine();
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (core::isBlankLine(line) || core::trimLeadingBlanks(line).startsWith(u'#'))
+            continue;
+        runCommand(line);
+    }
+}
+
+void Driver::runCommand(const QString& line) {
+    write(u"> "_s + line);
+    const auto [command, args] = firstWord(core::trimLeadingBlanks(line));
+    if (command == u"start"_s) {
+        start(args);
+    } else if (command == u"dialog"_s) {
+        platform_.queueDialogResult(args);
+    } else if (command == u"answer"_s) {
+        const QString answer = core::trimBlanks(args);
+        if (answer == u"yes"_s)
+            platform_.queueAnswer(core::MessageAnswer::Yes);
+        else if (answer == u"no"_s)
+            platform_.queueAnswer(core::MessageAnswer::No);
+        else
+            error(u"answer takes yes or no"_s);
+    } else if (command == u"online"_s) {
+        const QString value = core::trimBlanks(args);
+        if (value == u"0"_s || value == u"1"_s)
+            platform_.setOnline(value == u"1"_s);
+        else
+            error(u"online takes 0 or 1"_s);
+    } else if (command == u"click"_s || command == u"rclick"_s) {
+        click(args, command == u"rclick"_s);
+    } else if (command == u"key"_s) {
+        key(args);
+    } else if (command == u"type"_s) {
+        type(args);
+    } else if (command == u"scroll"_s) {
+        scroll(args);
+    } else if (command == u"activate"_s) {
+        activate(core::trimBlanks(args));
+    } else if (command == u"close"_s) {
+        close(core::trimBlanks(args));
+    } else if (command == u"show"_s) {
+        show(core::trimBlanks(args));
+    } else {
+        error(u"unknown command "_s + command);
+    }
+}
+
+std::optional<Driver::Target> Driver::resolve(const QString& name) {
+    QString prefix = u"FormTbl"_s;
+    QString controlName = name;
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot > 0) {
+        prefix = name.first(dot);
+        controlName = name.sliced(dot + 1);
+    }
+    const auto entry = windows_.constFind(prefix);
+    if (entry == windows_.constEnd())
+        return std::nullopt;
+    engine::Window* window = entry->window;
+    if (dot < 0 && windows_.contains(name))
+        return Target{windows_.value(name).window, windows_.value(name).window};
+    engine::Control* control = window->find(controlName);
+    if (!control)
+        return std::nullopt;
+    return Target{window, control};
+}
+
+void Driver::start(const QString& path) {
+    state_.AppFolder = appFolder_;
+    formTbl_->setVisible(true);
+    formTbl_->Form_Load(path);
+    formTbl_->Form_Activate();
+}
+
+void Driver::click(const QString& args, bool right) {
+    const auto [name, rest] = firstWord(core::trimBlanks(args));
+    const auto target = resolve(name);
+    if (!target) {
+        error(u"no control "_s + name);
+        return;
+    }
+    int position = -1;
+    if (!rest.isEmpty() && !parseInt(rest, position)) {
+        error(u"bad position "_s + rest);
+        return;
+    }
+    engine::Control& control = *target->control;
+    if (right) {
+        engine::userMouseDown(*target->window, control, 2, position);
+        return;
+    }
+    const bool needsHandler = control.kind() == engine::ControlKind::Button ||
+                              control.kind() == engine::ControlKind::MenuItem;
+    if (needsHandler && !control.onClick) {
+        error(name + u" does nothing yet"_s);
+        return;
+    }
+    if (control.kind() == engine::ControlKind::ListBox) {
+        const auto& list = static_cast<const engine::ListBox&>(control);
+        if (position < 0 || position >= list.count()) {
+            error(u"no entry "_s + rest + u" in "_s + name);
+            return;
+        }
+    }
+    engine::userClick(*target->window, control, position);
+}
+
+void Driver::key(const QString& args) {
+    const auto [name, rest] = firstWord(core::trimBlanks(args));
+    const auto target = resolve(name);
+    int code = 0;
+    if (!target) {
+        error(u"no control "_s + name);
+    } else if (!parseInt(rest, code)) {
+        error(u"bad key code "_s + rest);
+    } else {
+        engine::userKey(*target->window, *target->control, code);
+    }
+}
+
+void Driver::type(const QString& args) {
+    const auto [name, text] = firstWord(core::trimLeadingBlanks(args));
+    const auto target = resolve(name);
+    if (!target) {
+        error(u"no control "_s + name);
+        return;
+    }
+    engine::userType(*target->window, *target->control, text);
+}
+
+void Driver::scroll(const QString& args) {
+    const auto [name, rest] = firstWord(core::trimBlanks(args));
+    const auto target = resolve(name);
+    int value = 0;
+    if (!target) {
+        error(u"no control "_s + name);
+    } else if (!parseInt(rest, value)) {
+        error(u"bad value "_s + rest);
+    } else {
+        engine::userScroll(*target->window, *target->control, value);
+    }
+}
+
+void Driver::activate(const QString& name) {
+    const auto entry = windows_.constFind(name);
+    if (entry == windows_.constEnd()) {
+        error(u"no window "_s + name);
+        return;
+    }
+    entry->window->activate();
+}
+
+void Driver::close(const QString& name) {
+    const auto entry = windows_.constFind(name);
+    if (entry == windows_.constEnd()) {
+        error(u"no window "_s + name);
+        return;
+    }
+    if (entry->window->queryClose())
+        entry->window->setVisible(false);
+}
+
+QString Driver::controlLine(const engine::Control& control) {
+    QString line = control.name();
+    if (control.kind() == engine::ControlKind::TextBox)
+        line += u" text="_s + bracketed(control.text());
+    else
+        line += u" caption="_s + bracketed(control.caption());
+    if (hasValue(control.kind()))
+        line += u" value="_s + QString::number(control.value());
+    line += u" visible="_s + QString::number(control.visible() ? 1 : 0);
+    line += u" enabled="_s + QString::number(control.enabled() ? 1 : 0);
+    return line;
+}
+
+void Driver::show(const QString& name) {
+    if (const auto variable = showVariable(name)) {
+        write(*variable);
+        return;
+    }
+    if (windows_.contains(name)) {
+        write(controlLine(*windows_.value(name).window));
+        return;
+    }
+    const auto target = resolve(name);
+    if (!target) {
+        error(u"nothing to show under "_s + name);
+        return;
+    }
+    const engine::Control& control = *target->control;
+    if (control.kind() != engine::ControlKind::ListBox) {
+        write(controlLine(control));
+        return;
+    }
+    const auto& list = static_cast<const engine::ListBox&>(control);
+    write(u"%1 count=%2 current=%3"_s.arg(list.name()).arg(list.count()).arg(list.currentIndex()));
+    int position = 0;
+    for (const engine::ListEntry& entry : list.entries()) {
+        write(u"%1\t%2\t%3\t"_s.arg(position++)
+                  .arg(entry.marked ? u"*"_s : u"-"_s)
+                  .arg(entry.itemData) +
+              escapeForTranscript(entry.text));
+    }
+}
+
+std::optional<QString> Driver::showVariable(const QString& name) {
+    const auto& s = state_;
+    if (name == u"ChoicePath"_s)
+        return u"ChoicePath="_s + bracketed(s.ChoicePath);
+    if (name == u"ChoiceSteps"_s)
+        return u"ChoiceSteps="_s + numberText(s.ChoiceSteps);
+    if (name == u"UsedFields"_s)
+        return u"UsedFields="_s + bracketed(s.UsedFields);
+    if (name == u"LineCount"_s)
+        return u"LineCount="_s + numberText(s.LineCount);
+    if (name == u"FieldCount"_s)
+        return u"FieldCount="_s + numberText(int(s.FieldCount));
+    if (name == u"DeclaredFieldCount"_s)
+        return u"DeclaredFieldCount="_s + numberText(int(s.DeclaredFieldCount));
+    if (name == u"CurrentFile"_s)
+        return u"CurrentFile="_s + bracketed(s.CurrentFile);
+    if (name == u"DataFolder"_s)
+        return u"DataFolder="_s + bracketed(s.DataFolder);
+    if (name == u"ExtractionShown"_s)
+        return u"ExtractionShown="_s + QString::number(s.ExtractionShown ? 1 : 0);
+    if (name == u"FoundRows"_s) {
+        const int n = std::clamp(s.foundCount(), 0, core::MaxRows);
+        QString line = u"FoundRows="_s + numberText(s.FoundRows[0]) + u":"_s;
+        for (int i = 1; i <= n; ++i)
+            line += u" "_s + numberText(s.FoundRows[i]);
+        return line;
+    }
+    if (name == u"ValueRows"_s) {
+        QString line = u"ValueRows="_s;
+        for (int k = 1; k <= formTbl_->ListDesc.count() && k <= core::MaxRows; ++k)
+            line += (k > 1 ? u" "_s : QString()) + bracketed(s.ValueRows[k]);
+        return line;
+    }
+    if (name == u"FieldNames"_s) {
+        QString line = u"FieldNames="_s;
+        for (int k = 1; k <= s.FieldCount && k <= core::MaxFields; ++k)
+            line += (k > 1 ? u" "_s : QString()) + bracketed(s.FieldNames[k]);
+        return line;
+    }
+    if (name.startsWith(u"KeyTable("_s) && name.endsWith(u')')) {
+        const QStringList parts = name.sliced(9, name.size() - 10).split(u',');
+        int row = 0, field = 0;
+        if (parts.size() == 2 && parseInt(parts[0], row) && parseInt(parts[1], field))
+            return u"KeyTable(%1,%2)="_s.arg(row).arg(field) + bracketed(s.KeyTable(row, field));
+        return std::nullopt;
+    }
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot > 0) {
+        const auto entry = windows_.constFind(name.first(dot));
+        if (entry != windows_.constEnd() && entry->variables)
+            return entry->variables(name.sliced(dot + 1));
+    }
+    return std::nullopt;
+}
+
+} // namespace sylvane::drive

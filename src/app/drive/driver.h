@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/edition.h"
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "engine/formtbl.h"
+
+#include <QHash>
+#include <QTextStream>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace sylvane::drive {
+
+// Runs the real window logic on the recording platform, one script command at a time,
+// and writes what happens as lines of text: the project's end-to-end test tool.
+class Driver {
+public:
+    using Output = std::function<void(const QString& line)>;
+
+    Driver(core::Edition edition, QString appFolder, Output output);
+    ~Driver();
+
+    // Runs every command of the script (blank lines and "#" lines are skipped).
+    void runScript(QTextStream& script);
+    // Runs one command line.
+    void runCommand(const QString& line);
+
+    core::ProgramState& state() { return state_; }
+    core::RecordingPlatform& platform() { return platform_; }
+    engine::FormTbl& formTbl() { return *formTbl_; }
+
+    // Another window that the commands can name as "PREFIX.CONTROL", with the shared
+    // variables it can show ("FilterCount" for "show FormCrx.FilterCount").
+    using VariableShow = std::function<std::optional<QString>(const QString& name)>;
+    void addWindow(const QString& prefix, engine::Window* window, VariableShow variables = {});
+
+private:
+    void write(const QString& line);
+    void error(const QString& text);
+
+    struct Target {
+        engine::Window* window = nullptr;
+        engine::Control* control = nullptr;
+    };
+    std::optional<Target> resolve(const QString& name);
+
+    void start(const QString& path);
+    void click(const QString& args, bool right);
+    void key(const QString& args);
+    void type(const QString& args);
+    void scroll(const QString& args);
+    void activate(const QString& name);
+    void close(const QString& name);
+    void show(const QString& name);
+    std::optional<QString> showVariable(const QString& name);
+    QString controlLine(const engine::Control& control);
+
+    core::ProgramState state_;
+    core::RecordingPlatform platform_;
+    std::unique_ptr<engine::FormTbl> formTbl_;
+    QString appFolder_;
+    Output output_;
+
+    struct WindowEntry {
+        engine::Window* window;
+        VariableShow variables;
+    };
+    QHash<QString, WindowEntry> windows_;
+};
+
+} // namespace sylvane::drive

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+// The one door of the program to the desktop. The window logic never touches a real
+// window or the system: it asks the platform. The Qt implementation serves the real
+// program; the recording one serves the tests and the headless driver.
+namespace sylvane::core {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box. YesNo boxes carry the question icon. An empty title is shown
+    // empty (the callers pass "Sylvane" where the program names no title).
+    virtual MessageAnswer messageBox(const QString& text, const QString& title,
+                                     MessageButtons buttons) = 0;
+
+    // Tells that the transient coloured message is about to be shown for delai seconds
+    // (the window's FraFlash model holds its look); colour is blue-green-red (255 red,
+    // 65535 yellow); x, y in twips. The waiting itself is done with waitForEvents.
+    virtual void flash(double colour, const QString& text, int delai, int x, int y) = 0;
+
+    // Hands a document (a local path) or a web or mail address to the desktop.
+    virtual void openDocument(const QString& path) = 0;
+    virtual void openUrl(const QString& address) = 0;
+    virtual bool isOnline() = 0;
+
+    // Starts the user's text editor on the file, detached; the path is one argument.
+    virtual void startEditor(const QString& path) = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual bool clipboardHasText() = 0;
+    virtual void beep() = 0;
+
+    // Busy (hourglass) or normal (arrow) mouse pointer over the main window.
+    virtual void setBusyCursor(bool busy) = 0;
+
+    // Lets the event queue run once (called from inside long loops).
+    virtual void processEvents() = 0;
+    // Lets the event queue run for about that long, sleeping while nothing happens.
+    virtual void waitForEvents(int milliseconds) = 0;
+
+    // The file-open dialog: filter in the "label|patterns|label|patterns" form; returns
+    // the chosen path or "" when cancelled.
+    virtual QString openFileDialog(const QString& filter) = 0;
+
+    // Milliseconds of a clock that never goes back (elapsed times).
+    virtual qint64 monotonicMilliseconds() = 0;
+};
+
+} // namespace sylvane::core

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The items of the settings file Sylvane.ini.
+namespace sylvane::core {
+
+struct SettingsItem {
+    QString key;   // upper-cased and trimmed; the previous item's key when it has no "="
+    QString value; // trimmed
+};
+
+// Splits the lines into items. An item ends at the end of its line or at a comma that is
+// followed by another KEY=value item, so that a value holding a comma (a path) stays
+// whole; leading blanks are skipped and double quotes around an item removed.
+std::vector<SettingsItem> readSettingsItems(const QStringList& lines);
+
+// The four lines the program writes (three in the earlier build, without CHOIXMULT).
+QStringList settingsLines(const QString& currentFile, const QString& dataFolder,
+                          int multipleChoice, bool withMultipleChoice);
+
+} // namespace sylvane::core

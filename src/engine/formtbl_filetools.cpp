@@ -1,0 +1,9 @@
+#include "engine/formtbl.h"
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+void FormTbl::wireFileTools() {}
+
+} // namespace sylvane::engine

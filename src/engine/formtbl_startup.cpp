@@ -1,0 +1,139 @@
+// Start-up, the settings file, activation and closing of the main window.
+#include "engine/formtbl.h"
+
+#include "core/moduleroutines.h"
+#include "core/settingsfile.h"
+#include "core/textfile.h"
+#include "core/vbtext.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+namespace {
+const QString statusHint = u"clic droit pour copier dans le presse papier"_s;
+const QString earlierStatusHint = u" Clic droit sur les fenêtre jaunes pour ciopier le texte"_s;
+
+// A settings number: the whole trimmed value must read as a number.
+bool settingsNumber(const QString& value, double& number) {
+    bool ok = false;
+    number = core::trimBlanks(value).toDouble(&ok);
+    return ok;
+}
+} // namespace
+
+void FormTbl::wireStartup() {
+    Mnquit.onClick = [this] { Mnquit_Click(); };
+    MnFDef.onClick = [this] { MnFDef_Click(); };
+    inisauve.onClick = [this] { ini_sauve(); };
+    MnPrm.forEach([this](int index, MenuItem& item) {
+        item.onClick = [this, index] { MnPrm_Click(index); };
+    });
+}
+
+void FormTbl::Form_Load(const QString& commandLine) {
+    auto& s = state();
+    move(0, 0);
+    core::ResetUsedFields(s);
+    s.Separator = u";"_s;
+    s.LineBreak = u"\r\n"_s;
+    Ini_Charge();
+    if (!isEarlierBuild())
+        StatusBar1.setCaption(statusHint);
+    if (!commandLine.isEmpty()) {
+        QString name = commandLine;
+        if (name.size() >= 2 && name.startsWith(u'"') && name.endsWith(u'"'))
+            name = name.sliced(1, name.size() - 2);
+        s.CurrentFile = name;
+        Flash(65535, name + s.LineBreak + u" Chargé"_s + s.LineBreak, 2, 500, 500);
+    }
+    execute();
+}
+
+void FormTbl::Ini_Charge() {
+    auto& s = state();
+    s.DataFolder = s.AppFolder;
+    s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
+    if (!core::FileExists(s.SettingsFile)) {
+        platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s,
+                              u"Sylvane"_s, core::MessageButtons::Ok);
+        return;
+    }
+    core::TextFileReader reader;
+    if (!reader.open(s.SettingsFile))
+        return;
+    for (const core::SettingsItem& item : core::readSettingsItems(reader.lines())) {
+        double number = 0;
+        if (item.key == u"FICDEFAUT"_s) {
+            if (core::FileExists(item.value)) {
+                s.CurrentFile = item.value;
+                s.DataFolder = core::FolderOf(s.CurrentFile);
+                QDir::setCurrent(s.DataFolder);
+            }
+        } else if (item.key == u"FNT"_s) {
+            if (!settingsNumber(item.value, number))
+                return; // a reading error ends the reading; what was read stays
+            Text1.setFontSize(number);
+            ListDesc.setFontSize(number);
+        } else if (item.key == u"CHOIXMULT"_s && !isEarlierBuild()) {
+            if (!settingsNumber(item.value, number))
+                return;
+            CheckChoix.setValue(number == 1 ? 1 : 0);
+        }
+    }
+}
+
+void FormTbl::ini_sauve() {
+    auto& s = state();
+    QDir::setCurrent(s.AppFolder);
+    s.DataFolder = core::FolderOf(s.CurrentFile);
+    // A file that cannot be written is not reported.
+    core::writeTextFile(s.SettingsFile,
+                        core::settingsLines(s.CurrentFile, s.DataFolder, CheckChoix.value(),
+                                            !isEarlierBuild()));
+    QDir::setCurrent(s.DataFolder);
+}
+
+void FormTbl::MnFDef_Click() {
+    state().DataFolder = core::FolderOf(state().CurrentFile);
+}
+
+void FormTbl::MnPrm_Click(int index) {
+    if (index == 2)
+        MnFDef_Click();
+    else if (index == 4)
+        ini_sauve();
+}
+
+void FormTbl::Form_Activate() {
+    if (crossFilterVisible && crossFilterVisible())
+        return;
+    auto& s = state();
+    s.LineBreak = u"\r\n"_s;
+    Nb_Trouve.setCaption(QString());
+    FraMycm.setVisible(false);
+    Label9.setCaption(s.CurrentFile);
+    if (isEarlierBuild()) {
+        CheckChoix.setValue(0);
+        CheckChoix.setValue(1);
+        StatusBar1.setCaption(earlierStatusHint);
+    }
+}
+
+void FormTbl::Mnquit_Click() {
+    if (onCloseRequested)
+        onCloseRequested();
+}
+
+bool FormTbl::Form_QueryUnload() {
+    const core::MessageAnswer answer =
+        platform().messageBox(u"Voulez-vous vraiment quitter Sylvane ? "_s, caption(),
+                              core::MessageButtons::YesNo);
+    if (closeCrossFilter)
+        closeCrossFilter();
+    return answer == core::MessageAnswer::Yes;
+}
+
+} // namespace sylvane::engine

@@ -1,0 +1,146 @@
+#include "engine/listbox.h"
+
+#include "engine/sortkey.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace sylvane::engine {
+
+namespace {
+const QString noText;
+
+bool entryLess(const ListEntry& a, const ListEntry& b) {
+    return compareForList(a.key, a.text, b.key, b.text) < 0;
+}
+} // namespace
+
+ListBox::ListBox(QString name, bool sorted, bool multiSelect)
+    : Control(std::move(name), ControlKind::ListBox), sorted_(sorted), multiSelect_(multiSelect) {}
+
+const QString& ListBox::itemText(int index) const {
+    return index >= 0 && index < count() ? entries_[index].text : noText;
+}
+
+qint32 ListBox::itemData(int index) const {
+    return index >= 0 && index < count() ? entries_[index].itemData : 0;
+}
+
+void ListBox::setItemData(int index, qint32 data) {
+    if (index < 0 || index >= count())
+        return;
+    entries_[index].itemData = data;
+    contentChanged();
+}
+
+bool ListBox::isMarked(int index) const {
+    return index >= 0 && index < count() && entries_[index].marked;
+}
+
+void ListBox::setMarked(int index, bool marked) {
+    if (index < 0 || index >= count() || entries_[index].marked == marked)
+        return;
+    entries_[index].marked = marked;
+    touch();
+}
+
+void ListBox::setAllMarked(bool marked) {
+    for (ListEntry& entry : entries_)
+        entry.marked = marked;
+    touch();
+}
+
+int ListBox::markedCount() const {
+    return static_cast<int>(
+        std::count_if(entries_.begin(), entries_.end(), [](const auto& e) { return e.marked; }));
+}
+
+void ListBox::setCurrentIndex(int index) {
+    if (index < 0 || index >= count())
+        index = -1;
+    if (!multiSelect_)
+        for (int i = 0; i < count(); ++i)
+            entries_[i].marked = i == index;
+    current_ = index;
+    touch();
+}
+
+int ListBox::addItem(const QString& text, qint32 data) {
+    ListEntry entry(text, data);
+    auto where = entries_.end();
+    if (sorted_) {
+        entry.key = collationKey(text);
+        where = std::upper_bound(entries_.begin(), entries_.end(), entry, entryLess);
+    }
+    const int position = static_cast<int>(where - entries_.begin());
+    entries_.insert(where, std::move(entry));
+    if (current_ >= position)
+        ++current_;
+    contentChanged();
+    return position;
+}
+
+void ListBox::sortRange(std::vector<ListEntry>& entries) {
+    for (ListEntry& entry : entries)
+        entry.key = collationKey(entry.text);
+    std::stable_sort(entries.begin(), entries.end(), entryLess);
+}
+
+void ListBox::addItems(std::vector<ListEntry> entries) {
+    if (entries.empty())
+        return;
+    const auto oldCount = static_cast<std::ptrdiff_t>(entries_.size());
+    if (sorted_)
+        sortRange(entries);
+    entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
+                    std::make_move_iterator(entries.end()));
+    if (sorted_) {
+        std::inplace_merge(entries_.begin(), entries_.begin() + oldCount, entries_.end(),
+                           entryLess);
+        current_ = -1;
+    }
+    contentChanged();
+}
+
+void ListBox::setEntries(std::vector<ListEntry> entries) {
+    if (sorted_)
+        sortRange(entries);
+    entries_ = std::move(entries);
+    current_ = -1;
+    contentChanged();
+}
+
+void ListBox::removeItem(int index) {
+    if (index < 0 || index >= count())
+        return;
+    entries_.erase(entries_.begin() + index);
+    if (current_ == index)
+        current_ = -1;
+    else if (current_ > index)
+        --current_;
+    contentChanged();
+}
+
+void ListBox::clear() {
+    if (entries_.empty() && current_ == -1)
+        return;
+    entries_.clear();
+    current_ = -1;
+    contentChanged();
+}
+
+QStringList ListBox::texts() const {
+    QStringList result;
+    result.reserve(count());
+    for (const ListEntry& entry : entries_)
+        result.append(entry.text);
+    return result;
+}
+
+void ListBox::contentChanged() {
+    ++contentRevision_;
+    touch();
+}
+
+} // namespace sylvane::engine

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/control.h"
+
+#include <vector>
+
+namespace sylvane::engine {
+
+struct ListEntry {
+    ListEntry() = default;
+    ListEntry(QString entryText, qint32 data = 0) : text(std::move(entryText)), itemData(data) {}
+
+    QString text;
+    qint32 itemData = 0;
+    bool marked = false;
+    QString key; // collation key, filled by sorted lists
+};
+
+// A list box: entries with a 32-bit item datum and a selection mark, a current index
+// (-1 when none), kept in order of addition or sorted (collationKey, then exact text;
+// among exactly equal texts an entry added later goes after those already there).
+class ListBox : public Control {
+public:
+    ListBox(QString name, bool sorted, bool multiSelect = false);
+
+    bool sorted() const { return sorted_; }
+    bool multiSelect() const { return multiSelect_; }
+
+    int count() const { return static_cast<int>(entries_.size()); }
+    const QString& itemText(int index) const;
+    qint32 itemData(int index) const;
+    void setItemData(int index, qint32 data);
+    bool isMarked(int index) const;
+    void setMarked(int index, bool marked);
+    void setAllMarked(bool marked);
+    int markedCount() const;
+    const std::vector<ListEntry>& entries() const { return entries_; }
+
+    int currentIndex() const { return current_; }
+    // Sets the current entry (-1 for none; out-of-range indexes give -1). In a
+    // single-selection list the current entry is also the only marked one.
+    void setCurrentIndex(int index);
+
+    // Adds one entry and returns its position.
+    int addItem(const QString& text, qint32 data = 0);
+    // Adds many entries at once: the same order as adding them one by one, in n log n
+    // time. A sorted list loses its current entry.
+    void addItems(std::vector<ListEntry> entries);
+    // Replaces every entry (sorted lists sort them); the current index becomes -1.
+    void setEntries(std::vector<ListEntry> entries);
+    void removeItem(int index);
+    void clear();
+
+    // Grows when entries are added, removed or changed (not for the current index or
+    // marks alone), so that a view rebuilds its rows only when needed.
+    quint64 contentRevision() const { return contentRevision_; }
+
+    // The text of every entry, in order (copies and searches).
+    QStringList texts() const;
+
+private:
+    void contentChanged();
+    void sortRange(std::vector<ListEntry>& entries);
+
+    bool sorted_;
+    bool multiSelect_;
+    std::vector<ListEntry> entries_;
+    int current_ = -1;
+    quint64 contentRevision_ = 0;
+};
+
+} // namespace sylvane::engine

@@ -1,0 +1,23 @@
+#include "engine/window.h"
+
+namespace sylvane::engine {
+
+Window::Window(QString name, QString caption, core::ProgramState& state,
+               core::Platform& platform)
+    : Control(std::move(name), ControlKind::Window, std::move(caption)), state_(state),
+      platform_(platform) {}
+
+void Window::add(Control& control) {
+    controls_.push_back(&control);
+    byName_.insert(control.name(), &control);
+}
+
+void Window::yieldSometimes() {
+    const qint64 now = platform_.monotonicMilliseconds();
+    if (now - lastYield_ >= 30 || now < lastYield_) {
+        lastYield_ = now;
+        platform_.processEvents();
+    }
+}
+
+} // namespace sylvane::engine

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/platform.h"
+#include "core/programstate.h"
+#include "engine/control.h"
+#include "engine/listbox.h"
+
+#include <QHash>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace sylvane::engine {
+
+// A control array of the designer: controls of one kind under one name, told apart by
+// an index ("MoCle(0)", "Command6(7)"). Indexes need not be consecutive.
+template <typename T> class ControlArray {
+public:
+    ControlArray(const QString& name, std::initializer_list<std::pair<int, QString>> items) {
+        for (const auto& [index, caption] : items)
+            items_[index] = std::make_unique<T>(elementName(name, index), caption);
+    }
+    T& operator()(int index) { return *items_.at(index); }
+    const T& operator()(int index) const { return *items_.at(index); }
+    bool has(int index) const { return items_.count(index) != 0; }
+    template <typename F> void forEach(F f) {
+        for (auto& [index, item] : items_)
+            f(index, *item);
+    }
+    static QString elementName(const QString& name, int index) {
+        return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+    }
+
+private:
+    std::map<int, std::unique_ptr<T>> items_;
+};
+
+// A window of the program: its own model (caption, visibility), the registry of its
+// controls by name, and the platform and shared state it works on.
+class Window : public Control {
+public:
+    Window(QString name, QString caption, core::ProgramState& state, core::Platform& platform);
+
+    core::ProgramState& state() { return state_; }
+    core::Platform& platform() { return platform_; }
+
+    // The control of this window with that name ("List2", "MoCle(0)"); null if none.
+    Control* find(const QString& name) const { return byName_.value(name, nullptr); }
+    const std::vector<Control*>& controls() const { return controls_; }
+
+    // The window becomes active; asked to close (false keeps it open).
+    virtual void activate() {}
+    virtual bool queryClose() { return true; }
+
+    // True while a long operation runs (a load, a listing, a comparison) and lets the
+    // event queue run: user events that arrive meanwhile are refused.
+    bool busy() const { return busyDepth_ > 0; }
+
+    // Marks the window busy for its lifetime.
+    class BusyScope {
+    public:
+        explicit BusyScope(Window& window) : window_(window) { ++window_.busyDepth_; }
+        ~BusyScope() { --window_.busyDepth_; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        Window& window_;
+    };
+
+protected:
+    void add(Control& control);
+    template <typename T> void add(ControlArray<T>& array) {
+        array.forEach([this](int, T& item) { add(item); });
+    }
+    template <typename... C> void addAll(C&... controls) { (add(controls), ...); }
+
+    // Lets the event queue run at most every ~30 ms inside a long loop, so that the
+    // window stays alive without slowing the loop down.
+    void yieldSometimes();
+
+private:
+    core::ProgramState& state_;
+    core::Platform& platform_;
+    std::vector<Control*> controls_;
+    QHash<QString, Control*> byName_;
+    int busyDepth_ = 0;
+    qint64 lastYield_ = 0;
+};
+
+} // namespace sylvane::engine

@@ -1,0 +1,183 @@
+#include "keytable/keytablereader.h"
+
+#include "core/moduleroutines.h"
+#include "core/textfile.h"
+#include "core/vbtext.h"
+
+using namespace Qt::StringLiterals;
+using sylvane::core::MaxFields;
+using sylvane::core::MaxRows;
+
+namespace sylvane::keytable {
+
+QString lineLimitMessage() {
+    return u" nb maxi de lignes = "_s + QString::number(MaxRows);
+}
+
+QString tooManyValuesMessage(int row, int values, int declaredFields, const QString& line) {
+    return u" erreur ligne %1 : nb de choix :%2 > Nb champs : %3 / cf : "_s.arg(row)
+               .arg(values)
+               .arg(declaredFields) +
+           line;
+}
+
+QString tooManyFieldValuesMessage(int row, int values, const QString& line) {
+    return u" erreur ligne %1 : nb de choix :%2 > %3 (maximum de la table) / cf : "_s.arg(row)
+               .arg(values)
+               .arg(MaxFields) +
+           line;
+}
+
+QString tooManyFieldNamesMessage(int row, int names) {
+    return u" erreur ligne %1 : la ligne CHAMP déclare %2 champs ; %3 au plus. Fichier non chargé."_s
+        .arg(row)
+        .arg(names)
+        .arg(MaxFields);
+}
+
+namespace {
+
+struct HeaderResult {
+    bool fieldLineFound = false;
+    bool fieldLineTooLong = false;
+    qsizetype fieldLineIndex = -1; // index of the CHAMP line among all lines
+};
+
+// Reads the header lines; fills the title, comments and field names.
+HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines,
+                             LoadSink& sink) {
+    HeaderResult result;
+    QString key;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (core::isBlankLine(line))
+            continue;
+        const core::KeyValue kv = core::splitKeyValue(line);
+        if (kv.hasKey)
+            key = kv.key;
+        if (key == u"TITRE"_s) {
+            sink.titleRead(kv.value);
+        } else if (key == u"COMMENTAIRE"_s || key == u"COM"_s) {
+            sink.commentRead(kv.value);
+        } else if (key == u"CHAMP"_s) {
+            result.fieldLineFound = true;
+            result.fieldLineIndex = i;
+            const qsizetype names = kv.value.count(state.Separator.isEmpty()
+                                                       ? u";"_s
+                                                       : state.Separator) +
+                                    1;
+            if (names > MaxFields) {
+                result.fieldLineTooLong = true;
+                sink.refused(tooManyFieldNamesMessage(static_cast<int>(i + 1),
+                                                      static_cast<int>(names)));
+                return result;
+            }
+            QString list = kv.value;
+            int count = 0;
+            core::SplitFieldList(list, count, state.FieldNames,
+                                 state.Separator.isEmpty() ? u";"_s : state.Separator);
+            state.FieldCount = static_cast<qint16>(count);
+            state.DeclaredFieldCount = state.FieldCount;
+            return result;
+        }
+    }
+    return result;
+}
+
+bool readLines(const QString& path, QStringList& lines) {
+    if (!core::FileExists(path))
+        return false;
+    core::TextFileReader reader;
+    if (!reader.open(path))
+        return false;
+    lines = reader.lines();
+    return true;
+}
+
+} // namespace
+
+bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) {
+    core::ClearKeyTable(state);
+    state.FieldCount = 0;
+    state.DeclaredFieldCount = 0;
+    QStringList lines;
+    if (!readLines(path, lines))
+        return false;
+    readHeaderLines(state, lines, sink);
+    return true;
+}
+
+LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink) {
+    state.HeaderDone = false;
+    core::ClearKeyTable(state);
+    state.FieldCount = 0;
+    state.DeclaredFieldCount = 0;
+    QStringList lines;
+    if (!readLines(path, lines))
+        return LoadOutcome::NotFound;
+
+    const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
+    const HeaderResult header = readHeaderLines(state, lines, sink);
+    if (header.fieldLineTooLong) {
+        core::ClearKeyTable(state);
+        state.FieldCount = 0;
+        state.DeclaredFieldCount = 0;
+        state.LineCount = 0;
+        return LoadOutcome::RefusedHeader;
+    }
+
+    sink.busy(true);
+    // Header pass: every header line takes a row, blank or not; a file without a field
+    // line is all header.
+    const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1
+                                                        : lines.size();
+    int row = 0;
+    LoadOutcome outcome = LoadOutcome::Complete;
+    if (headerLines > MaxRows) {
+        sink.busy(false);
+        sink.refused(lineLimitMessage());
+        state.LineCount = 0;
+        return LoadOutcome::LineLimit;
+    }
+    row = static_cast<int>(headerLines);
+    state.HeaderDone = false;
+
+    // Data pass.
+    const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
+    for (qsizetype i = headerLines; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (core::isBlankLine(line))
+            continue;
+        ++row;
+        sink.progress(row);
+        if (row > MaxRows) {
+            outcome = LoadOutcome::LineLimit;
+            sink.busy(false);
+            sink.refused(lineLimitMessage());
+            break;
+        }
+        const qsizetype values = line.count(separator) + 1;
+        if (values > limit || values > MaxFields) {
+            outcome = LoadOutcome::RefusedLine;
+            sink.busy(false);
+            sink.refused(values > limit ? tooManyValuesMessage(row, static_cast<int>(values),
+                                                               state.DeclaredFieldCount, line)
+                                        : tooManyFieldValuesMessage(
+                                              row, static_cast<int>(values), line));
+            break;
+        }
+        sink.dataLineStored(row, line);
+        int field = 0;
+        for (const QStringView value : QStringView(line).split(separator)) {
+            ++field;
+            if (!value.isEmpty())
+                state.KeyTable.set(row, field, value.toString());
+        }
+    }
+    // Rows up to the last stored one are in use.
+    state.LineCount = outcome == LoadOutcome::Complete ? row : row - 1;
+    sink.busy(false);
+    return outcome;
+}
+
+} // namespace sylvane::keytable

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/programstate.h"
+
+#include <QString>
+
+// Reading a key table file into the shared state: the header (title, comments, field
+// line) and the data lines, one row of KeyTable each.
+namespace sylvane::keytable {
+
+// What the reader tells the window while it reads.
+class LoadSink {
+public:
+    virtual ~LoadSink() = default;
+    virtual void titleRead(const QString& title) = 0;     // a TITRE line
+    virtual void commentRead(const QString& comment) = 0; // a COMMENTAIRE or COM line
+    virtual void dataLineStored(int row, const QString& line) = 0;
+    virtual void progress(int row) = 0; // once per data line (shows the count, yields)
+    virtual void refused(const QString& message) = 0; // an OK message box
+    virtual void busy(bool busy) = 0;                 // hourglass or arrow
+};
+
+enum class LoadOutcome {
+    NotFound,       // the file cannot be opened: nothing read
+    Complete,       // read to its end
+    LineLimit,      // more than 30000 rows: the rows before the limit are kept
+    RefusedLine,    // a data line with too many values: the rows before it are kept
+    RefusedHeader,  // a field line of more than 50 names: nothing is kept
+};
+
+// Clears the table, then reads the header up to the field line: title, comments, field
+// names and counts. False when the file cannot be opened.
+bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink);
+
+// ReadHeader, then every data line into KeyTable. LineCount ends equal to the highest
+// row actually stored (header rows included), whatever the outcome.
+LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink);
+
+// The messages of the refusals.
+QString lineLimitMessage();
+QString tooManyValuesMessage(int row, int values, int declaredFields, const QString& line);
+QString tooManyFieldValuesMessage(int row, int values, const QString& line);
+QString tooManyFieldNamesMessage(int row, int names);
+
+} // namespace sylvane::keytable
