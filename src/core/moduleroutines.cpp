@@ -141,12 +141,10 @@ bool SplitFieldList(QString& list, int& count, std::span<QString> target,
                      [&](int index, const QString& piece) { target[index] = piece; });
 }
 
-bool SplitFieldList(QString& list, int& count, std::span<double> target,
-                    const QString& separator) {
-    return splitInto(list, count, static_cast<qsizetype>(target.size()), separator,
-                     [&](int index, const QString& piece) {
-                         target[index] = leadingNumericValue(piece);
-                     });
+bool SplitFieldList(QString& list, int& count, std::span<double> target, const QString& separator) {
+    return splitInto(
+        list, count, static_cast<qsizetype>(target.size()), separator,
+        [&](int index, const QString& piece) { target[index] = leadingNumericValue(piece); });
 }
 
 void ClearKeyTable(ProgramState& state) {

@@ -11,7 +11,7 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal message box. YesNo boxes carry the question icon. An empty title is shown

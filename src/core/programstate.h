@@ -7,14 +7,14 @@
 
 namespace sylvane::core {
 
-inline constexpr int MaxRows = 30000;  // highest row number of a key table
-inline constexpr int MaxFields = 50;   // highest field number of a key table
+inline constexpr int MaxRows = 30000; // highest row number of a key table
+inline constexpr int MaxFields = 50;  // highest field number of a key table
 
 // The cells of a key table: rows 0..MaxRows by fields 0..MaxFields, row 0 and field 0
 // never written. Out-of-range reads give "" and out-of-range writes are dropped, so no
 // caller can reach past the array.
 class KeyTableArray {
-public:
+  public:
     KeyTableArray();
 
     const QString& operator()(int row, int field) const;
@@ -25,7 +25,7 @@ public:
         return row >= 0 && row <= MaxRows && field >= 0 && field <= MaxFields;
     }
 
-private:
+  private:
     std::vector<QString> cells_;
 };
 

@@ -57,10 +57,7 @@ MessageAnswer RecordingPlatform::messageBox(const QString& text, const QString& 
 }
 
 void RecordingPlatform::flash(double colour, const QString& text, int delai, int x, int y) {
-    write(u"[flash %1 %2 %3 %4] "_s.arg(numberText(colour))
-              .arg(delai)
-              .arg(x)
-              .arg(y) +
+    write(u"[flash %1 %2 %3 %4] "_s.arg(numberText(colour)).arg(delai).arg(x).arg(y) +
           escapeForTranscript(text));
 }
 

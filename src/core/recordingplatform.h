@@ -13,7 +13,7 @@ namespace sylvane::core {
 // headless driver prints: "[msgbox TITLE] TEXT -> ok", "[flash COLOUR DELAI X Y] TEXT",
 // "[open] TARGET", "[editor] PATH", "[clipboard] TEXT", "[beep]", "[cursor] busy".
 class RecordingPlatform : public Platform {
-public:
+  public:
     using Sink = std::function<void(const QString&)>;
 
     explicit RecordingPlatform(Sink sink = {});
@@ -50,7 +50,7 @@ public:
     // events in the middle of a long loop).
     std::function<void()> onProcessEvents;
 
-private:
+  private:
     void write(const QString& line);
 
     Sink sink_;

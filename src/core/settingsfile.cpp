@@ -46,8 +46,8 @@ std::vector<SettingsItem> readSettingsItems(const QStringList& lines) {
     return items;
 }
 
-QStringList settingsLines(const QString& currentFile, const QString& dataFolder,
-                          int multipleChoice, bool withMultipleChoice) {
+QStringList settingsLines(const QString& currentFile, const QString& dataFolder, int multipleChoice,
+                          bool withMultipleChoice) {
     QStringList lines{QString(), u"FICDEFAUT ="_s + currentFile, u"REPDATA ="_s + dataFolder};
     if (withMultipleChoice)
         lines.append(u"CHOIXMULT ="_s + QString::number(multipleChoice));

@@ -19,7 +19,7 @@ struct SettingsItem {
 std::vector<SettingsItem> readSettingsItems(const QStringList& lines);
 
 // The four lines the program writes (three in the earlier build, without CHOIXMULT).
-QStringList settingsLines(const QString& currentFile, const QString& dataFolder,
-                          int multipleChoice, bool withMultipleChoice);
+QStringList settingsLines(const QString& currentFile, const QString& dataFolder, int multipleChoice,
+                          bool withMultipleChoice);
 
 } // namespace sylvane::core

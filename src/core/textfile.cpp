@@ -100,12 +100,10 @@ bool writeTextFile(const QString& path, const QStringList& lines, QString* error
     return true;
 }
 
-bool writeTextFileAtomically(const QString& path, const QStringList& lines,
-                             QString* errorText) {
+bool writeTextFileAtomically(const QString& path, const QStringList& lines, QString* errorText) {
     QSaveFile file(path);
     const QByteArray bytes = joinLines(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (errorText)
             *errorText = file.errorString();
         return false;

@@ -19,14 +19,14 @@ QStringList splitLines(QStringView text);
 
 // A whole file read at once and served line by line.
 class TextFileReader {
-public:
+  public:
     // False when the file cannot be opened or read.
     bool open(const QString& path);
     bool atEnd() const { return next_ >= lines_.size(); }
     QString readLine() { return atEnd() ? QString() : lines_[next_++]; }
     const QStringList& lines() const { return lines_; }
 
-private:
+  private:
     QStringList lines_;
     qsizetype next_ = 0;
 };

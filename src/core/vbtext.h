@@ -25,8 +25,12 @@ double roundHalfEven(double value);
 // A whole or fractional number in plain decimal, without a leading blank and without a
 // decimal point for whole numbers ("7", "-3", "0.25").
 QString numberText(double value);
-inline QString numberText(int value) { return QString::number(value); }
-inline QString numberText(qint64 value) { return QString::number(value); }
+inline QString numberText(int value) {
+    return QString::number(value);
+}
+inline QString numberText(qint64 value) {
+    return QString::number(value);
+}
 
 // The key of a KEY=value line: the upper-cased, trimmed text before the first "=".
 // Empty optional-like result (hasKey false) when the line has no "=".

@@ -13,7 +13,7 @@ namespace {
 
 // Shows what the reader reports in the main window.
 class WindowLoadSink : public keytable::LoadSink {
-public:
+  public:
     WindowLoadSink(FormTbl& form, std::function<void()> yield)
         : form_(form), yield_(std::move(yield)) {}
     void titleRead(const QString& title) override { form_.setCaption(u"Sylvane : "_s + title); }
@@ -36,7 +36,7 @@ public:
         form_.List4.addItems(std::move(lines_));
     }
 
-private:
+  private:
     FormTbl& form_;
     std::function<void()> yield_;
     std::vector<ListEntry> comments_;

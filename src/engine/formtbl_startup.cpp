@@ -57,8 +57,8 @@ void FormTbl::Ini_Charge() {
     s.DataFolder = s.AppFolder;
     s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
     if (!core::FileExists(s.SettingsFile)) {
-        platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s,
-                              u"Sylvane"_s, core::MessageButtons::Ok);
+        platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s, u"Sylvane"_s,
+                              core::MessageButtons::Ok);
         return;
     }
     core::TextFileReader reader;
@@ -90,9 +90,8 @@ void FormTbl::ini_sauve() {
     QDir::setCurrent(s.AppFolder);
     s.DataFolder = core::FolderOf(s.CurrentFile);
     // A file that cannot be written is not reported.
-    core::writeTextFile(s.SettingsFile,
-                        core::settingsLines(s.CurrentFile, s.DataFolder, CheckChoix.value(),
-                                            !isEarlierBuild()));
+    core::writeTextFile(s.SettingsFile, core::settingsLines(s.CurrentFile, s.DataFolder,
+                                                            CheckChoix.value(), !isEarlierBuild()));
     QDir::setCurrent(s.DataFolder);
 }
 
@@ -128,9 +127,8 @@ void FormTbl::Mnquit_Click() {
 }
 
 bool FormTbl::Form_QueryUnload() {
-    const core::MessageAnswer answer =
-        platform().messageBox(u"Voulez-vous vraiment quitter Sylvane ? "_s, caption(),
-                              core::MessageButtons::YesNo);
+    const core::MessageAnswer answer = platform().messageBox(
+        u"Voulez-vous vraiment quitter Sylvane ? "_s, caption(), core::MessageButtons::YesNo);
     if (closeCrossFilter)
         closeCrossFilter();
     return answer == core::MessageAnswer::Yes;

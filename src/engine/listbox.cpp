@@ -111,6 +111,12 @@ void ListBox::setEntries(std::vector<ListEntry> entries) {
     contentChanged();
 }
 
+void ListBox::setEntriesInOrder(std::vector<ListEntry> entries) {
+    entries_ = std::move(entries);
+    current_ = -1;
+    contentChanged();
+}
+
 void ListBox::removeItem(int index) {
     if (index < 0 || index >= count())
         return;

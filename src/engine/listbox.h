@@ -20,7 +20,7 @@ struct ListEntry {
 // (-1 when none), kept in order of addition or sorted (collationKey, then exact text;
 // among exactly equal texts an entry added later goes after those already there).
 class ListBox : public Control {
-public:
+  public:
     ListBox(QString name, bool sorted, bool multiSelect = false);
 
     bool sorted() const { return sorted_; }
@@ -48,6 +48,9 @@ public:
     void addItems(std::vector<ListEntry> entries);
     // Replaces every entry (sorted lists sort them); the current index becomes -1.
     void setEntries(std::vector<ListEntry> entries);
+    // Replaces every entry with entries already in list order (taken from this list, with
+    // their keys); the current index becomes -1.
+    void setEntriesInOrder(std::vector<ListEntry> entries);
     void removeItem(int index);
     void clear();
 
@@ -58,7 +61,7 @@ public:
     // The text of every entry, in order (copies and searches).
     QStringList texts() const;
 
-private:
+  private:
     void contentChanged();
     void sortRange(std::vector<ListEntry>& entries);
 

@@ -16,7 +16,7 @@ namespace sylvane::engine {
 // A control array of the designer: controls of one kind under one name, told apart by
 // an index ("MoCle(0)", "Command6(7)"). Indexes need not be consecutive.
 template <typename T> class ControlArray {
-public:
+  public:
     ControlArray(const QString& name, std::initializer_list<std::pair<int, QString>> items) {
         for (const auto& [index, caption] : items)
             items_[index] = std::make_unique<T>(elementName(name, index), caption);
@@ -32,14 +32,14 @@ public:
         return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
     }
 
-private:
+  private:
     std::map<int, std::unique_ptr<T>> items_;
 };
 
 // A window of the program: its own model (caption, visibility), the registry of its
 // controls by name, and the platform and shared state it works on.
 class Window : public Control {
-public:
+  public:
     Window(QString name, QString caption, core::ProgramState& state, core::Platform& platform);
 
     core::ProgramState& state() { return state_; }
@@ -59,17 +59,17 @@ public:
 
     // Marks the window busy for its lifetime.
     class BusyScope {
-    public:
+      public:
         explicit BusyScope(Window& window) : window_(window) { ++window_.busyDepth_; }
         ~BusyScope() { --window_.busyDepth_; }
         BusyScope(const BusyScope&) = delete;
         BusyScope& operator=(const BusyScope&) = delete;
 
-    private:
+      private:
         Window& window_;
     };
 
-protected:
+  protected:
     void add(Control& control);
     template <typename T> void add(ControlArray<T>& array) {
         array.forEach([this](int, T& item) { add(item); });
@@ -80,7 +80,7 @@ protected:
     // window stays alive without slowing the loop down.
     void yieldSometimes();
 
-private:
+  private:
     core::ProgramState& state_;
     core::Platform& platform_;
     std::vector<Control*> controls_;

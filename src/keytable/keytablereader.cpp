@@ -44,8 +44,7 @@ struct HeaderResult {
 };
 
 // Reads the header lines; fills the title, comments and field names.
-HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines,
-                             LoadSink& sink) {
+HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines, LoadSink& sink) {
     HeaderResult result;
     QString key;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -62,14 +61,12 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
         } else if (key == u"CHAMP"_s) {
             result.fieldLineFound = true;
             result.fieldLineIndex = i;
-            const qsizetype names = kv.value.count(state.Separator.isEmpty()
-                                                       ? u";"_s
-                                                       : state.Separator) +
-                                    1;
+            const qsizetype names =
+                kv.value.count(state.Separator.isEmpty() ? u";"_s : state.Separator) + 1;
             if (names > MaxFields) {
                 result.fieldLineTooLong = true;
-                sink.refused(tooManyFieldNamesMessage(static_cast<int>(i + 1),
-                                                      static_cast<int>(names)));
+                sink.refused(
+                    tooManyFieldNamesMessage(static_cast<int>(i + 1), static_cast<int>(names)));
                 return result;
             }
             QString list = kv.value;
@@ -129,8 +126,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     sink.busy(true);
     // Header pass: every header line takes a row, blank or not; a file without a field
     // line is all header.
-    const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1
-                                                        : lines.size();
+    const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1 : lines.size();
     int row = 0;
     LoadOutcome outcome = LoadOutcome::Complete;
     if (headerLines > MaxRows) {
@@ -160,10 +156,10 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
         if (values > limit || values > MaxFields) {
             outcome = LoadOutcome::RefusedLine;
             sink.busy(false);
-            sink.refused(values > limit ? tooManyValuesMessage(row, static_cast<int>(values),
-                                                               state.DeclaredFieldCount, line)
-                                        : tooManyFieldValuesMessage(
-                                              row, static_cast<int>(values), line));
+            sink.refused(values > limit
+                             ? tooManyValuesMessage(row, static_cast<int>(values),
+                                                    state.DeclaredFieldCount, line)
+                             : tooManyFieldValuesMessage(row, static_cast<int>(values), line));
             break;
         }
         sink.dataLineStored(row, line);

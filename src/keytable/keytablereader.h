@@ -10,7 +10,7 @@ namespace sylvane::keytable {
 
 // What the reader tells the window while it reads.
 class LoadSink {
-public:
+  public:
     virtual ~LoadSink() = default;
     virtual void titleRead(const QString& title) = 0;     // a TITRE line
     virtual void commentRead(const QString& comment) = 0; // a COMMENTAIRE or COM line
@@ -21,11 +21,11 @@ public:
 };
 
 enum class LoadOutcome {
-    NotFound,       // the file cannot be opened: nothing read
-    Complete,       // read to its end
-    LineLimit,      // more than 30000 rows: the rows before the limit are kept
-    RefusedLine,    // a data line with too many values: the rows before it are kept
-    RefusedHeader,  // a field line of more than 50 names: nothing is kept
+    NotFound,      // the file cannot be opened: nothing read
+    Complete,      // read to its end
+    LineLimit,     // more than 30000 rows: the rows before the limit are kept
+    RefusedLine,   // a data line with too many values: the rows before it are kept
+    RefusedHeader, // a field line of more than 50 names: nothing is kept
 };
 
 // Clears the table, then reads the header up to the field line: title, comments, field

@@ -9,7 +9,7 @@ using namespace sylvane::core;
 
 class TestModuleRoutines : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void pathRoutines() {
         QCOMPARE(ExtensionOf(u"essai.txt"_s), u"txt"_s);
         QCOMPARE(ExtensionOf(u"C:\\Cles.2023\\essai.txt"_s), u"2023\\essai.txt"_s);

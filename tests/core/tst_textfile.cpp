@@ -8,7 +8,7 @@ using namespace sylvane::core;
 
 class TestTextFile : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void everyByteRoundTrips() {
         QByteArray all;
         for (int b = 0; b < 256; ++b)
@@ -37,7 +37,8 @@ private Q_SLOTS:
         QVERIFY(writeTextFile(path, {u"sporée"_s, QString()}));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("spor\xe9" "e\r\n\r\n"));
+        QCOMPARE(f.readAll(), QByteArray("spor\xe9"
+                                         "e\r\n\r\n"));
         TextFileReader reader;
         QVERIFY(reader.open(path));
         QCOMPARE(reader.readLine(), u"sporée"_s);

@@ -17,7 +17,7 @@ namespace sylvane::drive {
 // Runs the real window logic on the recording platform, one script command at a time,
 // and writes what happens as lines of text: the project's end-to-end test tool.
 class Driver {
-public:
+  public:
     using Output = std::function<void(const QString& line)>;
 
     Driver(core::Edition edition, QString appFolder, Output output);
@@ -37,7 +37,7 @@ public:
     using VariableShow = std::function<std::optional<QString>(const QString& name)>;
     void addWindow(const QString& prefix, engine::Window* window, VariableShow variables = {});
 
-private:
+  private:
     void write(const QString& line);
     void error(const QString& text);
 

@@ -1,0 +1,52 @@
+// Loading key tables: the largest table the format allows and the real tables.
+#include "bigtable.h"
+
+#include "core/moduleroutines.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+void loadTable(benchmark::State& run, const QString& path) {
+    if (!core::FileExists(path)) {
+        run.SkipWithError("table not found");
+        return;
+    }
+    bench::LoadedWindow window(path);
+    for (auto _ : run) {
+        window.form->execute();
+        benchmark::DoNotOptimize(window.state.LineCount);
+    }
+}
+
+void BM_LoadBiggestTable(benchmark::State& run) {
+    QTemporaryDir dir;
+    loadTable(run, bench::writeBigTable(dir.path()));
+}
+BENCHMARK(BM_LoadBiggestTable)->Unit(benchmark::kMillisecond);
+
+void BM_LoadUciMushroom(benchmark::State& run) {
+    loadTable(run, QStringLiteral(SYLVANE_SHARED_DATA) + u"/uci_mushroom_fr.txt"_s);
+}
+BENCHMARK(BM_LoadUciMushroom)->Unit(benchmark::kMillisecond);
+
+// 61069 data lines: the load stops at the row limit with its message.
+void BM_LoadSecondaryOverLimit(benchmark::State& run) {
+    loadTable(run, QStringLiteral(SYLVANE_SHARED_DATA) + u"/secondary_61069_en.txt"_s);
+}
+BENCHMARK(BM_LoadSecondaryOverLimit)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

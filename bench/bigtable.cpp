@@ -1,0 +1,60 @@
+#include "bigtable.h"
+
+#include "core/textfile.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::bench {
+
+QString writeBigTable(const QString& folder, int rows, int fields) {
+    QStringList lines{u"TITRE=Table de mesure"_s, u"COMMENTAIRE=générée"_s};
+    QStringList names;
+    for (int f = 1; f <= fields; ++f)
+        names << u"champ %1"_s.arg(f);
+    lines << u"CHAMP="_s + names.join(u';');
+    static const QStringList words{u"blanc"_s,     u"brun"_s,     u"rosé"_s,       u"Rouge"_s,
+                                   u"écailleux"_s, u"jaunâtre"_s, u"vert olive"_s, u"ocre"_s};
+    for (int r = 0; r < rows; ++r) {
+        QStringList cells;
+        cells << u"Taxon %1"_s.arg(r / 3);
+        for (int f = 2; f <= fields; ++f) {
+            const int v = (r * 7 + f * 13) % (5 * f);
+            cells << (v == 0 ? QString() : words[v % words.size()] + u" "_s + QString::number(v));
+        }
+        lines << cells.join(u';');
+    }
+    const QString path = QDir(folder).filePath(u"grande_table.txt"_s);
+    core::writeTextFile(path, lines);
+    return path;
+}
+
+QString writeTableHead(const QString& source, const QString& folder, int dataLines) {
+    core::TextFileReader reader;
+    if (!reader.open(source))
+        return {};
+    QStringList lines;
+    bool inData = false;
+    int data = 0;
+    for (const QString& line : reader.lines()) {
+        if (inData && ++data > dataLines)
+            break;
+        lines << line;
+        if (line.trimmed().toUpper().startsWith(u"CHAMP"_s))
+            inData = true;
+    }
+    const QString path = QDir(folder).filePath(u"extrait.txt"_s);
+    core::writeTextFile(path, lines);
+    return path;
+}
+
+LoadedWindow::LoadedWindow(const QString& path) {
+    form = std::make_unique<engine::FormTbl>(state, platform);
+    state.Separator = u";"_s;
+    state.LineBreak = u"\r\n"_s;
+    state.CurrentFile = path;
+    form->execute();
+}
+
+} // namespace sylvane::bench

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "engine/formtbl.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace sylvane::bench {
+
+// Writes a key table of rows data lines by fields fields (the largest the format allows
+// by default: 30000 lines counting the header, 50 fields). Field 1 names one of
+// rows / 3 taxa; field f takes about 5 * f distinct values, with some empty cells and
+// accented values. Returns the path.
+QString writeBigTable(const QString& folder, int rows = 30000 - 3, int fields = 50);
+
+// Copies the header and the first dataLines data lines of a table into folder.
+QString writeTableHead(const QString& source, const QString& folder, int dataLines);
+
+// A main window logic on a recording platform, with a table loaded.
+struct LoadedWindow {
+    core::ProgramState state;
+    core::RecordingPlatform platform;
+    std::unique_ptr<engine::FormTbl> form;
+
+    explicit LoadedWindow(const QString& path);
+};
+
+} // namespace sylvane::bench
