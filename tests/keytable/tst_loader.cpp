@@ -1,0 +1,210 @@
+// Loading key tables into the main window: counts, rows, messages and bad input.
+#include "core/recordingplatform.h"
+#include "core/textfile.h"
+#include "engine/formtbl.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+struct Loaded {
+    core::ProgramState state;
+    core::RecordingPlatform platform;
+    engine::FormTbl form{state, platform};
+
+    explicit Loaded(const QString& path) {
+        state.Separator = u";"_s;
+        state.LineBreak = u"\r\n"_s;
+        state.CurrentFile = path;
+        form.execute();
+    }
+    QStringList messages() const {
+        QStringList result;
+        for (const QString& line : platform.log())
+            if (line.startsWith(u"[msgbox"_s))
+                result << line;
+        return result;
+    }
+};
+
+QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+    return path;
+}
+
+QString writeLines(const QTemporaryDir& dir, const QString& name, const QStringList& lines) {
+    const QString path = dir.filePath(name);
+    core::writeTextFile(path, lines);
+    return path;
+}
+
+const QStringList header{u"TITRE=t"_s, u"CHAMP=Espece;Chapeau;Anneau;Volve"_s};
+
+} // namespace
+
+class TestLoader : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void headerRulesAndRowNumbers() {
+        QTemporaryDir dir;
+        Loaded t(writeLines(dir, u"a.txt"_s,
+                            {u"TITRE=a=b"_s, QString(), u"COMMENTAIRE=x"_s, u"suite"_s,
+                             u"FORMAT=ignoré"_s, u" champ = a ; b;"_s, u" a ;b"_s, u"   "_s,
+                             u"c;d;e;f"_s}));
+        QCOMPARE(t.form.caption(), u"Sylvane : a=b"_s);
+        QCOMPARE(t.form.List5.texts(), (QStringList{u"x"_s, u"suite"_s}));
+        QCOMPARE(t.state.FieldCount, qint16(3));
+        QCOMPARE(t.state.FieldNames[1], u"a"_s);
+        QCOMPARE(t.state.FieldNames[2], u"b"_s);
+        QCOMPARE(t.state.FieldNames[3], QString());
+        // Six header lines (the blank one counts); the blank data line takes no row.
+        QCOMPARE(t.state.KeyTable(7, 1), u" a "_s);
+        QCOMPARE(t.state.KeyTable(8, 4), u"f"_s); // DeclaredFieldCount + 1 values accepted
+        QCOMPARE(t.state.LineCount, 8.0);
+        QCOMPARE(t.form.Label3.caption(), u"3 champs ; 8 lignes"_s);
+        QCOMPARE(t.form.Label6.caption(), u"3 champs"_s);
+        QCOMPARE(t.form.List2.count(), 2);
+        QCOMPARE(t.form.List2.itemData(1), 3);
+        QVERIFY(t.messages().isEmpty());
+    }
+
+    void missingEmptyAndHeaderOnlyFiles() {
+        QTemporaryDir dir;
+        Loaded missing(dir.filePath(u"absent.txt"_s));
+        QCOMPARE(missing.state.LineCount, 0.0);
+        QVERIFY(!missing.form.Command9.enabled());
+        QVERIFY(missing.platform.log().isEmpty());
+
+        Loaded empty(writeBytes(dir, u"vide.txt"_s, {}));
+        QCOMPARE(empty.state.LineCount, 0.0);
+        QCOMPARE(empty.state.FieldCount, qint16(0));
+        QCOMPARE(empty.form.Label3.caption(), u"0 champs ; 0 lignes"_s);
+
+        Loaded noField(writeLines(dir, u"sans.txt"_s, {u"TITRE=x"_s, u"a;b"_s, u"c;d"_s}));
+        QCOMPARE(noField.state.LineCount, 3.0);
+        QCOMPARE(noField.state.DeclaredFieldCount, qint16(0));
+        QCOMPARE(noField.state.KeyTable(2, 1), QString());
+        QCOMPARE(noField.form.List2.count(), 0);
+    }
+
+    void refusedDataLineKeepsTheRowsBeforeIt() {
+        QTemporaryDir dir;
+        Loaded t(writeLines(
+            dir, u"r.txt"_s,
+            header + QStringList{u"A;1;2;3"_s, u"Amanita sp;a;b;c;d;e"_s, u"B;1;2;3"_s}));
+        QCOMPARE(t.messages(),
+                 QStringList{u"[msgbox Sylvane]  erreur ligne 4 : nb de choix :6 > Nb champs : "
+                             u"4 / cf : Amanita sp;a;b;c;d;e -> ok"_s});
+        QCOMPARE(t.state.KeyTable(3, 1), u"A"_s);
+        QCOMPARE(t.state.KeyTable(4, 1), QString());
+        QCOMPARE(t.state.LineCount, 3.0); // the rows actually stored, header included
+        QCOMPARE(t.state.FoundRows[0], 3.0);
+        QCOMPARE(t.form.Label3.caption(), u"4 champs ; 3 lignes"_s);
+    }
+
+    void fieldLineOfMoreThanFiftyNamesIsRefused() {
+        QTemporaryDir dir;
+        QStringList names;
+        for (int i = 1; i <= 51; ++i)
+            names << u"c%1"_s.arg(i);
+        Loaded t(writeLines(dir, u"f.txt"_s, {u"CHAMP="_s + names.join(u';'), u"a;b"_s}));
+        QCOMPARE(t.messages().size(), 1);
+        QVERIFY(t.messages().front().contains(u"51 champs"_s));
+        QCOMPARE(t.state.FieldCount, qint16(0));
+        QCOMPARE(t.state.LineCount, 0.0);
+        QCOMPARE(t.state.KeyTable(2, 1), QString());
+    }
+
+    void dataLineOfMoreThanFiftyValuesIsRefused() {
+        QTemporaryDir dir;
+        QStringList names, values;
+        for (int i = 1; i <= 50; ++i)
+            names << u"c%1"_s.arg(i);
+        for (int i = 1; i <= 51; ++i)
+            values << u"v%1"_s.arg(i);
+        Loaded t(writeLines(
+            dir, u"v.txt"_s,
+            {u"CHAMP="_s + names.join(u';'), values.mid(0, 50).join(u';'), values.join(u';')}));
+        QCOMPARE(t.messages().size(), 1);
+        QVERIFY(t.messages().front().contains(u"nb de choix :51"_s));
+        QCOMPARE(t.state.KeyTable(2, 50), u"v50"_s);
+        QCOMPARE(t.state.LineCount, 2.0);
+    }
+
+    void lineEndsOfEveryKind() {
+        QTemporaryDir dir;
+        Loaded t(writeBytes(dir, u"e.txt"_s, "CHAMP=a;b\nx;1\ry;2\r\nz;3\n\n\xe9t\xe9;4"));
+        QCOMPARE(t.state.LineCount, 5.0);
+        QCOMPARE(t.state.KeyTable(2, 1), u"x"_s);
+        QCOMPARE(t.state.KeyTable(3, 1), u"y"_s);
+        QCOMPARE(t.state.KeyTable(4, 2), u"3"_s);
+        QCOMPARE(t.state.KeyTable(5, 1), u"été"_s);
+    }
+
+    void binaryFileAndHugeLineDoNotHurt() {
+        QTemporaryDir dir;
+        QByteArray noise;
+        for (int i = 0; i < 100000; ++i)
+            noise.append(static_cast<char>((i * 7919) % 256));
+        Loaded binary(writeBytes(dir, u"b.bin"_s, noise));
+        QVERIFY(binary.state.LineCount >= 0);
+
+        const QByteArray huge = "CHAMP=a;b\r\nx;" + QByteArray(1 << 20, 'y') + "\r\n";
+        Loaded big(writeBytes(dir, u"h.txt"_s, huge));
+        QCOMPARE(big.state.LineCount, 2.0);
+        QCOMPARE(big.state.KeyTable(2, 2).size(), 1 << 20);
+    }
+
+    void realTablesLoadWithTheirCounts() {
+        const QString folder = QStringLiteral(SYLVANE_SHARED_DATA);
+        if (!QDir(folder).exists())
+            QSKIP("shared data not present");
+        Loaded uci(folder + u"/uci_mushroom_fr.txt"_s);
+        QCOMPARE(uci.state.FieldCount, qint16(24));
+        QCOMPARE(uci.state.LineCount, 7.0 + 8124); // seven header lines, then the data
+        QVERIFY(uci.state.KeyTable(8, 1).startsWith(u"Agaricus-Lepiota"_s));
+        Loaded species(folder + u"/especes_173_fr.txt"_s);
+        QCOMPARE(species.state.FieldCount, qint16(23));
+        QCOMPARE(species.form.List5.count(), 5);
+        QVERIFY(species.messages().isEmpty());
+        QCOMPARE(species.state.KeyTable(int(species.state.LineCount) - 172, 1), u"Fly Agaric"_s);
+
+        // More lines than a table may hold: stopped at the limit with its message.
+        Loaded secondary(folder + u"/secondary_61069_en.txt"_s);
+        QCOMPARE(secondary.messages(),
+                 QStringList{u"[msgbox Sylvane]  nb maxi de lignes = 30000 -> ok"_s});
+        QCOMPARE(secondary.state.LineCount, 30000.0);
+        QVERIFY(!secondary.state.KeyTable(30000, 1).isEmpty());
+    }
+
+    void eventsDuringTheLoadAreRefused() {
+        QTemporaryDir dir;
+        QStringList lines = header;
+        for (int i = 0; i < 2000; ++i)
+            lines << u"T%1;a;b;c"_s.arg(i);
+        core::ProgramState state;
+        core::RecordingPlatform platform;
+        engine::FormTbl form(state, platform);
+        state.Separator = u";"_s;
+        state.CurrentFile = writeLines(dir, u"l.txt"_s, lines);
+        int refused = 0;
+        platform.onProcessEvents = [&] {
+            if (form.busy())
+                ++refused;
+        };
+        form.execute();
+        QVERIFY(refused > 0);
+        QVERIFY(!form.busy());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLoader)
+#include "tst_loader.moc"
