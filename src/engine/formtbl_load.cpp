@@ -18,9 +18,9 @@ class WindowLoadSink : public keytable::LoadSink {
         : form_(form), yield_(std::move(yield)) {}
     void titleRead(const QString& title) override { form_.setCaption(u"Sylvane : "_s + title); }
     void commentRead(const QString& comment) override { comments_.push_back({comment}); }
-    void dataLineStored(int row, const QString& line) override {
-        lines_.push_back({QString::number(row) + u"  "_s + line, 0});
-    }
+    // The raw lines would go to List4, which the reset that follows every load empties
+    // at once: they are not kept.
+    void dataLineStored(int, const QString&) override {}
     void progress(int row) override {
         form_.Label3.setCaption(QString::number(row));
         yield_();
@@ -30,17 +30,13 @@ class WindowLoadSink : public keytable::LoadSink {
     }
     void busy(bool busy) override { form_.platform().setBusyCursor(busy); }
 
-    // The lists are filled once at the end: the same entries, without 30000 updates.
-    void flush() {
-        form_.List5.addItems(std::move(comments_));
-        form_.List4.addItems(std::move(lines_));
-    }
+    // The comment list is filled once at the end.
+    void flush() { form_.List5.addItems(std::move(comments_)); }
 
   private:
     FormTbl& form_;
     std::function<void()> yield_;
     std::vector<ListEntry> comments_;
-    std::vector<ListEntry> lines_;
 };
 
 const QString openFilter =

@@ -4,6 +4,9 @@
 #include "core/textfile.h"
 #include "core/vbtext.h"
 
+#include <array>
+#include <unordered_set>
+
 using namespace Qt::StringLiterals;
 using sylvane::core::MaxFields;
 using sylvane::core::MaxRows;
@@ -36,6 +39,58 @@ QString tooManyFieldNamesMessage(int row, int names) {
 }
 
 namespace {
+
+// Cells of a column repeat the same few texts: each distinct text is allocated once and
+// the cells share it, which makes loading a full table several times faster.
+class CellTexts {
+  public:
+    QString get(QStringView text) {
+        const auto found = texts_.find(text);
+        if (found != texts_.end())
+            return *found;
+        return *texts_.insert(text.toString()).first;
+    }
+
+  private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(QStringView v) const noexcept { return qHash(v); }
+    };
+    struct Equal {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
+    };
+    std::unordered_set<QString, Hash, Equal> texts_;
+};
+
+// Splits a data line at every separator, exactly (no trimming), into pieces[1..]; returns
+// the number of values, counting on past what pieces can hold.
+template <std::size_t N>
+qsizetype splitValues(QStringView line, const QString& separator,
+                      std::array<QStringView, N>& pieces) {
+    qsizetype count = 0;
+    qsizetype start = 0;
+    const auto store = [&](qsizetype end) {
+        if (++count < static_cast<qsizetype>(N))
+            pieces[count] = line.sliced(start, end - start);
+    };
+    if (separator.size() == 1) {
+        const QChar sep = separator.front();
+        for (qsizetype i = 0; i < line.size(); ++i)
+            if (line[i] == sep) {
+                store(i);
+                start = i + 1;
+            }
+    } else {
+        for (qsizetype end = line.indexOf(separator); end >= 0;
+             end = line.indexOf(separator, start)) {
+            store(end);
+            start = end + separator.size();
+        }
+    }
+    store(line.size());
+    return count;
+}
 
 struct HeaderResult {
     bool fieldLineFound = false;
@@ -139,6 +194,8 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     state.HeaderDone = false;
 
     // Data pass.
+    CellTexts cellTexts;
+    std::array<QStringView, MaxFields + 2> pieces;
     const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
     for (qsizetype i = headerLines; i < lines.size(); ++i) {
         const QString& line = lines[i];
@@ -152,7 +209,8 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             sink.refused(lineLimitMessage());
             break;
         }
-        const qsizetype values = line.count(separator) + 1;
+        const QStringView view(line);
+        const qsizetype values = splitValues(view, separator, pieces);
         if (values > limit || values > MaxFields) {
             outcome = LoadOutcome::RefusedLine;
             sink.busy(false);
@@ -163,12 +221,9 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             break;
         }
         sink.dataLineStored(row, line);
-        int field = 0;
-        for (const QStringView value : QStringView(line).split(separator)) {
-            ++field;
-            if (!value.isEmpty())
-                state.KeyTable.set(row, field, value.toString());
-        }
+        for (qsizetype field = 1; field <= values; ++field)
+            if (!pieces[field].isEmpty())
+                state.KeyTable.set(row, static_cast<int>(field), cellTexts.get(pieces[field]));
     }
     // Rows up to the last stored one are in use.
     state.LineCount = outcome == LoadOutcome::Complete ? row : row - 1;
