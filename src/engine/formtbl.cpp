@@ -176,6 +176,16 @@ void FormTbl::buildMenus() {
     inisauve.setVisible(false);
     for (MenuItem* popup : {&PopDesc, &PopEspeces, &mnufile})
         popup->setVisible(false);
+    if (isEarlierBuild()) {
+        // The earlier build's "Paramètres" holds only "Polices" and is greyed; its "Outils"
+        // saves the options and has no "Fic actuel =>Fic Défaut".
+        MnParam.setEnabled(false);
+        MnPrm(2).setVisible(false);
+        MnPrm(4).setVisible(false);
+        MnFDef.setVisible(false);
+        inisauve.setVisible(true);
+        inisauve.setEnabled(true);
+    }
 }
 
 std::vector<MenuItem*> FormTbl::popupItems(const MenuItem& popup) {
