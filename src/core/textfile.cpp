@@ -111,4 +111,27 @@ bool writeTextFileAtomically(const QString& path, const QStringList& lines, QStr
     return true;
 }
 
+bool copyFileAtomically(const QString& from, const QString& to, QString* errorText) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (errorText)
+            *errorText = source.errorString();
+        return false;
+    }
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError) {
+        if (errorText)
+            *errorText = source.errorString();
+        return false;
+    }
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
+        !target.commit()) {
+        if (errorText)
+            *errorText = target.errorString();
+        return false;
+    }
+    return true;
+}
+
 } // namespace sylvane::core

@@ -40,4 +40,8 @@ bool writeTextFile(const QString& path, const QStringList& lines, QString* error
 bool writeTextFileAtomically(const QString& path, const QStringList& lines,
                              QString* errorText = nullptr);
 
+// Copies a file byte for byte over another (created or replaced) in the same way: the
+// target is either its old self or a whole copy. False, with errorText, on any failure.
+bool copyFileAtomically(const QString& from, const QString& to, QString* errorText = nullptr);
+
 } // namespace sylvane::core
