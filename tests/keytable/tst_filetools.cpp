@@ -1,0 +1,206 @@
+#include "core/programstate.h"
+#include "core/textfile.h"
+#include "keytable/filetools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+using keytable::OptimiseOutcome;
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// A table whose data lines carry blanks to remove; the last line ends without CR LF.
+const QByteArray untidyTable = "TITRE=Essai  ;  titre \r\n"
+                               "CHAMP=Espece ; Chapeau\r\n"
+                               "Amanita  muscaria ; rouge ;present .\r\n"
+                               "\r\n"
+                               "a\tb ;  c";
+
+const QByteArray tidyTable = "TITRE=Essai  ;  titre \r\n"
+                             "CHAMP=Espece ; Chapeau\r\n"
+                             "Amanita muscaria;rouge;present.\r\n"
+                             "\r\n"
+                             "a b;c\r\n";
+
+} // namespace
+
+class TestFileTools : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void dataLinesLoseTheirExtraBlanks() {
+        QCOMPARE(keytable::optimiseDataLine(u"Amanita  muscaria ; rouge ;present ."_s),
+                 u"Amanita muscaria;rouge;present."_s);
+        QCOMPARE(keytable::optimiseDataLine(u"a\tb"_s), u"a b"_s);
+        QCOMPARE(keytable::optimiseDataLine(u"   x , y   "_s), u"x, y"_s);
+        QCOMPARE(keytable::optimiseDataLine(u"a \t ;\t\tb"_s), u"a;b"_s);
+        QCOMPARE(keytable::optimiseDataLine(u"    "_s), QString());
+    }
+
+    void headerIsKeptAndAFileWithoutFieldLineIsCopiedWhole() {
+        const QStringList lines{u"TITRE = a  b "_s, u"COM=x ; y"_s, u"suite  ; z"_s,
+                                u" champ = a ; b"_s, u" v ;  w "_s};
+        const keytable::OptimisedText out = keytable::optimiseLines(lines);
+        QCOMPARE(out.lines.mid(0, 4), lines.mid(0, 4));
+        QCOMPARE(out.lines[4], u"v;w"_s);
+        QCOMPARE(out.dataLines, 1);
+
+        const QStringList noField{u"TITRE=t"_s, u"a ; b"_s};
+        const keytable::OptimisedText copy = keytable::optimiseLines(noField);
+        QCOMPARE(copy.lines, noField);
+        QCOMPARE(copy.dataLines, 0);
+    }
+
+    void fieldLineKeyFollowsTheLineAbove() {
+        // A line without "=" keeps the key of the line above: it is not a field line
+        // even when it reads "champ".
+        QCOMPARE(keytable::findFieldLine({u"COM=x"_s, u"champ"_s, u"CHAMP=a;b"_s}).value(), 2);
+        QVERIFY(!keytable::findFieldLine({u"TITRE=x"_s, u"a;b"_s}).has_value());
+    }
+
+    void checkCountsEveryLineAndReportsPast32767() {
+        QStringList lines{u"TITRE=t"_s, u""_s, u"CHAMP=a;b;c;d"_s};
+        for (int i = 0; i < 33000; ++i)
+            lines.append(u"1;2;3;4"_s);
+        lines[8] = u"1;2;3;4;5"_s; // line 9
+        lines[9] = QString();      // line 10: an empty line holds no value
+        lines[10] = u"   "_s;      // line 11: a line of blanks holds one
+        lines[32999] = u"1;2"_s;   // line 33000
+        const keytable::FieldCountReport report = keytable::checkFieldCounts(lines, 4, u";"_s);
+        QVERIFY(report.fieldLineFound);
+        QCOMPARE(report.mismatches.size(), 4u);
+        QCOMPARE(report.mismatches[0].lineNumber, 9);
+        QCOMPARE(report.mismatches[0].values, 5);
+        QCOMPARE(report.mismatches[1].lineNumber, 10);
+        QCOMPARE(report.mismatches[1].values, 0);
+        QCOMPARE(report.mismatches[2].values, 1);
+        QCOMPARE(report.mismatches[3].lineNumber, 33000);
+        QCOMPARE(report.mismatches[3].values, 2);
+
+        QVERIFY(!keytable::checkFieldCounts({u"TITRE=t"_s}, 4, u";"_s).fieldLineFound);
+    }
+
+    void answeringYesKeepsTheFormerFileAsBackup() {
+        QTemporaryDir dir;
+        if (dir.path().contains(u'.'))
+            QSKIP("the backup is named after the first dot of the whole path");
+        const QString table = dir.filePath(u"a.txt"_s);
+        writeBytes(table, untidyTable);
+        writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
+        core::ProgramState state;
+        state.LineCount = 99;
+        QString asked;
+        const auto result =
+            keytable::OptimiseFile(state, table, dir.path(), [&asked](const QString& path) {
+                asked = path;
+                return true;
+            });
+        QCOMPARE(result.outcome, OptimiseOutcome::Replaced);
+        QCOMPARE(asked, table);
+        QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), untidyTable);
+        QCOMPARE(readBytes(table), tidyTable);
+        QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
+        QCOMPARE(state.LineCount, 3.0);
+    }
+
+    void answeringNoLeavesTheFileAndMakesNoBackup() {
+        QTemporaryDir dir;
+        const QString table = dir.filePath(u"a.txt"_s);
+        writeBytes(table, untidyTable);
+        core::ProgramState state;
+        const auto result =
+            keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return false; });
+        QCOMPARE(result.outcome, OptimiseOutcome::Declined);
+        QCOMPARE(readBytes(table), untidyTable);
+        QVERIFY(!QFile::exists(dir.filePath(u"a.bak"_s)));
+        QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
+        QCOMPARE(state.LineCount, 3.0);
+    }
+
+    void missingFileOrEmptyPathDoesNothing() {
+        QTemporaryDir dir;
+        core::ProgramState state;
+        bool asked = false;
+        const auto ask = [&asked](const QString&) { return asked = true; };
+        QCOMPARE(keytable::OptimiseFile(state, QString(), dir.path(), ask).outcome,
+                 OptimiseOutcome::NothingToDo);
+        QCOMPARE(
+            keytable::OptimiseFile(state, dir.filePath(u"absent.txt"_s), dir.path(), ask).outcome,
+            OptimiseOutcome::NothingToDo);
+        QVERIFY(!asked);
+        QVERIFY(!QFile::exists(dir.filePath(u"$$temp.txt"_s)));
+    }
+
+    void failuresLeaveTheFileAsItWas_data() {
+        QTest::addColumn<QString>("tableName");
+        QTest::addColumn<QString>("workFolder");
+        QTest::addColumn<int>("outcome");
+        // A path without ".": the backup cannot be named.
+        QTest::newRow("no dot") << u"table"_s << QString() << int(OptimiseOutcome::NoBackupName);
+        // The backup's name is taken by a folder: it cannot be written.
+        QTest::newRow("backup blocked")
+            << u"b.txt"_s << QString() << int(OptimiseOutcome::BackupFailed);
+        // The work folder is a file: the work file cannot be written.
+        QTest::newRow("work file blocked")
+            << u"c.txt"_s << u"plain.file/sub"_s << int(OptimiseOutcome::WorkFileFailed);
+    }
+
+    void failuresLeaveTheFileAsItWas() {
+        QFETCH(QString, tableName);
+        QFETCH(QString, workFolder);
+        QFETCH(int, outcome);
+        QTemporaryDir dir;
+        if (dir.path().contains(u'.'))
+            QSKIP("the backup is named after the first dot of the whole path");
+        QVERIFY(QDir(dir.path()).mkdir(u"b.bak"_s));
+        writeBytes(dir.filePath(u"plain.file"_s), "x");
+        const QString table = dir.filePath(tableName);
+        writeBytes(table, untidyTable);
+        core::ProgramState state;
+        state.LineCount = 42;
+        const auto result = keytable::OptimiseFile(
+            state, table, dir.filePath(workFolder.isEmpty() ? u"."_s : workFolder),
+            [](const QString&) { return true; });
+        QCOMPARE(int(result.outcome), outcome);
+        QVERIFY(!result.workFile.isEmpty());
+        QCOMPARE(readBytes(table), untidyTable);
+        if (result.outcome == OptimiseOutcome::WorkFileFailed) {
+            QVERIFY(!result.errorText.isEmpty());
+            QCOMPARE(state.LineCount, 42.0);
+        } else {
+            QCOMPARE(readBytes(result.workFile), tidyTable);
+        }
+    }
+
+    void copyReplacesTheTargetWholeOrNotAtAll() {
+        QTemporaryDir dir;
+        const QString from = dir.filePath(u"from"_s);
+        const QString to = dir.filePath(u"to"_s);
+        const QByteArray bytes("\x80\x81 é\r\nfin\n", 13);
+        writeBytes(from, bytes);
+        writeBytes(to, "old");
+        QVERIFY(core::copyFileAtomically(from, to));
+        QCOMPARE(readBytes(to), bytes);
+        QString error;
+        QVERIFY(!core::copyFileAtomically(dir.filePath(u"absent"_s), to, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readBytes(to), bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileTools)
+#include "tst_filetools.moc"
