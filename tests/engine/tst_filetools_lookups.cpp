@@ -1,0 +1,255 @@
+// The main window's file tools and external lookups, driven on the recording platform.
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "core/textfile.h"
+#include "engine/formtbl.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+const QString yellowWebCall = u"[flash 65535 1 2000 1200]          appel page Web          "_s;
+const QString redNoConnection = u"[flash 255 1 2000 1200]    pas de connexion Internet   "_s;
+
+// A main window on a recording platform, with the state that start-up would prepare.
+struct Window {
+    core::ProgramState state;
+    core::RecordingPlatform platform;
+    engine::FormTbl form;
+
+    explicit Window(core::Edition edition = core::Edition::Current)
+        : form(state, platform, edition) {
+        state.Separator = u";"_s;
+        state.LineBreak = u"\r\n"_s;
+    }
+};
+
+void writeLines(const QString& path, const QStringList& lines) {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QVERIFY(core::writeTextFile(path, lines));
+}
+
+} // namespace
+
+class TestFileToolsLookups : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void webButtonsBuildTheirAddresses_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QStringList>("events");
+        const QString image =
+            u"[open] http://images.google.fr/images?um=1&hl=fr&lr=lang_fr&q= Amanita muscaria"_s;
+        const QString database =
+            u"[open] http://www.mycodb.fr/quicksearch.php?action=search&type=espece&query=Russula"_s;
+        const QString inventory =
+            u"[open] http://www.mycodb.fr/inpn.php?query=Russula&action=search"_s;
+        const QString website =
+            u"[open] https://www.google.fr/search?q=site:www.mycofrance.fr+%22,+%22+www.mycofrance.fr++++Russula(Description)"_s;
+        QTest::newRow("images on") << 0 << true << QStringList{yellowWebCall, image};
+        QTest::newRow("images off") << 0 << false << QStringList{redNoConnection};
+        QTest::newRow("database on") << 1 << true << QStringList{yellowWebCall, database};
+        QTest::newRow("database off") << 1 << false << QStringList{redNoConnection};
+        QTest::newRow("inventory on") << 7 << true << QStringList{yellowWebCall, inventory};
+        QTest::newRow("inventory off") << 7 << false << QStringList{redNoConnection};
+        // The website search does not ask for the connection.
+        QTest::newRow("website on") << 6 << true << QStringList{website};
+        QTest::newRow("website off") << 6 << false << QStringList{website};
+        QTest::newRow("doc") << 2 << true << QStringList{u"[cursor] busy"_s};
+        QTest::newRow("bibliography") << 3 << true << QStringList{};
+        QTest::newRow("picture") << 4 << true << QStringList{};
+        QTest::newRow("INPN_1") << 9 << true << QStringList{};
+    }
+
+    void webButtonsBuildTheirAddresses() {
+        QFETCH(int, index);
+        QFETCH(bool, online);
+        QFETCH(QStringList, events);
+        QTemporaryDir dir;
+        Window w;
+        w.state.CurrentFile = dir.filePath(u"Russula_sect-Lactarioides.txt"_s);
+        writeLines(w.state.CurrentFile, {u"CHAMP=a"_s});
+        w.form.Lab_Resultat.setCaption(u"Amanita muscaria"_s);
+        w.platform.setOnline(online);
+        w.form.Command6(index).onClick();
+        QCOMPARE(w.platform.log(), events);
+        if (index != 0 && index != 4 && index != 9)
+            QCOMPARE(w.form.Label17.caption(), u"Russula"_s);
+        if (index == 2)
+            QCOMPARE(w.form.StatusBar1.caption(),
+                     u" recherche de la documentation,  patientez ..."_s);
+    }
+
+    void searchTextIsTheGenusOfTheTableFileName() {
+        Window w;
+        // A table that cannot be found gives no name and an empty search text.
+        w.state.CurrentFile = u"/nulle/part/Boletus.cle"_s;
+        w.form.Label17.setCaption(u"ancien"_s);
+        w.form.Doc_Compose_chaine(2);
+        QCOMPARE(w.form.Label17.caption(), QString());
+
+        QCOMPARE(w.form.NomFich(u"/nulle/part/Boletus.cle"_s), QString());
+        QCOMPARE(w.form.NomFich(u"C:\\Cles\\absent.txt"_s), QString());
+        QCOMPARE(w.form.NomFich(u"essai.txt"_s), u"essai.txt"_s);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Lactarius deliciosus.txt"_s);
+        writeLines(file, {});
+        QCOMPARE(w.form.NomFich(file), u"Lactarius deliciosus.txt"_s);
+
+        QString name = u"Russula_sect-Lactarioides.txt"_s;
+        QCOMPARE(w.form.Extrc_Nom_genre(name), u"Russula"_s);
+        QCOMPARE(name, u"Russula sect Lactarioides txt"_s);
+        name = u"Boletus.cle"_s;
+        QCOMPARE(w.form.Extrc_Nom_genre(name), u"Boletus"_s);
+        // Only the first of each sign is replaced; no blank left: the whole text.
+        name = u"a_b_c"_s;
+        QCOMPARE(w.form.Extrc_Nom_genre(name), u"a"_s);
+        QCOMPARE(name, u"a b_c"_s);
+        name = u"Cortinarius"_s;
+        QCOMPARE(w.form.Extrc_Nom_genre(name), u"Cortinarius"_s);
+        name = QString();
+        QCOMPARE(w.form.Extrc_Nom_genre(name), QString());
+    }
+
+    void editorGetsThePathAsItIs() {
+        QTemporaryDir dir;
+        Window w;
+        w.state.CurrentFile = dir.filePath(u"mes clés/table d'essai; $HOME.txt"_s);
+        w.form.MnuEdit.onClick(); // no such file yet: nothing
+        QVERIFY(w.platform.log().isEmpty());
+        writeLines(w.state.CurrentFile, {u"CHAMP=a"_s});
+        w.form.Command8.onClick();
+        QCOMPARE(w.platform.log(), QStringList{u"[editor] "_s + w.state.CurrentFile});
+    }
+
+    void documentationOpensTheManualOfTheCurrentFolderOnly() {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        Window w;
+        w.form.NavDoc.onClick();
+        const QStringList withoutManual = w.platform.log();
+        writeLines(dir.filePath(u"Sylvane.pdf"_s), {u"%PDF"_s});
+        w.form.NavDoc.onClick();
+        const QStringList withManual = w.platform.log();
+        QVERIFY(QDir::setCurrent(previous));
+        QVERIFY(withoutManual.isEmpty());
+        QCOMPARE(withManual,
+                 QStringList{u"[open] "_s + QDir(dir.path()).absoluteFilePath(u"Sylvane.pdf"_s)});
+    }
+
+    void aboutPanel() {
+        Window w;
+        QVERIFY(!w.form.FraMycm.visible());
+        w.form.MnApropos.onClick();
+        QVERIFY(w.form.FraMycm.visible());
+        QCOMPARE(w.form.AboutLabel(2).caption(), u"Version du 2023 01 28"_s);
+        QVERIFY(w.form.AboutLabel(1).caption().contains(u"Sylvane"_s));
+        w.form.Bout(3).onClick();
+        QCOMPARE(
+            w.platform.log(),
+            QStringList{
+                u"[open] mailto:equipe@sylvane.example.org?subject=Question Sylvane&body=****"_s});
+        w.form.Bout(2).onClick();
+        QVERIFY(!w.form.FraMycm.visible());
+
+        Window earlier(core::Edition::Earlier);
+        earlier.form.MnApropos_Click();
+        QCOMPARE(earlier.form.AboutLabel(2).caption(), u"Version du 2019 02 02"_s);
+    }
+
+    void fieldCheckReport_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("report");
+        const QStringList header{u"TITRE=t"_s, u"COM=c"_s, u""_s, u"CHAMP=a;b;c;d"_s};
+        QStringList bad = header;
+        bad << u"1;2;3;4"_s << u"1;2;3;4"_s << u"1;2;3;4"_s << u"1;2;3;4"_s << u"1;2;3;4;5"_s;
+        QTest::newRow("line 9") << bad << u"\r\nligne 9 /  Nbchamps   4/   Idc   5"_s;
+        QTest::newRow("all right") << (header + QStringList{u"1;2;3;4"_s}) << u"\r\n OK"_s;
+        QTest::newRow("no field line")
+            << QStringList{u"TITRE=t"_s, u"a;b"_s} << u"\r\ndéclaration `Champ=` non trouvée"_s;
+    }
+
+    void fieldCheckReport() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, report);
+        QTemporaryDir dir;
+        Window w;
+        w.state.CurrentFile = dir.filePath(u"t.txt"_s);
+        writeLines(w.state.CurrentFile, lines);
+        w.state.DeclaredFieldCount = 4;
+        w.form.List4.addItem(u"5  ancienne ligne"_s);
+        w.form.Text1.setText(u"ancien rapport"_s);
+        w.form.Mnoutil.onClick();
+        QCOMPARE(w.form.Text1.text(), report);
+        QVERIFY(w.form.Text1.visible());
+        QCOMPARE(w.form.Label5.caption(), u"Vérification Nb champs"_s);
+        QCOMPARE(w.form.List4.count(), 0);
+    }
+
+    void optimisationCommandAsksThenReportsFailures() {
+        QTemporaryDir dir;
+        if (dir.path().contains(u'.'))
+            QSKIP("the backup is named after the first dot of the whole path");
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        Window w;
+        const QString table = dir.filePath(u"a.txt"_s);
+        const QString noDot = dir.filePath(u"sans_point"_s);
+        writeLines(table, {u"CHAMP=a;b"_s, u"x ; y"_s});
+        writeLines(noDot, {u"CHAMP=a;b"_s, u"x ; y"_s});
+
+        w.form.MnuOptim.onClick(); // cancelled dialog: nothing at all
+        const QStringList cancelled = w.platform.log();
+
+        w.platform.queueDialogResult(table);
+        w.platform.queueAnswer(core::MessageAnswer::Yes);
+        w.form.MnuOptim.onClick();
+        const QStringList yes = w.platform.log();
+        w.platform.clearLog();
+
+        w.platform.queueDialogResult(noDot);
+        w.platform.queueAnswer(core::MessageAnswer::Yes);
+        w.form.MnuOptim_Click();
+        const QStringList failed = w.platform.log();
+        QVERIFY(QDir::setCurrent(previous));
+
+        QVERIFY(cancelled.isEmpty());
+        QCOMPARE(yes, QStringList{u"[msgbox ] Désirez vous remplacer le fichier "_s + table +
+                                  u" ?  -> yes"_s});
+        core::TextFileReader reader;
+        QVERIFY(reader.open(table));
+        QCOMPARE(reader.lines(), (QStringList{u"CHAMP=a;b"_s, u"x;y"_s}));
+        QVERIFY(QFile::exists(dir.filePath(u"a.bak"_s)));
+        QVERIFY(QFile::exists(dir.filePath(u"$$temp.txt"_s)));
+
+        // A failure is said, never passed over: here the backup cannot be named.
+        QCOMPARE(failed.size(), 2);
+        QVERIFY(failed[1].startsWith(u"[msgbox Sylvane] Le fichier "_s + noDot +
+                                     u" n'a pas été remplacé"_s));
+        QVERIFY(reader.open(noDot));
+        QCOMPARE(reader.lines()[1], u"x ; y"_s);
+    }
+
+    void fileDataReplacesTheHistory() {
+        Window w;
+        w.state.CurrentFile = u"/cles/a b.txt"_s;
+        w.state.LineCount = 40000;
+        w.state.FieldCount = 17;
+        w.form.List4.addItem(u"5  ligne"_s);
+        w.form.MnuCarfic.onClick();
+        QCOMPARE(w.form.List4.count(), 4);
+        QCOMPARE(w.form.List4.entries()[0].text, u"fichier en cours  :  /cles/a b.txt"_s);
+        QCOMPARE(w.form.List4.entries()[1].text, u"nombre de lignes  :  40000"_s);
+        QCOMPARE(w.form.List4.entries()[2].text, u"nombre de champs  :  17"_s);
+        QCOMPARE(w.form.List4.entries()[3].text, u"Séparateur de champ <;>"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileToolsLookups)
+#include "tst_filetools_lookups.moc"
