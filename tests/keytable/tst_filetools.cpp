@@ -190,7 +190,8 @@ class TestFileTools : public QObject {
         QTemporaryDir dir;
         const QString from = dir.filePath(u"from"_s);
         const QString to = dir.filePath(u"to"_s);
-        const QByteArray bytes("\x80\x81 é\r\nfin\n", 13);
+        static const char raw[] = "\x80\x81 \xe9\r\nfin\n"; // copied byte for byte
+        const QByteArray bytes(raw, sizeof raw - 1);
         writeBytes(from, bytes);
         writeBytes(to, "old");
         QVERIFY(core::copyFileAtomically(from, to));
