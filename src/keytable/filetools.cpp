@@ -71,11 +71,15 @@ QString optimiseWorkFile(const QString& workFolder) {
     return QDir(workFolder).filePath(u"$$temp.txt"_s);
 }
 
+// The backup takes the file's name up to its first "." in the same folder. Only the name
+// is looked at: a "." in a folder name (common on Linux: "~/.local/...") must not send the
+// backup to another folder under another name.
 std::optional<QString> optimiseBackupFile(const QString& path) {
-    const std::optional<QString> stem = core::StripExtension(path);
+    const QString folder = core::FolderOf(path);
+    const std::optional<QString> stem = core::StripExtension(path.sliced(folder.size()));
     if (!stem)
         return std::nullopt;
-    return *stem + u".bak"_s;
+    return folder + *stem + u".bak"_s;
 }
 
 OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
