@@ -181,6 +181,8 @@ class MenuItem : public Control {
     MenuItem(QString name, QString caption, int level = 1)
         : Control(std::move(name), ControlKind::MenuItem, std::move(caption)), level_(level) {}
     int level() const { return level_; }
+    // Items of a submenu (a control array's items are created at level 1).
+    void setLevel(int level) { level_ = level; }
 
   private:
     int level_;

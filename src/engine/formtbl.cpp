@@ -16,6 +16,7 @@ FormTbl::FormTbl(core::ProgramState& state, core::Platform& platform, core::Edit
     wireLookups();
     wireResults();
     wireFileTools();
+    wireCrossFilter();
 }
 
 void FormTbl::registerControls() {

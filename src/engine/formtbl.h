@@ -194,6 +194,7 @@ class FormTbl : public Window {
     void Command5_Click();
     void Command10_Click();
     void Command11_Click();
+    void Command9_Click(); // "Appel Crx": shows the cross-filter window
     void RazListes();
     void RAZFenetre();
     void MarcheArriere();
@@ -267,6 +268,7 @@ class FormTbl : public Window {
     void wireLookups();
     void wireResults();
     void wireFileTools();
+    void wireCrossFilter();
 
     core::Edition edition_;
     std::vector<MenuItem*> menuBar_;

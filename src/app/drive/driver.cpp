@@ -1,5 +1,6 @@
 #include "app/drive/driver.h"
 
+#include "app/drive/formcrxvariables.h"
 #include "core/vbtext.h"
 #include "engine/userinput.h"
 
@@ -43,12 +44,22 @@ Driver::Driver(core::Edition edition, QString appFolder, Output output)
     formTbl_->onPopup = [this](engine::MenuItem& popup) { write(u"[popup] "_s + popup.name()); };
     formTbl_->onCloseRequested = [this] { close(u"FormTbl"_s); };
     addWindow(u"FormTbl"_s, formTbl_.get());
+    crossFilter_ = std::make_unique<crossfilter::CrossFilterHost>(*formTbl_, state_, platform_);
+    crossFilter_->onLoaded = [this](crossfilter::FormCrx& window) {
+        addWindow(u"FormCrx"_s, &window,
+                  [&window](const QString& name) { return formCrxVariable(window, name); });
+    };
+    crossFilter_->onUnloading = [this](crossfilter::FormCrx&) { removeWindow(u"FormCrx"_s); };
 }
 
 Driver::~Driver() = default;
 
 void Driver::addWindow(const QString& prefix, engine::Window* window, VariableShow variables) {
     windows_.insert(prefix, {window, std::move(variables)});
+}
+
+void Driver::removeWindow(const QString& prefix) {
+    windows_.remove(prefix);
 }
 
 void Driver::write(const QString& line) {
@@ -213,7 +224,8 @@ void Driver::activate(const QString& name) {
         error(u"no window "_s + name);
         return;
     }
-    entry->window->activate();
+    engine::Window* window = entry->window; // activating may register another window
+    window->activate();
 }
 
 void Driver::close(const QString& name) {
@@ -222,8 +234,9 @@ void Driver::close(const QString& name) {
         error(u"no window "_s + name);
         return;
     }
-    if (entry->window->queryClose())
-        entry->window->setVisible(false);
+    engine::Window* window = entry->window; // closing may unload another window
+    if (window->queryClose())
+        window->setVisible(false);
 }
 
 QString Driver::controlLine(const engine::Control& control) {

@@ -3,6 +3,7 @@
 #include "core/edition.h"
 #include "core/programstate.h"
 #include "core/recordingplatform.h"
+#include "crossfilter/crossfilterhost.h"
 #include "engine/formtbl.h"
 
 #include <QHash>
@@ -36,6 +37,7 @@ class Driver {
     // variables it can show ("FilterCount" for "show FormCrx.FilterCount").
     using VariableShow = std::function<std::optional<QString>(const QString& name)>;
     void addWindow(const QString& prefix, engine::Window* window, VariableShow variables = {});
+    void removeWindow(const QString& prefix);
 
   private:
     void write(const QString& line);
@@ -69,6 +71,8 @@ class Driver {
         VariableShow variables;
     };
     QHash<QString, WindowEntry> windows_;
+    // Creates the cross-filter window when the main window first asks about it.
+    std::unique_ptr<crossfilter::CrossFilterHost> crossFilter_;
 };
 
 } // namespace sylvane::drive

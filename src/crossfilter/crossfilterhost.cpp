@@ -1,0 +1,49 @@
+#include "crossfilter/crossfilterhost.h"
+
+namespace sylvane::crossfilter {
+
+CrossFilterHost::CrossFilterHost(engine::FormTbl& main, core::ProgramState& state,
+                                 core::Platform& platform)
+    : main_(main), state_(state), platform_(platform) {
+    main_.onShowCrossFilter = [this] { show(); };
+    main_.crossFilterVisible = [this] { return isVisible(); };
+    main_.closeCrossFilter = [this] { unload(); };
+}
+
+CrossFilterHost::~CrossFilterHost() {
+    main_.onShowCrossFilter = nullptr;
+    main_.crossFilterVisible = nullptr;
+    main_.closeCrossFilter = nullptr;
+    unload();
+}
+
+FormCrx& CrossFilterHost::load() {
+    if (!window_) {
+        window_ = std::make_unique<FormCrx>(state_, platform_);
+        window_->setVisible(false);
+        window_->Form_Load();
+        if (onLoaded)
+            onLoaded(*window_);
+    }
+    return *window_;
+}
+
+void CrossFilterHost::show() {
+    FormCrx& window = load();
+    window.setVisible(true);
+    window.activate();
+}
+
+bool CrossFilterHost::isVisible() {
+    return load().visible();
+}
+
+void CrossFilterHost::unload() {
+    if (!window_)
+        return;
+    if (onUnloading)
+        onUnloading(*window_);
+    window_.reset();
+}
+
+} // namespace sylvane::crossfilter

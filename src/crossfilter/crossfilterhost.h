@@ -1,0 +1,46 @@
+#pragma once
+
+#include "crossfilter/formcrx.h"
+#include "engine/formtbl.h"
+
+#include <functional>
+#include <memory>
+
+namespace sylvane::crossfilter {
+
+// Owns the cross-filter window on behalf of the main window. The window is created hidden,
+// and its load step run, the first time the main window asks about it (its first
+// activation); "Appel Crx" shows it without blocking the main window; closing the main
+// window unloads it, so its filters are lost and a later use loads it afresh.
+class CrossFilterHost {
+  public:
+    CrossFilterHost(engine::FormTbl& main, core::ProgramState& state, core::Platform& platform);
+    ~CrossFilterHost();
+    CrossFilterHost(const CrossFilterHost&) = delete;
+    CrossFilterHost& operator=(const CrossFilterHost&) = delete;
+
+    // The window while it is loaded, null otherwise.
+    FormCrx* window() const { return window_.get(); }
+
+    // Creates the window hidden and runs its load step, the first time only.
+    FormCrx& load();
+    // Shows the window and activates it.
+    void show();
+    // Whether the window is visible; the first question loads it.
+    bool isVisible();
+    // Closes the window and forgets it.
+    void unload();
+
+    // Told when a window has been created and loaded (a view or the driver attaches to
+    // it), and just before it is destroyed.
+    std::function<void(FormCrx&)> onLoaded;
+    std::function<void(FormCrx&)> onUnloading;
+
+  private:
+    engine::FormTbl& main_;
+    core::ProgramState& state_;
+    core::Platform& platform_;
+    std::unique_ptr<FormCrx> window_;
+};
+
+} // namespace sylvane::crossfilter

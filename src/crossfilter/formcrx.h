@@ -1,0 +1,131 @@
+#pragma once
+
+#include "crossfilter/filtertable.h"
+#include "engine/listbox.h"
+#include "engine/window.h"
+
+#include <array>
+#include <vector>
+
+namespace sylvane::crossfilter {
+
+// The cross-filter window "Gestion des croix": numbered filters over the loaded key table,
+// each testing one or two values against fields, combined with ET or OU; a cross search
+// that reports taxon by taxon which filters pass; a counting run; a copy of the report.
+// Every control is a model under its designer name, every handler under its own name.
+// The handlers live in formcrx_filters.cpp (editing the filters) and formcrx_search.cpp
+// (search, counting, copy).
+class FormCrx : public engine::Window {
+  public:
+    FormCrx(core::ProgramState& state, core::Platform& platform);
+
+    void activate() override { Form_Activate(); }
+
+    // ---- Field and value lists ---------------------------------------------------------
+    engine::Label Label6{QStringLiteral("Label6"),
+                         QStringLiteral("Choisir critère de filtre parmi")};
+    engine::ListBox ListeChamps{QStringLiteral("ListeChamps"), false};
+    engine::ListBox ListeChoix{QStringLiteral("ListeChoix"), true};
+
+    // ---- The filter being edited ---------------------------------------------------------
+    engine::ControlArray<engine::TextBox> Text1{QStringLiteral("Text1"), {{0, {}}, {1, {}}}};
+    engine::ControlArray<engine::CheckBox> Check1{QStringLiteral("Check1"), {{0, {}}, {1, {}}}};
+    engine::ControlArray<engine::Button> Command2{
+        QStringLiteral("Command2"), {{0, QStringLiteral("<")}, {1, QStringLiteral("<")}}};
+    engine::ControlArray<engine::OptionButton> Option1{
+        QStringLiteral("Option1"), {{0, QStringLiteral("ET")}, {1, QStringLiteral("OU")}}};
+    engine::Label Label2{QStringLiteral("Label2"), QStringLiteral("Numéro de filtre")};
+    engine::TextBox Text2{QStringLiteral("Text2"), QStringLiteral("1")};
+    engine::ScrollBar HScroll1{QStringLiteral("HScroll1")};
+    engine::Label Label1{QStringLiteral("Label1")};
+
+    // ---- Commands ------------------------------------------------------------------------
+    engine::Button Command4{QStringLiteral("Command4"), QStringLiteral("valider")};
+    engine::Button Command5{QStringLiteral("Command5"), QStringLiteral("RAZ filtres")};
+    engine::Button Command6{QStringLiteral("Command6"), QStringLiteral("liste filtres")};
+    engine::Button Command1{QStringLiteral("Command1"), QStringLiteral("Recherche")};
+    engine::Button Command8{QStringLiteral("Command8"), QStringLiteral("Compter")};
+    engine::Button Command7{QStringLiteral("Command7"), QStringLiteral("options")};
+
+    // ---- Filter list and report ----------------------------------------------------------
+    engine::TextBox Text3{QStringLiteral("Text3"), true};
+    engine::Label Label3{QStringLiteral("Label3"), QStringLiteral("***")};
+    engine::Label Label5{QStringLiteral("Label5")};
+
+    // ---- Options frame -------------------------------------------------------------------
+    engine::Frame Frame2{QStringLiteral("Frame2"), QStringLiteral("options")};
+    engine::Label Label4{QStringLiteral("Label4"), QStringLiteral("séparateur")};
+    engine::TextBox Text4{QStringLiteral("Text4"), QStringLiteral(";")};
+
+    // ---- Menus (menu bar order) ------------------------------------------------------------
+    engine::MenuItem copiecroix{QStringLiteral("copiecroix"),
+                                QStringLiteral("Copie ds Presse papier"), 0};
+    engine::MenuItem MnuOptions{QStringLiteral("MnuOptions"), QStringLiteral("Options"), 0};
+    engine::MenuItem MnSep{QStringLiteral("MnSep"), QStringLiteral("Séparateur"), 1};
+    engine::ControlArray<engine::MenuItem> sept{
+        QStringLiteral("sept"), {{0, QStringLiteral(";")}, {1, QStringLiteral(",")}}};
+
+    // The menu bar in order: each menu followed by its items (levels 0, 1, 2).
+    const std::vector<engine::MenuItem*>& menuBar() const { return menuBar_; }
+
+    // ---- Window state ----------------------------------------------------------------------
+    FilterTable Filters;
+    qint16 FilterCount = 0;
+    qint16 MaxFilters = FilterSlots;
+    qint16 CurrentField = 0;
+    std::array<qint16, 2> PickedField{};
+    QString OutputSeparator = QStringLiteral(";");
+    LinkWordTable LinkWords;
+    bool CountingMode = false;
+    qint64 StartTime = 0; // monotonic milliseconds at the start of a search
+
+    // ---- Load, activation, filter editing ------------------------------------------------
+    void Form_Load();
+    void Form_Activate();
+    void AfficheChamps();
+    void ListeChamps_Click();
+    void Command2_Click(int Index);
+    void MajFiltres();
+    void AfficheFiltres();
+    qint16 DernierFiltre() const;
+    void RazFiltres();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Text2_Change();
+    void HScroll1_Change();
+    void sept_Click(int Index);
+    void Text4_Change();
+
+    // ---- Search, counting, copy ------------------------------------------------------------
+    void Cherche();
+    static bool inclus(const QString& schn, const QString& chn);
+    void Command1_Click();
+    void Command8_Click();
+    void copiecroix_Click();
+    void Text3_MouseDown(int Button);
+
+    static constexpr int ClientWidth = 9900;
+    static constexpr int ClientHeight = 8700;
+
+  private:
+    void registerControls();
+    void layOutControls();
+    void buildMenus();
+    void wireFilters();
+    void wireSearch();
+
+    // Changes made by the code to the number box and the bar run their change handlers
+    // when the value really changes, as the window relies on.
+    void setFilterNumberText(const QString& text);
+    void moveFilterBar(int value);
+    // The filter number in the number box: its leading number, rounded halves to even.
+    int filterNumber() const;
+    FilterRecord& filter(int number);
+    QString elapsedText();
+
+    std::vector<engine::MenuItem*> menuBar_;
+};
+
+} // namespace sylvane::crossfilter

@@ -1,0 +1,202 @@
+// The filters of the cross-filter window: the field and value lists, storing, listing and
+// clearing filters, the number box with its scroll bar, and the report separator.
+#include "crossfilter/formcrx.h"
+
+#include "core/vbtext.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::crossfilter {
+
+void FormCrx::wireFilters() {
+    ListeChamps.onClick = [this] { ListeChamps_Click(); };
+    Command2.forEach([this](int index, engine::Button& button) {
+        button.onClick = [this, index] { Command2_Click(index); };
+    });
+    Command4.onClick = [this] { Command4_Click(); };
+    Command5.onClick = [this] { Command5_Click(); };
+    Command6.onClick = [this] { Command6_Click(); };
+    Command7.onClick = [this] { Command7_Click(); };
+    Text2.onChange = [this] { Text2_Change(); };
+    HScroll1.onChange = [this] { HScroll1_Change(); };
+    sept.forEach([this](int index, engine::MenuItem& item) {
+        item.onClick = [this, index] { sept_Click(index); };
+    });
+    Text4.onChange = [this] { Text4_Change(); };
+}
+
+FilterRecord& FormCrx::filter(int number) {
+    return Filters[static_cast<std::size_t>(std::clamp(number, 0, FilterSlots))];
+}
+
+int FormCrx::filterNumber() const {
+    const double number = core::roundHalfEven(core::leadingNumericValue(Text2.text()));
+    return number >= 0 && number <= FilterSlots ? static_cast<int>(number) : -1;
+}
+
+void FormCrx::setFilterNumberText(const QString& text) {
+    if (Text2.text() == text)
+        return;
+    Text2.setText(text);
+    Text2_Change();
+}
+
+void FormCrx::moveFilterBar(int value) {
+    if (HScroll1.value() == value)
+        return;
+    HScroll1.setValue(value);
+    HScroll1_Change();
+}
+
+void FormCrx::AfficheChamps() {
+    const auto& s = state();
+    std::vector<engine::ListEntry> fields;
+    for (int i = 1; i <= s.DeclaredFieldCount && i <= core::MaxFields; ++i)
+        fields.emplace_back(s.FieldNames[static_cast<std::size_t>(i)], i);
+    ListeChamps.clear();
+    ListeChamps.addItems(std::move(fields));
+}
+
+// The distinct cells of the chosen field, empty cells included, compared exactly: the
+// list that adding each cell not yet listed gives, built with a hash set and one sort.
+void FormCrx::ListeChamps_Click() {
+    const int selected = ListeChamps.currentIndex();
+    if (selected < 0)
+        return;
+    platform().setBusyCursor(true);
+    CurrentField = static_cast<qint16>(ListeChamps.itemData(selected));
+    ListeChoix.clear();
+    const auto& s = state();
+    const int rows = std::clamp(s.lineCount(), 0, core::MaxRows);
+    QSet<QString> seen;
+    seen.reserve(rows);
+    std::vector<engine::ListEntry> values;
+    for (int row = 1; row <= rows; ++row) {
+        const QString& cell = s.KeyTable(row, CurrentField);
+        const qsizetype before = seen.size();
+        seen.insert(cell);
+        if (seen.size() != before)
+            values.emplace_back(cell);
+    }
+    ListeChoix.addItems(std::move(values));
+    platform().setBusyCursor(false);
+}
+
+void FormCrx::Command2_Click(int Index) {
+    const int selected = ListeChoix.currentIndex();
+    Text1(Index).setText(selected >= 0 ? ListeChoix.itemText(selected) : QString());
+    PickedField[static_cast<std::size_t>(Index)] = CurrentField;
+}
+
+void FormCrx::MajFiltres() {
+    platform().processEvents();
+    const int k = filterNumber();
+    if (k < 1 || k > MaxFilters - 1)
+        return; // the number box never holds such a number
+    FilterRecord& f = filter(k);
+    f.Value1 = Text1(0).text();
+    f.Value2 = Text1(1).text();
+    f.Field1 = core::numberText(int(PickedField[0]));
+    f.Field2 = core::numberText(int(PickedField[1]));
+    f.Exact1 = Check1(0).value() == 1 ? u"1"_s : u"0"_s;
+    f.Exact2 = Check1(1).value() == 1 ? u"1"_s : u"0"_s;
+    f.Mode = Option1(0).value() == 1 ? u"1"_s : u"0"_s;
+    if (f.Value1.isEmpty() || f.Value2.isEmpty())
+        f.Mode = u"2"_s;
+    Label1.setCaption(f.Value1 + linkWordFor(LinkWords, f.Mode) + f.Value2);
+    AfficheFiltres();
+}
+
+void FormCrx::AfficheFiltres() {
+    FilterCount = DernierFiltre();
+    const QString& br = state().LineBreak;
+    QString text = u"liste filtres"_s + br;
+    for (int i = 1; i <= FilterCount; ++i) {
+        const FilterRecord& f = filter(i);
+        text += core::numberText(i) + u" : "_s + f.Value1 + u' ' + linkWordFor(LinkWords, f.Mode) +
+                u' ' + f.Value2 + u' ' + f.Field1 + br;
+    }
+    Text3.setText(text);
+    Label3.setCaption(core::numberText(int(FilterCount)) + u" filtres"_s);
+}
+
+qint16 FormCrx::DernierFiltre() const {
+    for (int i = std::min<int>(MaxFilters, FilterSlots); i >= 1; --i) {
+        const FilterRecord& f = Filters[static_cast<std::size_t>(i)];
+        if (!f.Value1.isEmpty() || !f.Value2.isEmpty())
+            return static_cast<qint16>(i);
+    }
+    return 0;
+}
+
+void FormCrx::RazFiltres() {
+    for (int i = 1; i <= MaxFilters; ++i) {
+        FilterRecord& f = filter(i);
+        f.Value1.clear();
+        f.Value2.clear();
+        f.Mode = u"2"_s;
+    }
+    Text3.setText(QString());
+    Label1.setCaption(QString());
+    Text1(0).setText(QString());
+    Text1(1).setText(QString());
+    setFilterNumberText(u"1"_s);
+}
+
+void FormCrx::Command4_Click() {
+    MajFiltres();
+    setFilterNumberText(core::numberText(filterNumber() + 1));
+}
+
+void FormCrx::Command5_Click() {
+    if (platform().messageBox(u"Effacer tous les filtres ? "_s, caption(),
+                              core::MessageButtons::YesNo) == core::MessageAnswer::Yes)
+        RazFiltres();
+}
+
+void FormCrx::Command6_Click() {
+    AfficheFiltres();
+}
+
+void FormCrx::Command7_Click() {
+    Frame2.setVisible(!Frame2.visible());
+}
+
+// A number outside 1..49 puts "1" back, which runs this rule again; a valid one moves the
+// bar (which loads that filter's values when it really moves) and shows the filter.
+void FormCrx::Text2_Change() {
+    const double v = core::leadingNumericValue(Text2.text());
+    if (v < 1 || v > MaxFilters - 1) {
+        setFilterNumberText(u"1"_s);
+        return;
+    }
+    const int k = static_cast<int>(core::roundHalfEven(v));
+    moveFilterBar(k);
+    Label1.setCaption(filter(k).Value1 + u" & "_s + filter(k).Value2);
+}
+
+// Loads the two values of the filter under the bar; the check boxes, the ET/OU choice and
+// the fields picked stay as they are shown.
+void FormCrx::HScroll1_Change() {
+    const int k = std::clamp(HScroll1.value(), HScroll1.minimum(), HScroll1.maximum());
+    HScroll1.setValue(k);
+    setFilterNumberText(core::numberText(k));
+    const FilterRecord& f = filter(k);
+    Text1(0).setText(f.Value1);
+    Text1(1).setText(f.Value2);
+    Label1.setCaption(f.Value1 + u' ' + linkWordFor(LinkWords, f.Mode) + u' ' + f.Value2);
+}
+
+void FormCrx::sept_Click(int Index) {
+    OutputSeparator = Index == 1 ? u","_s : u";"_s;
+}
+
+void FormCrx::Text4_Change() {
+    OutputSeparator = Text4.text();
+}
+
+} // namespace sylvane::crossfilter

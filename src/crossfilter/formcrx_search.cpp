@@ -1,0 +1,67 @@
+// The cross search and counting runs of the cross-filter window, and the copy of their
+// report to the clipboard.
+#include "crossfilter/formcrx.h"
+
+#include "core/vbtext.h"
+#include "crossfilter/crosssearch.h"
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::crossfilter {
+
+namespace {
+constexpr int RightButton = 2;
+}
+
+void FormCrx::wireSearch() {
+    Command1.onClick = [this] { Command1_Click(); };
+    Command8.onClick = [this] { Command8_Click(); };
+    copiecroix.onClick = [this] { copiecroix_Click(); };
+    Text3.onMouseDown = [this](int button) { Text3_MouseDown(button); };
+}
+
+QString FormCrx::elapsedText() {
+    return elapsedTimeText(platform().monotonicMilliseconds() - StartTime);
+}
+
+bool FormCrx::inclus(const QString& schn, const QString& chn) {
+    return crossfilter::inclus(schn, chn);
+}
+
+// The run does not let the event queue run, so the labels show their final state only:
+// "ligne" and the last row scanned, and the time the run took.
+void FormCrx::Cherche() {
+    StartTime = platform().monotonicMilliseconds();
+    Text3.setText(QString());
+    Label5.setCaption(elapsedText());
+    const CrossSearchReport report =
+        runCrossSearch({state(), Filters, FilterCount, LinkWords, OutputSeparator, CountingMode});
+    if (report.lastRow > 0)
+        Label3.setCaption(u"ligne"_s + core::numberText(report.lastRow));
+    Text3.setText(report.text);
+    CountingMode = false;
+    Label5.setCaption(elapsedText());
+}
+
+void FormCrx::Command1_Click() {
+    Cherche();
+}
+
+void FormCrx::Command8_Click() {
+    Text3.setText(QString());
+    CountingMode = true;
+    Cherche();
+}
+
+void FormCrx::copiecroix_Click() {
+    platform().clearClipboard();
+    platform().setClipboardText(Text3.text());
+    platform().beep();
+}
+
+void FormCrx::Text3_MouseDown(int Button) {
+    if (Button == RightButton && !Text3.text().isEmpty())
+        copiecroix_Click();
+}
+
+} // namespace sylvane::crossfilter
