@@ -1,0 +1,62 @@
+// The cross-filter window's value list against the specified pairwise construction.
+#include "core/recordingplatform.h"
+#include "crossfilter/formcrx.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+class TestFormCrx : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Adding each cell that equals no listed entry, one by one, gives the same list as the
+    // window's hash set and single sort: same texts, same order, empty cells included.
+    void valueListEqualsPairwiseAdding() {
+        core::ProgramState state;
+        core::RecordingPlatform platform;
+        const QStringList pool = {u"rouge"_s,  u"Rouge"_s, u"rouge "_s, u" rouge"_s, u""_s,
+                                  u"été"_s,    u"Été"_s,   u"ete"_s,    u"b"_s,      u"B"_s,
+                                  u"œil"_s,    u"a b"_s,   u"a  b"_s,   u"10"_s,     u"9"_s};
+        QRandomGenerator random(7);
+        const int rows = 3000;
+        for (int row = 1; row <= rows; ++row) {
+            const QString cell = random.bounded(4) == 0
+                                     ? u"v%1"_s.arg(random.bounded(500))
+                                     : pool[random.bounded(static_cast<int>(pool.size()))];
+            state.KeyTable.set(row, 3, cell);
+        }
+        state.LineCount = rows;
+        state.FieldCount = 3;
+        state.FieldNames[3] = u"Couleur"_s;
+
+        engine::ListBox pairwise(u"pairwise"_s, true);
+        for (int row = 1; row <= rows; ++row) {
+            const QString& cell = state.KeyTable(row, 3);
+            bool listed = false;
+            for (int i = 0; i < pairwise.count() && !listed; ++i)
+                listed = pairwise.itemText(i) == cell;
+            if (!listed)
+                pairwise.addItem(cell);
+        }
+
+        crossfilter::FormCrx window(state, platform);
+        window.Form_Load();
+        QCOMPARE(window.ListeChamps.count(), 3);
+        window.ListeChoix.addItem(u"left over"_s);
+        window.ListeChamps.setCurrentIndex(2);
+        window.ListeChamps_Click();
+        QCOMPARE(window.CurrentField, 3);
+        QCOMPARE(window.ListeChoix.texts(), pairwise.texts());
+        QCOMPARE(platform.log(), (QStringList{u"[cursor] busy"_s, u"[cursor] arrow"_s}));
+
+        // Another field replaces the list.
+        window.ListeChamps.setCurrentIndex(0);
+        window.ListeChamps_Click();
+        QCOMPARE(window.ListeChoix.texts(), QStringList{QString()});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFormCrx)
+#include "tst_formcrx.moc"
