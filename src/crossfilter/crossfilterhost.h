@@ -30,6 +30,8 @@ public:
     bool isVisible();
     // Closes the window and forgets it.
     void unload();
+    // True between an unload asked while the window was busy and its next use.
+    bool unloadPending() const { return unloadPending_; }
 
     // Told when a window has been created and loaded (a view or the driver attaches to
     // it), and just before it is destroyed.
@@ -41,6 +43,9 @@ private:
     core::ProgramState& state_;
     core::Platform& platform_;
     std::unique_ptr<FormCrx> window_;
+    bool unloadPending_ = false;
+
+    void destroy();
 };
 
 } // namespace sylvane::crossfilter

@@ -22,7 +22,7 @@ int columnOf(const QString& field) {
 // One value of a filter, prepared once for the whole scan: a value made of blanks is
 // never tested, an exact value must equal the cell, any other must occur in it.
 class ValueTest {
-public:
+  public:
     ValueTest(const QString& value, const QString& exact, const QString& field)
         : present_(!core::isBlankLine(value)), exact_(core::leadingNumericValue(exact) == 1),
           column_(columnOf(field)), value_(value), matcher_(value, Qt::CaseInsensitive) {}
@@ -34,7 +34,7 @@ public:
         return exact_ ? cell == value_ : matcher_.indexIn(cell) >= 0;
     }
 
-private:
+  private:
     bool present_;
     bool exact_;
     int column_;
@@ -45,7 +45,7 @@ private:
 // A filter: both tests (ET), either (OU), or exactly one of them for any other mode, which
 // for a filter stored with one value missing means the present value passes.
 class FilterTest {
-public:
+  public:
     explicit FilterTest(const FilterRecord& filter)
         : first_(filter.Value1, filter.Exact1, filter.Field1),
           second_(filter.Value2, filter.Exact2, filter.Field2),
@@ -67,7 +67,7 @@ public:
         return a != b;
     }
 
-private:
+  private:
     enum class Mode { Both, Either, Single };
     ValueTest first_;
     ValueTest second_;
@@ -76,7 +76,7 @@ private:
 
 // The scan and the report's lines; the header, which needs the totals, comes last.
 class ReportBuilder {
-public:
+  public:
     explicit ReportBuilder(const CrossSearchInput& input)
         : in_(input), count_(std::clamp(input.filterCount, 0, FilterSlots)),
           marks_(static_cast<std::size_t>(count_) + 1) {
@@ -119,7 +119,7 @@ public:
         return std::move(report_);
     }
 
-private:
+  private:
     void startGroup() {
         for (QString& mark : marks_)
             mark.clear();

@@ -85,19 +85,23 @@ void FormCrx::buildMenus() {
     menuBar_ = {&copiecroix, &MnuOptions, &MnSep, &sept(0), &sept(1)};
 }
 
-void FormCrx::Form_Load() {
+// What the load step and every activation do first: the link words, the limits and the
+// fields of the table loaded now. The declared field count of the shared state is
+// overwritten with the field count, as the window reads it for its field list.
+void FormCrx::takeTable() {
     LinkWords = defaultLinkWords();
     state().DeclaredFieldCount = state().FieldCount;
     MaxFilters = FilterSlots;
     AfficheChamps();
+}
+
+void FormCrx::Form_Load() {
+    takeTable();
     RazFiltres();
 }
 
 void FormCrx::Form_Activate() {
-    LinkWords = defaultLinkWords();
-    state().DeclaredFieldCount = state().FieldCount;
-    MaxFilters = FilterSlots;
-    AfficheChamps();
+    takeTable();
     Frame2.setVisible(false);
     OutputSeparator = u";"_s;
     Label5.setCaption(QString());

@@ -115,6 +115,7 @@ private:
     void buildMenus();
     void wireFilters();
     void wireSearch();
+    void takeTable();
 
     // Changes made by the code to the number box and the bar run their change handlers
     // when the value really changes, as the window relies on.

@@ -93,7 +93,11 @@ void FormCrx::Command2_Click(int Index) {
 }
 
 void FormCrx::MajFiltres() {
-    platform().processEvents();
+    {
+        // Lets pending events run once; events for this window wait until it is done.
+        BusyScope busyScope(*this);
+        platform().processEvents();
+    }
     const int k = filterNumber();
     if (k < 1 || k > MaxFilters - 1)
         return; // the number box never holds such a number

@@ -50,7 +50,7 @@ const QString header1 = u"espèces ;nb sp /filtres : ;"_s;
 
 class TestCrossSearch : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     // Two filters over taxon A (rows 1-2) and B (rows 3-5): filter 1 passes rows 1 and 4,
     // filter 2 rows 4 and 5.
     void reportOfTwoFilters() {
@@ -96,8 +96,8 @@ private Q_SLOTS:
     // the end is written under an empty name.
     void rowsWithoutName() {
         const auto state = table({{{}, u"x"_s}, {{}, {}}, {u"A"_s, u"x"_s}, {{}, u"x"_s}});
-        QVERIFY(search(state, {filter(u"x"_s, {}, u"2"_s)})
-                    .text.endsWith(u"A;2;++;\r\n;1;+;\r\n"_s));
+        QVERIFY(
+            search(state, {filter(u"x"_s, {}, u"2"_s)}).text.endsWith(u"A;2;++;\r\n;1;+;\r\n"_s));
         QVERIFY(search(state, {}, true).text.endsWith(u"A;3;\r\n;1;\r\n"_s));
     }
 

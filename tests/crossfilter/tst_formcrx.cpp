@@ -1,5 +1,7 @@
-// The cross-filter window's value list against the specified pairwise construction.
+// The cross-filter window's value list against the specified pairwise construction, and
+// its unloading by the main window while one of its handlers runs.
 #include "core/recordingplatform.h"
+#include "crossfilter/crossfilterhost.h"
 #include "crossfilter/formcrx.h"
 
 #include <QRandomGenerator>
@@ -10,15 +12,15 @@ using namespace sylvane;
 
 class TestFormCrx : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     // Adding each cell that equals no listed entry, one by one, gives the same list as the
     // window's hash set and single sort: same texts, same order, empty cells included.
     void valueListEqualsPairwiseAdding() {
         core::ProgramState state;
         core::RecordingPlatform platform;
-        const QStringList pool = {u"rouge"_s,  u"Rouge"_s, u"rouge "_s, u" rouge"_s, u""_s,
-                                  u"été"_s,    u"Été"_s,   u"ete"_s,    u"b"_s,      u"B"_s,
-                                  u"œil"_s,    u"a b"_s,   u"a  b"_s,   u"10"_s,     u"9"_s};
+        const QStringList pool = {u"rouge"_s, u"Rouge"_s, u"rouge "_s, u" rouge"_s, u""_s,
+                                  u"été"_s,   u"Été"_s,   u"ete"_s,    u"b"_s,      u"B"_s,
+                                  u"œil"_s,   u"a b"_s,   u"a  b"_s,   u"10"_s,     u"9"_s};
         QRandomGenerator random(7);
         const int rows = 3000;
         for (int row = 1; row <= rows; ++row) {
@@ -55,6 +57,39 @@ private Q_SLOTS:
         window.ListeChamps.setCurrentIndex(0);
         window.ListeChamps_Click();
         QCOMPARE(window.ListeChoix.texts(), QStringList{QString()});
+    }
+
+    // "valider" lets the event queue run once; if the main window's closing unloads the
+    // window then, the handler still ends on a live window, which goes at its next use.
+    void unloadDuringValiderWaitsForTheHandler() {
+        core::ProgramState state;
+        core::RecordingPlatform platform;
+        engine::FormTbl main(state, platform);
+        crossfilter::CrossFilterHost host(main, state, platform);
+        QVERIFY(!main.crossFilterVisible());
+        crossfilter::FormCrx* first = host.window();
+        QVERIFY(first);
+        main.Command9_Click();
+        QVERIFY(first->visible());
+
+        first->Text1(0).setText(u"amer"_s);
+        bool closed = false;
+        platform.onProcessEvents = [&] {
+            if (!closed) {
+                closed = true;
+                main.closeCrossFilter();
+            }
+        };
+        first->Command4_Click();
+        QVERIFY(closed);
+        QCOMPARE(first->FilterCount, 1);
+        QCOMPARE(first->Text2.text(), u"2"_s);
+        QVERIFY(!first->visible());
+        QVERIFY(host.unloadPending());
+
+        QVERIFY(!main.crossFilterVisible());
+        QVERIFY(!host.unloadPending());
+        QVERIFY(host.window()->Filters[1].Value1.isEmpty());
     }
 };
 
