@@ -13,7 +13,7 @@ namespace sylvane::crossfilter {
 // activation); "Appel Crx" shows it without blocking the main window; closing the main
 // window unloads it, so its filters are lost and a later use loads it afresh.
 class CrossFilterHost {
-public:
+  public:
     CrossFilterHost(engine::FormTbl& main, core::ProgramState& state, core::Platform& platform);
     ~CrossFilterHost();
     CrossFilterHost(const CrossFilterHost&) = delete;
@@ -38,7 +38,7 @@ public:
     std::function<void(FormCrx&)> onLoaded;
     std::function<void(FormCrx&)> onUnloading;
 
-private:
+  private:
     engine::FormTbl& main_;
     core::ProgramState& state_;
     core::Platform& platform_;

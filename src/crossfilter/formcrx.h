@@ -16,7 +16,7 @@ namespace sylvane::crossfilter {
 // The handlers live in formcrx_filters.cpp (editing the filters) and formcrx_search.cpp
 // (search, counting, copy).
 class FormCrx : public engine::Window {
-public:
+  public:
     FormCrx(core::ProgramState& state, core::Platform& platform);
 
     void activate() override { Form_Activate(); }
@@ -109,7 +109,7 @@ public:
     static constexpr int ClientWidth = 9900;
     static constexpr int ClientHeight = 8700;
 
-private:
+  private:
     void registerControls();
     void layOutControls();
     void buildMenus();

@@ -25,7 +25,7 @@ enum class ControlKind {
 };
 
 class Control {
-public:
+  public:
     Control(QString name, ControlKind kind, QString caption = {});
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -89,10 +89,10 @@ public:
     std::function<void(int keyCode)> onKeyDown;
     std::function<void()> onChange;
 
-protected:
+  protected:
     void touch() { ++revision_; }
 
-private:
+  private:
     QString name_;
     ControlKind kind_;
     QString caption_;
@@ -112,27 +112,27 @@ private:
 
 // Named kinds so that a declaration says what the designer placed.
 class Label : public Control {
-public:
+  public:
     explicit Label(QString name, QString caption = {})
         : Control(std::move(name), ControlKind::Label, std::move(caption)) {}
 };
 class Button : public Control {
-public:
+  public:
     explicit Button(QString name, QString caption = {})
         : Control(std::move(name), ControlKind::Button, std::move(caption)) {}
 };
 class CheckBox : public Control {
-public:
+  public:
     explicit CheckBox(QString name, QString caption = {})
         : Control(std::move(name), ControlKind::CheckBox, std::move(caption)) {}
 };
 class OptionButton : public Control {
-public:
+  public:
     explicit OptionButton(QString name, QString caption = {})
         : Control(std::move(name), ControlKind::OptionButton, std::move(caption)) {}
 };
 class TextBox : public Control {
-public:
+  public:
     explicit TextBox(QString name, bool multiLine = false)
         : Control(std::move(name), ControlKind::TextBox), multiLine_(multiLine) {}
     // The form a control array uses: a single-line box holding text.
@@ -156,27 +156,27 @@ public:
     }
     quint64 focusRequests() const { return focusRequests_; }
 
-private:
+  private:
     bool multiLine_;
     int selectionStart_ = 0;
     int selectionLength_ = 0;
     quint64 focusRequests_ = 0;
 };
 class Frame : public Control {
-public:
+  public:
     explicit Frame(QString name, QString caption = {})
         : Control(std::move(name), ControlKind::Frame, std::move(caption)) {}
 };
 class ScrollBar : public Control {
-public:
+  public:
     explicit ScrollBar(QString name) : Control(std::move(name), ControlKind::ScrollBar) {}
 };
 class StatusBar : public Control {
-public:
+  public:
     explicit StatusBar(QString name) : Control(std::move(name), ControlKind::StatusBar) {}
 };
 class MenuItem : public Control {
-public:
+  public:
     // level 0: a menu of the menu bar (or a pop-up menu); level 1: an item under it.
     MenuItem(QString name, QString caption, int level = 1)
         : Control(std::move(name), ControlKind::MenuItem, std::move(caption)), level_(level) {}
@@ -184,7 +184,7 @@ public:
     // Items of a submenu (a control array's items are created at level 1).
     void setLevel(int level) { level_ = level; }
 
-private:
+  private:
     int level_;
 };
 

@@ -147,15 +147,14 @@ void FormTbl::layOutControls() {
     Label9.setGeometry(100, 10400, 15950, 300);
 
     // States at start.
-    for (Control* hidden :
-         {static_cast<Control*>(&Command4), static_cast<Control*>(&Command8),
-          static_cast<Control*>(&Command9), static_cast<Control*>(&Command10),
-          static_cast<Control*>(&Command11), static_cast<Control*>(&Text1),
-          static_cast<Control*>(&Text2), static_cast<Control*>(&ChkFormat),
-          static_cast<Control*>(&Check2), static_cast<Control*>(&Picture1),
-          static_cast<Control*>(&Checkespece), static_cast<Control*>(&FraFlash),
-          static_cast<Control*>(&FraMycm), static_cast<Control*>(&Frame12),
-          static_cast<Control*>(&Ltest)})
+    for (Control* hidden : {static_cast<Control*>(&Command4), static_cast<Control*>(&Command8),
+                            static_cast<Control*>(&Command9), static_cast<Control*>(&Command10),
+                            static_cast<Control*>(&Command11), static_cast<Control*>(&Text1),
+                            static_cast<Control*>(&Text2), static_cast<Control*>(&ChkFormat),
+                            static_cast<Control*>(&Check2), static_cast<Control*>(&Picture1),
+                            static_cast<Control*>(&Checkespece), static_cast<Control*>(&FraFlash),
+                            static_cast<Control*>(&FraMycm), static_cast<Control*>(&Frame12),
+                            static_cast<Control*>(&Ltest)})
         hidden->setVisible(false);
     Command6.forEach([](int, Button& b) { b.setVisible(false); });
     Command9.setEnabled(false);
@@ -168,10 +167,9 @@ void FormTbl::layOutControls() {
 }
 
 void FormTbl::buildMenus() {
-    menuBar_ = {&MFichier, &MnOuvrir,  &Mnquit,   &Mnedite,  &MnuCopie, &MnParam,
-                &MnPrm(0), &MnPrm(2),  &MnPrm(4), &MnOptions, &MnFDef,  &Mnfiltr,
-                &MnuOptim, &MnuCarfic, &about,    &inisauve, &MnuEdit,  &Mnoutil,
-                &NavDoc,   &MnApropos};
+    menuBar_ = {&MFichier, &MnOuvrir, &Mnquit,    &Mnedite, &MnuCopie, &MnParam,  &MnPrm(0),
+                &MnPrm(2), &MnPrm(4), &MnOptions, &MnFDef,  &Mnfiltr,  &MnuOptim, &MnuCarfic,
+                &about,    &inisauve, &MnuEdit,   &Mnoutil, &NavDoc,   &MnApropos};
     MnPrm(0).setEnabled(false);
     Mnfiltr.setEnabled(false);
     about.setEnabled(false);

@@ -41,9 +41,7 @@ Driver::Driver(core::Edition edition, QString appFolder, Output output)
     : platform_([this](const QString& line) { write(line); }), appFolder_(std::move(appFolder)),
       output_(std::move(output)) {
     formTbl_ = std::make_unique<engine::FormTbl>(state_, platform_, edition);
-    formTbl_->onPopup = [this](engine::MenuItem& popup) {
-        write(u"[popup] "_s + popup.name());
-    };
+    formTbl_->onPopup = [this](engine::MenuItem& popup) { write(u"[popup] "_s + popup.name()); };
     formTbl_->onCloseRequested = [this] { close(u"FormTbl"_s); };
     addWindow(u"FormTbl"_s, formTbl_.get());
     crossFilter_ = std::make_unique<crossfilter::CrossFilterHost>(*formTbl_, state_, platform_);

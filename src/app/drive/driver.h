@@ -18,7 +18,7 @@ namespace sylvane::drive {
 // Runs the real window logic on the recording platform, one script command at a time,
 // and writes what happens as lines of text: the project's end-to-end test tool.
 class Driver {
-public:
+  public:
     using Output = std::function<void(const QString& line)>;
 
     Driver(core::Edition edition, QString appFolder, Output output);
@@ -39,7 +39,7 @@ public:
     void addWindow(const QString& prefix, engine::Window* window, VariableShow variables = {});
     void removeWindow(const QString& prefix);
 
-private:
+  private:
     void write(const QString& line);
     void error(const QString& text);
 
