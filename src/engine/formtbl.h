@@ -268,7 +268,17 @@ class FormTbl : public Window {
     void wireResults();
     void wireFileTools();
 
+    // Identification engine helpers.
+    void deriveValues(int field);
+    void appendChoice(const QString& token);
+    void showFoundTaxa(int found);
+    int appendFoundRows(const QString& rows, int found);
+    void replayToken(const QString& token);
+
     core::Edition edition_;
+    // The value list shows the taxon column and that choice is not yet on record: the
+    // next value choice records it as an "E" token.
+    bool taxonColumnPending_ = false;
     std::vector<MenuItem*> menuBar_;
     QString keptFileName_; // Doc_Compose_chaine's file name
 };
