@@ -40,6 +40,7 @@ void FormTbl::RazListes() {
     s.ChoiceSteps = 0;
     s.ExtractionShown = false;
     taxonColumnPending_ = false;
+    linesListed_ = false;
     Command5.setEnabled(true);
     ListeResultat.clear();
     s.UsedFields.clear();
@@ -74,10 +75,10 @@ void FormTbl::Command2_Click() {
     ListEspeces.addItems(std::move(pending));
 }
 
-// Developer button: the data lines of the table, one entry per row, in the value list,
-// for the line editor. The rows are paired through Allege like any value list, so a click
-// on a line picks its taxon; the listing is no field choice and cannot be replayed, so
-// step back stays off until the next reset.
+// Developer button: the data lines of the table, one entry per row, in the value list.
+// A click on one of them opens it in the line editor (below) instead of choosing a value;
+// the listing is no field choice and cannot be replayed, so step back stays off until the
+// next reset.
 void FormTbl::Command10_Click() {
     auto& s = state();
     ListDesc.clear();
@@ -96,12 +97,21 @@ void FormTbl::Command10_Click() {
             lines.emplace_back(cells.join(s.Separator), row);
     }
     ListDesc.addItems(std::move(lines));
-    s.ChoiceLevel = 1;
-    s.ChosenField[1] = 1;
-    taxonColumnPending_ = false;
+    // Paired with their rows like any value list, so that nothing reads stale row lists.
     Allege();
     Label3.setCaption(core::numberText(ListDesc.count()) + u" choix"_s);
+    taxonColumnPending_ = false;
+    linesListed_ = true;
     Command5.setEnabled(false);
+}
+
+// The line clicked in the developer listing, field by field in the result list, with the
+// value box of the line editor open.
+void FormTbl::editListedLine() {
+    Raz_Teditchamp();
+    QString line = ListDesc.itemText(ListDesc.currentIndex());
+    Edit_Aff(line);
+    Text2_Ouvre();
 }
 
 // Line editor commit: the edited value goes back into its field and the rebuilt line is

@@ -47,6 +47,7 @@ void FormTbl::deriveValues(int field) {
     ListeResultat.clear();
     s.ChoiceLevel = 1;
     s.ChosenField[1] = static_cast<qint16>(field);
+    linesListed_ = false;
 
     // The value chosen last is put on record only now, when its list is left.
     const int currentValue = ListDesc.currentIndex();

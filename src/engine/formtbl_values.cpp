@@ -12,6 +12,10 @@ namespace sylvane::engine {
 void FormTbl::ListDesc_Click() {
     ListeResultat.clear();
     Text1_Ferme();
+    if (linesListed_) {
+        editListedLine();
+        return;
+    }
     const QString value = core::trimBlanks(ListDesc.itemText(ListDesc.currentIndex()));
 
     // A value holding "#" is a link, one holding "%" names a document: they open and
