@@ -4,6 +4,7 @@
 
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
+#include "engine/listorder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +40,7 @@ void FormTbl::List2_Simulclic_Espece() {
 }
 
 // Lists the values of field among the taxa found: one entry per non-empty cell (folded
-// when accents are ignored), sorted in one go, then merged by Allege.
+// when accents are ignored), put in list order at once, then merged by Allege.
 void FormTbl::deriveValues(int field) {
     auto& s = state();
     platform().setBusyCursor(true);
@@ -57,16 +58,15 @@ void FormTbl::deriveValues(int field) {
 
     const bool fold = Check3.value() == 1;
     const int found = std::min(s.foundCount(), core::MaxRows);
-    std::vector<ListEntry> values;
-    values.reserve(static_cast<size_t>(std::max(found, 0)));
+    ListOrder values(static_cast<size_t>(std::max(found, 0)));
     for (int i = 1; i <= found; ++i) {
         const int row = static_cast<int>(s.FoundRows[i]);
         const QString& cell = s.KeyTable(row, field);
         if (cell.isEmpty())
             continue;
-        values.emplace_back(fold ? core::FoldAccents(cell) : cell, row);
+        values.add(fold ? core::FoldAccents(cell) : cell, row);
     }
-    ListDesc.addItems(std::move(values));
+    ListDesc.setEntriesInOrder(values.take());
     Allege();
 
     Label3.setCaption(core::numberText(ListDesc.count()) + u" choix"_s);

@@ -4,6 +4,7 @@
 
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
+#include "engine/listorder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -115,14 +116,13 @@ int FormTbl::appendFoundRows(const QString& rows, int found) {
 // Lists the taxa of FoundRows(1..found) in ListEspeces, sorted, and their count.
 void FormTbl::showFoundTaxa(int found) {
     const auto& s = state();
-    std::vector<ListEntry> taxa;
-    taxa.reserve(static_cast<size_t>(found));
+    ListOrder taxa(static_cast<size_t>(found));
     for (int j = 1; j <= found; ++j) {
         const int row = static_cast<int>(s.FoundRows[j]);
-        taxa.emplace_back(s.KeyTable(row, 1), row);
+        taxa.add(s.KeyTable(row, 1), row);
     }
     ListEspeces.clear();
-    ListEspeces.addItems(std::move(taxa));
+    ListEspeces.setEntriesInOrder(taxa.take());
     Nb_Trouve.setCaption(core::numberText(found));
 }
 

@@ -4,6 +4,7 @@
 #include "core/recordingplatform.h"
 #include "core/textfile.h"
 #include "engine/formtbl.h"
+#include "engine/listorder.h"
 #include "engine/userinput.h"
 
 #include <QTemporaryDir>
@@ -138,6 +139,25 @@ class TestEngine : public QObject {
         f.form.Command11_Click();
         QCOMPARE(f.form.ListeResultat.count(), 3);
         QCOMPARE(f.form.ListeResultat.itemText(1), u"Chapeau : "_s);
+    }
+
+    void listOrderEqualsOneByOneSortedInsertion() {
+        const QStringList texts = {u"rosé"_s,  u"Rouge"_s,     u"rose"_s,  u"rouge"_s,
+                                   u"Rouge"_s, u"écailleux"_s, u"rosé"_s,  u"brun"_s,
+                                   u""_s,      u"Rose"_s,      u"rouge"_s, u"ecailleux"_s};
+        engine::ListBox oneByOne(u"a"_s, true);
+        engine::ListOrder order(0);
+        for (int i = 0; i < texts.size(); ++i) {
+            oneByOne.addItem(texts[i], i);
+            order.add(texts[i], i);
+        }
+        const std::vector<engine::ListEntry> got = order.take();
+        QCOMPARE(got.size(), oneByOne.entries().size());
+        for (size_t i = 0; i < got.size(); ++i) {
+            QCOMPARE(got[i].text, oneByOne.entries()[i].text);
+            QCOMPARE(got[i].itemData, oneByOne.entries()[i].itemData);
+            QCOMPARE(got[i].key, oneByOne.entries()[i].key);
+        }
     }
 
     void allSelectedUnionListsEachRowOnce() {
