@@ -270,7 +270,21 @@ class FormTbl : public Window {
     void wireFileTools();
     void wireCrossFilter();
 
+    // Identification engine helpers.
+    void deriveValues(int field);
+    void appendChoice(const QString& token);
+    void showFoundTaxa(int found);
+    int appendFoundRows(const QString& rows, int found);
+    void replayToken(const QString& token);
+    void editListedLine();
+
     core::Edition edition_;
+    // The value list shows the taxon column and that choice is not yet on record: the
+    // next value choice records it as an "E" token.
+    bool taxonColumnPending_ = false;
+    // The value list holds the table's lines (developer listing): a click on one opens it
+    // in the line editor instead of choosing a value.
+    bool linesListed_ = false;
     std::vector<MenuItem*> menuBar_;
     QString keptFileName_; // Doc_Compose_chaine's file name
 };

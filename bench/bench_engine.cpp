@@ -1,0 +1,222 @@
+// The identification engine's clicks on the largest table the format allows and on the
+// first 30000 lines of a real table with thousands of distinct values per field: a field
+// click, a value click, "RAZ", and a step back over a 20-token record.
+#include "bigtable.h"
+
+#include "core/moduleroutines.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+enum class Table { Biggest, Secondary };
+
+// One loaded window per table for the whole run: loading is measured elsewhere.
+bench::LoadedWindow* window(Table table) {
+    static QTemporaryDir dir;
+    static std::unique_ptr<bench::LoadedWindow> loaded[2];
+    auto& slot = loaded[static_cast<int>(table)];
+    if (!slot) {
+        QString path;
+        if (table == Table::Biggest) {
+            path = bench::writeBigTable(dir.path());
+        } else {
+            // SYLVANE_SHARED_DATA in the environment overrides the folder built in.
+            const QString folder =
+                qEnvironmentVariable("SYLVANE_SHARED_DATA", QStringLiteral(SYLVANE_SHARED_DATA));
+            const QString source = folder + u"/secondary_61069_en.txt"_s;
+            if (!core::FileExists(source))
+                return nullptr;
+            // Five header lines, then as many data lines as fit in 30000 rows.
+            path = bench::writeTableHead(source, dir.path(), 30000 - 5);
+        }
+        slot = std::make_unique<bench::LoadedWindow>(path);
+    }
+    return slot.get();
+}
+
+// The field of List2 with the most distinct values among all rows.
+int richestField(engine::FormTbl& form) {
+    int best = 0;
+    int bestCount = -1;
+    for (int i = 0; i < form.List2.count(); ++i) {
+        form.RazListes();
+        form.List2.setCurrentIndex(i);
+        form.List2_Simulclic();
+        if (form.ListDesc.count() > bestCount) {
+            bestCount = form.ListDesc.count();
+            best = i;
+        }
+    }
+    form.RazListes();
+    return best;
+}
+
+// The position of the value of ListDesc that carries the most rows.
+int fullestValue(const core::ProgramState& state, const engine::ListBox& list) {
+    int best = 0;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < list.count(); ++i)
+        if (state.ValueRows[i + 1].size() > bestLength) {
+            bestLength = state.ValueRows[i + 1].size();
+            best = i;
+        }
+    return best;
+}
+
+void clickField(engine::FormTbl& form, int position) {
+    form.List2.setCurrentIndex(position);
+    form.List2_Click();
+}
+
+void clickValue(engine::FormTbl& form, int position) {
+    form.ListDesc.setCurrentIndex(position);
+    form.ListDesc_Click();
+}
+
+bench::LoadedWindow* prepared(benchmark::State& run, Table table) {
+    bench::LoadedWindow* w = window(table);
+    if (!w)
+        run.SkipWithError("table not found");
+    return w;
+}
+
+// A field click from the reset state on the field with the most distinct values.
+void BM_FieldClick(benchmark::State& run, Table table) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    const int field = richestField(form);
+    for (auto _ : run) {
+        clickField(form, field);
+        benchmark::DoNotOptimize(form.ListDesc.count());
+    }
+    run.counters["values"] = form.ListDesc.count();
+}
+
+// The taxon column: one value per taxon name.
+void BM_TaxonColumnClick(benchmark::State& run, Table table) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    form.RazListes();
+    for (auto _ : run) {
+        form.Label2_Click();
+        benchmark::DoNotOptimize(form.ListDesc.count());
+    }
+    run.counters["values"] = form.ListDesc.count();
+}
+
+// A value click (the value with the most rows) right after its field was listed.
+void BM_ValueClick(benchmark::State& run, Table table) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    form.CheckChoix.setValue(0);
+    form.RazListes();
+    clickField(form, 0);
+    const int value = fullestValue(w->state, form.ListDesc);
+    for (auto _ : run) {
+        run.PauseTiming();
+        form.RazListes();
+        clickField(form, 0);
+        run.ResumeTiming();
+        clickValue(form, value);
+        benchmark::DoNotOptimize(form.ListEspeces.count());
+    }
+    run.counters["taxa"] = form.ListEspeces.count();
+}
+
+// "Tous" in multiple choice on the taxon column: every row found again at once.
+void BM_AllValuesClick(benchmark::State& run, Table table) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    form.CheckChoix.setValue(1);
+    for (auto _ : run) {
+        run.PauseTiming();
+        form.RazListes();
+        form.Label2_Click();
+        form.Check4.setValue(1);
+        run.ResumeTiming();
+        form.Check4_Click();
+        benchmark::DoNotOptimize(form.ListEspeces.count());
+    }
+    form.CheckChoix.setValue(0);
+    form.Check4.setValue(0);
+    run.counters["taxa"] = form.ListEspeces.count();
+}
+
+// "RAZ" after a field and a value have been chosen.
+void BM_Reset(benchmark::State& run, Table table) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    for (auto _ : run) {
+        run.PauseTiming();
+        clickField(form, 0);
+        clickValue(form, fullestValue(w->state, form.ListDesc));
+        run.ResumeTiming();
+        form.Command1_Click();
+        benchmark::DoNotOptimize(w->state.FoundRows[0]);
+    }
+}
+
+// "<==" over a record of 20 tokens: ten fields each followed by its fullest value, then
+// an eleventh field, replayed from the reset.
+void BM_StepBack20(benchmark::State& run, Table table) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    form.RazListes();
+    for (int step = 0; step < 10; ++step) {
+        clickField(form, 0);
+        clickValue(form, fullestValue(w->state, form.ListDesc));
+    }
+    clickField(form, 0);
+    const QString path = w->state.ChoicePath;
+    const double steps = w->state.ChoiceSteps;
+    if (steps != 20) {
+        run.SkipWithError("the record does not hold 20 tokens");
+        return;
+    }
+    for (auto _ : run) {
+        w->state.ChoicePath = path;
+        w->state.ChoiceSteps = steps;
+        form.Command5_Click();
+        benchmark::DoNotOptimize(w->state.ChoiceSteps);
+    }
+    run.counters["taxa"] = w->state.foundCount();
+}
+
+#define ENGINE_BENCH(fn)                                                                           \
+    BENCHMARK_CAPTURE(fn, biggest, Table::Biggest)->Unit(benchmark::kMillisecond);                 \
+    BENCHMARK_CAPTURE(fn, secondary30000, Table::Secondary)->Unit(benchmark::kMillisecond)
+
+ENGINE_BENCH(BM_FieldClick);
+ENGINE_BENCH(BM_TaxonColumnClick);
+ENGINE_BENCH(BM_ValueClick);
+ENGINE_BENCH(BM_AllValuesClick);
+ENGINE_BENCH(BM_Reset);
+ENGINE_BENCH(BM_StepBack20);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,55 @@
+// Step back: the search is reset and every recorded choice but the last is replayed.
+#include "engine/formtbl.h"
+
+#include "core/vbtext.h"
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+void FormTbl::Command5_Click() {
+    MarcheArriere();
+}
+
+// The replayed procedures record their choices again by the usual rules, so that the
+// record ends one token shorter. A token that no longer fits the lists (the accent option
+// changed meanwhile) selects another entry or none; the replay goes on without a message.
+void FormTbl::MarcheArriere() {
+    auto& s = state();
+    auto steps = static_cast<qint16>(s.ChoiceSteps);
+    QString path = s.ChoicePath;
+    RazListes();
+    while (steps > 0) {
+        --steps;
+        const qsizetype end = path.indexOf(u';');
+        const QString token = core::trimBlanks(end < 0 ? QStringView(path) : path.first(end));
+        path = end < 0 ? QString() : path.sliced(end + 1);
+        replayToken(token);
+    }
+}
+
+void FormTbl::replayToken(const QString& token) {
+    if (token.isEmpty())
+        return;
+    bool ok = false;
+    const qint16 position = token.sliced(1).toShort(&ok);
+    switch (token.front().unicode()) {
+    case u'C':
+        if (ok)
+            List2.setCurrentIndex(position);
+        List2_Simulclic();
+        break;
+    case u'D':
+        if (ok)
+            ListDesc.setCurrentIndex(position);
+        ListDesc_Simulclic_Simple();
+        break;
+    case u'E':
+        List2_Simulclic_Espece();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace sylvane::engine
