@@ -8,6 +8,8 @@
 
 namespace sylvane::engine {
 
+class KeywordMatcher;
+
 // The main window's logic: every control under the designer's name and every event
 // handler and procedure under its own name. The Qt view shows these models and forwards
 // the user's events; the headless driver does the same without a display. The handlers
@@ -267,6 +269,14 @@ class FormTbl : public Window {
     void wireLookups();
     void wireResults();
     void wireFileTools();
+    // Called by wireResults.
+    void wireSheet();
+    void wireKeyword();
+
+    void showSheet(int row);
+    void compareTaxon(int row);
+    // The matching rule set by the keyword panel's boxes and options.
+    KeywordMatcher panelMatcher();
 
     core::Edition edition_;
     std::vector<MenuItem*> menuBar_;
