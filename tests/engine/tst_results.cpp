@@ -134,14 +134,14 @@ class TestResults : public QObject {
     }
 
     void copyPutsHeadingAndNonEmptyLines() {
-        Window w(u"Espece;Pores;Anneau"_s, cepes);
+        Window w(u"Espece;Pores;Chapeau;Anneau"_s, cepes);
         w.listAllTaxa();
         w.form.Check5.setValue(1);
         w.clickTaxon(0);
         w.platform.clearLog();
         engine::userClick(w.form, w.form.MnuResCopie);
         QCOMPARE(w.platform.clipboard(),
-                 u"    Boletus edulis\r\n    ----------\r\nPores : blanc\r\n"_s);
+                 u"    Boletus edulis\r\n    ----------\r\nPores : blanc\r\nChapeau : brun\r\n"_s);
         QCOMPARE(w.platform.log().last(), u"[beep]"_s);
         QVERIFY(w.form.Text1.text().isEmpty());
     }
