@@ -15,7 +15,7 @@ class KeywordMatcher;
 // the user's events; the headless driver does the same without a display. The handlers
 // live in several files, one per subject (formtbl_*.cpp).
 class FormTbl : public Window {
-public:
+  public:
     FormTbl(core::ProgramState& state, core::Platform& platform,
             core::Edition edition = core::Edition::Current);
 
@@ -76,8 +76,7 @@ public:
     CheckBox Check3{QStringLiteral("Check3"), QStringLiteral("Ignorer les accents")};
     CheckBox Check4{QStringLiteral("Check4"), QStringLiteral("Tous")};
     CheckBox CheckChoix{QStringLiteral("CheckChoix"), QStringLiteral("choix multiple")};
-    CheckBox Check5{QStringLiteral("Check5"),
-                    QStringLiteral("masquer les champs non renseignés")};
+    CheckBox Check5{QStringLiteral("Check5"), QStringLiteral("masquer les champs non renseignés")};
     CheckBox Check6{QStringLiteral("Check6"), QStringLiteral("comparer")};
     CheckBox ChkFormat{QStringLiteral("ChkFormat"), QStringLiteral("fichier txt formatté")};
     CheckBox Check2{QStringLiteral("Check2"), QStringLiteral("Ch1 + Ch2")};
@@ -90,16 +89,16 @@ public:
                                {{0, QStringLiteral("&Chercher")},
                                 {1, QStringLiteral("&Extraire")},
                                 {2, QStringLiteral("&Quitter")}}};
-    ControlArray<CheckBox> Check1{QStringLiteral("Check1"),
-                                  {{1, QStringLiteral("&Ignore M/m")},
-                                   {2, QStringLiteral("&Ignore accents")}}};
+    ControlArray<CheckBox> Check1{
+        QStringLiteral("Check1"),
+        {{1, QStringLiteral("&Ignore M/m")}, {2, QStringLiteral("&Ignore accents")}}};
     Frame Frame1{QStringLiteral("Frame1")};
     OptionButton Option1{QStringLiteral("Option1"), QStringLiteral("&Ou")};
     OptionButton Option2{QStringLiteral("Option2"), QStringLiteral("&Et")};
     Frame Frame2{QStringLiteral("Frame2")};
-    ControlArray<OptionButton> Option3{QStringLiteral("Option3"),
-                                       {{0, QStringLiteral("&Description")},
-                                        {1, QStringLiteral("&Espèces")}}};
+    ControlArray<OptionButton> Option3{
+        QStringLiteral("Option3"),
+        {{0, QStringLiteral("&Description")}, {1, QStringLiteral("&Espèces")}}};
     CheckBox Checkespece{QStringLiteral("Checkespece"), QStringLiteral("extr. espèces")};
 
     // ---- Transient message, About panel, developer frame, status bar --------------------
@@ -108,9 +107,9 @@ public:
     Frame FraMycm{QStringLiteral("FraMycm"), QStringLiteral("A propos")};
     ControlArray<Label> AboutLabel{QStringLiteral("Label"),
                                    {{0, QStringLiteral("-----")}, {1, {}}, {2, {}}}};
-    ControlArray<Button> Bout{QStringLiteral("Bout"),
-                              {{2, QStringLiteral("Fermer")},
-                               {3, QStringLiteral("Contacter l'auteur")}}};
+    ControlArray<Button> Bout{
+        QStringLiteral("Bout"),
+        {{2, QStringLiteral("Fermer")}, {3, QStringLiteral("Contacter l'auteur")}}};
     Frame Frame12{QStringLiteral("Frame12"), QStringLiteral("Frame12 debug")};
     Label Label17{QStringLiteral("Label17")};
     StatusBar StatusBar1{QStringLiteral("StatusBar1")};
@@ -258,7 +257,7 @@ public:
     static constexpr int ClientWidth = 16155;
     static constexpr int ClientHeight = 10875;
 
-private:
+  private:
     void registerControls();
     void layOutControls();
     void buildMenus();
