@@ -275,6 +275,7 @@ class FormTbl : public Window {
 
     void showSheet(int row);
     void compareTaxon(int row);
+    std::vector<int> commonFields(int row, const std::vector<qint32>& rows);
     // The matching rule set by the keyword panel's boxes and options.
     KeywordMatcher panelMatcher();
 

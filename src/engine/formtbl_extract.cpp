@@ -2,10 +2,27 @@
 // taxa that bear them become the value list, each with all its lines.
 #include "engine/formtbl.h"
 
-#include "core/moduleroutines.h"
+#include "core/vbtext.h"
 #include "engine/keywordmatcher.h"
 
 namespace sylvane::engine {
+
+namespace {
+
+// Appends the line numbers of a row list («12;45;46») to rows from index n + 1 on,
+// n growing by one per number; an empty list adds nothing. Numbers that would pass the
+// end of rows are dropped (a line stands under one value only, so it never happens).
+void appendRows(const QString& list, const QString& separator, std::vector<double>& rows, int& n) {
+    if (list.isEmpty())
+        return;
+    for (const QStringView piece : QStringView(list).split(separator)) {
+        if (n + 1 >= static_cast<int>(rows.size()))
+            return;
+        rows[++n] = core::leadingNumericValue(piece);
+    }
+}
+
+} // namespace
 
 void FormTbl::ExtraireListe(ListBox& listc, double /*max*/) {
     auto& s = state();
@@ -25,13 +42,9 @@ void FormTbl::ExtraireListe(ListBox& listc, double /*max*/) {
             if (!matcher.matches(t))
                 continue;
             shownValues.push_back({t});
-            // The lines that the value stands for, appended to the found rows; an entry
-            // without lines adds none.
-            if (i + 1 <= core::MaxRows && !s.ValueRows[i + 1].isEmpty()) {
-                QString rows = s.ValueRows[i + 1];
-                core::SplitFieldList(rows, n, s.FoundRows, s.Separator);
-            }
-            s.FoundRows[0] = std::min(n, core::MaxRows);
+            if (i + 1 <= core::MaxRows)
+                appendRows(s.ValueRows[i + 1], s.Separator, s.FoundRows, n);
+            s.FoundRows[0] = n;
             valueEntries.push_back({t, static_cast<qint32>(i)});
         }
         ListeResultat.addItems(std::move(shownValues));
@@ -39,10 +52,9 @@ void FormTbl::ExtraireListe(ListBox& listc, double /*max*/) {
 
         ListDesc.clear();
         List4.clear();
-        const int found = std::min(n, core::MaxRows);
         std::vector<ListEntry> names;
-        names.reserve(found);
-        for (int k = 1; k <= found; ++k) {
+        names.reserve(n);
+        for (int k = 1; k <= n; ++k) {
             const int row = static_cast<int>(s.FoundRows[k]);
             names.push_back({s.KeyTable(row, 1), row});
         }

@@ -69,32 +69,44 @@ void FormTbl::compareTaxon(int row) {
     for (const ListEntry& entry : ListEspeces.entries())
         rows.push_back(entry.itemData);
 
-    std::vector<bool> shared(fieldCount + 1, true);
-    bool otherRowListed = false;
-    std::vector<ListEntry> blocks;
-    for (const qint32 other : rows) {
-        yieldSometimes();
-        blocks.push_back({QString()});
-        otherRowListed = otherRowListed || other != row;
-        for (int v = 1; v <= fieldCount; ++v) {
-            const QString& value = s.KeyTable(other, v);
-            if (value == s.KeyTable(row, v))
-                continue;
-            shared[v] = false;
-            blocks.push_back(
-                {(v == 1 ? u"   "_s : QString()) + s.FieldNames[v] + u"  =  "_s + value});
-        }
-    }
-
     const QString& name = s.KeyTable(row, 1);
     std::vector<ListEntry> lines{{u">   critères communs avec  "_s + name}};
-    for (int v = 2; v <= fieldCount && otherRowListed; ++v)
-        if (shared[v] && !s.KeyTable(row, v).isEmpty())
-            lines.push_back({s.FieldNames[v] + u"  =   "_s + s.KeyTable(row, v)});
+    for (const int v : commonFields(row, rows))
+        lines.push_back({s.FieldNames[v] + u"  =   "_s + s.KeyTable(row, v)});
     lines.push_back({QString()});
     lines.push_back({u">   critères différents de  "_s + name});
-    ListeResultat.addItems(std::move(lines));
-    ListeResultat.addItems(std::move(blocks));
+
+    // Every differing field gives a line: room for the worst case saves the regrowth of
+    // a list that can reach one and a half million lines.
+    lines.reserve(lines.size() + rows.size() * (fieldCount + 1));
+    std::vector<QString> prefixes(fieldCount + 1);
+    for (int v = 1; v <= fieldCount; ++v)
+        prefixes[v] = (v == 1 ? u"   "_s : QString()) + s.FieldNames[v] + u"  =  "_s;
+    for (const qint32 other : rows) {
+        yieldSometimes();
+        lines.push_back({QString()});
+        for (int v = 1; v <= fieldCount; ++v) {
+            const QString& value = s.KeyTable(other, v);
+            if (value != s.KeyTable(row, v))
+                lines.push_back({prefixes[v] + value});
+        }
+    }
+    ListeResultat.setEntries(std::move(lines));
+}
+
+// The fields 2.. whose non-empty value in row every other listed row shares.
+std::vector<int> FormTbl::commonFields(int row, const std::vector<qint32>& rows) {
+    const auto& s = state();
+    std::vector<int> fields;
+    if (std::none_of(rows.begin(), rows.end(), [row](qint32 r) { return r != row; }))
+        return fields;
+    for (int v = 2; v <= std::min<int>(s.FieldCount, core::MaxFields); ++v) {
+        const QString& value = s.KeyTable(row, v);
+        if (!value.isEmpty() && std::all_of(rows.begin(), rows.end(),
+                                            [&](qint32 r) { return s.KeyTable(r, v) == value; }))
+            fields.push_back(v);
+    }
+    return fields;
 }
 
 void FormTbl::CopieResultat() {
