@@ -18,7 +18,10 @@ void appendRows(const QString& list, const QString& separator, std::vector<doubl
     for (const QStringView piece : QStringView(list).split(separator)) {
         if (n + 1 >= static_cast<int>(rows.size()))
             return;
-        rows[++n] = core::leadingNumericValue(piece);
+        // The lists hold whole numbers; anything else is read by its leading number.
+        bool whole = false;
+        const int row = piece.toInt(&whole);
+        rows[++n] = whole ? row : core::leadingNumericValue(piece);
     }
 }
 
