@@ -124,9 +124,5 @@ BENCHMARK(BM_Comparison30000TaxaYieldingEachTaxon)->Unit(benchmark::kMillisecond
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }
