@@ -5,8 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-
 using namespace Qt::StringLiterals;
 using namespace sylvane;
 
@@ -44,9 +42,5 @@ BENCHMARK(BM_LoadSecondaryOverLimit)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

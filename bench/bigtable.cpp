@@ -2,7 +2,10 @@
 
 #include "core/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+#include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
 
@@ -55,6 +58,14 @@ LoadedWindow::LoadedWindow(const QString& path) {
     state.LineBreak = u"\r\n"_s;
     state.CurrentFile = path;
     form->execute();
+}
+
+int runBenchmarks(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace sylvane::bench

@@ -29,4 +29,7 @@ struct LoadedWindow {
     explicit LoadedWindow(const QString& path);
 };
 
+// The main() of a benchmark program: a Qt application around the benchmark runner.
+int runBenchmarks(int argc, char** argv);
+
 } // namespace sylvane::bench

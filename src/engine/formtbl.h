@@ -8,6 +8,8 @@
 
 namespace sylvane::engine {
 
+class KeywordMatcher;
+
 // The main window's logic: every control under the designer's name and every event
 // handler and procedure under its own name. The Qt view shows these models and forwards
 // the user's events; the headless driver does the same without a display. The handlers
@@ -277,6 +279,16 @@ class FormTbl : public Window {
     int appendFoundRows(const QString& rows, int found);
     void replayToken(const QString& token);
     void editListedLine();
+
+    // Called by wireResults.
+    void wireSheet();
+    void wireKeyword();
+
+    void showSheet(int row);
+    void compareTaxon(int row);
+    std::vector<int> commonFields(int row, const std::vector<qint32>& rows);
+    // The matching rule set by the keyword panel's boxes and options.
+    KeywordMatcher panelMatcher();
 
     core::Edition edition_;
     // The value list shows the taxon column and that choice is not yet on record: the

@@ -1,0 +1,128 @@
+// The keyword search, the extraction and the comparison on the largest table.
+#include "bigtable.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+// A recording platform whose clock and event queue are the real ones, so that the long
+// loops yield as they do in the program. With everyTime, the clock jumps 30 ms at each
+// reading: the loops then yield at every step (the worst case).
+class RunningPlatform : public core::RecordingPlatform {
+  public:
+    explicit RunningPlatform(bool everyTime) : everyTime_(everyTime) { timer_.start(); }
+    qint64 monotonicMilliseconds() override {
+        return everyTime_ ? (fake_ += 30) : timer_.elapsed();
+    }
+    void processEvents() override {
+        ++yields;
+        QCoreApplication::processEvents();
+    }
+    int yields = 0;
+
+  private:
+    bool everyTime_;
+    QElapsedTimer timer_;
+    qint64 fake_ = 0;
+};
+
+struct BigWindow {
+    QTemporaryDir dir;
+    core::ProgramState state;
+    RunningPlatform platform;
+    engine::FormTbl form{state, platform};
+
+    explicit BigWindow(bool yieldEveryTime = false) : platform(yieldEveryTime) {
+        state.Separator = u";"_s;
+        state.LineBreak = u"\r\n"_s;
+        state.CurrentFile = bench::writeBigTable(dir.path());
+        form.execute();
+    }
+
+    // The values of a field over every row, merged as a field click leaves them.
+    void deriveValues(int field) {
+        std::vector<engine::ListEntry> values;
+        for (int row = 1; row <= state.lineCount(); ++row)
+            if (!state.KeyTable(row, field).isEmpty())
+                values.push_back({state.KeyTable(row, field), row});
+        form.ListDesc.setEntries(std::move(values));
+        form.Allege();
+    }
+};
+
+void BM_KeywordSearch30000Entries(benchmark::State& run) {
+    BigWindow w;
+    std::vector<engine::ListEntry> entries;
+    for (int row = 4; row <= w.state.lineCount(); ++row)
+        entries.push_back({w.state.KeyTable(row, 50) + u" n°"_s + QString::number(row), row});
+    w.form.ListDesc.setEntries(std::move(entries));
+    w.form.Textcle(0).setText(u"ROUGE"_s);
+    w.form.Textcle(1).setText(u"ecaill"_s);
+    for (auto _ : run) {
+        w.form.MoCle_Click(0);
+        benchmark::DoNotOptimize(w.form.ListeResultat.count());
+    }
+    run.counters["entries"] = w.form.ListDesc.count();
+    run.counters["found"] = w.form.ListeResultat.count();
+}
+BENCHMARK(BM_KeywordSearch30000Entries)->Unit(benchmark::kMillisecond);
+
+void BM_Extraction(benchmark::State& run) {
+    BigWindow w;
+    w.deriveValues(50);
+    const auto values = w.form.ListDesc.entries();
+    const auto valueRows = w.state.ValueRows;
+    w.form.Textcle(0).setText(u"e"_s);
+    for (auto _ : run) {
+        run.PauseTiming();
+        w.form.ListDesc.setEntriesInOrder(values);
+        w.state.ValueRows = valueRows;
+        run.ResumeTiming();
+        w.form.MoCle_Click(1);
+        benchmark::DoNotOptimize(w.form.ListDesc.count());
+    }
+    run.counters["values"] = static_cast<double>(values.size());
+    run.counters["rows"] = w.state.foundCount();
+    run.counters["taxa"] = w.form.ListDesc.count();
+}
+BENCHMARK(BM_Extraction)->Unit(benchmark::kMillisecond);
+
+void compareWithAllTaxa(benchmark::State& run, bool yieldEveryTime) {
+    BigWindow w(yieldEveryTime);
+    std::vector<engine::ListEntry> taxa;
+    for (int row = 4; row <= w.state.lineCount(); ++row)
+        taxa.push_back({w.state.KeyTable(row, 1), row});
+    w.form.ListEspeces.setEntries(std::move(taxa));
+    w.form.ListEspeces.setCurrentIndex(w.form.ListEspeces.count() / 2);
+    w.form.Check6.setValue(1);
+    for (auto _ : run) {
+        w.platform.yields = 0;
+        w.form.ListEspeces_Click();
+        benchmark::DoNotOptimize(w.form.ListeResultat.count());
+    }
+    run.counters["taxa"] = w.form.ListEspeces.count();
+    run.counters["lines"] = w.form.ListeResultat.count();
+    run.counters["yields"] = w.platform.yields;
+}
+
+void BM_Comparison30000Taxa(benchmark::State& run) {
+    compareWithAllTaxa(run, false);
+}
+BENCHMARK(BM_Comparison30000Taxa)->Unit(benchmark::kMillisecond);
+
+void BM_Comparison30000TaxaYieldingEachTaxon(benchmark::State& run) {
+    compareWithAllTaxa(run, true);
+}
+BENCHMARK(BM_Comparison30000TaxaYieldingEachTaxon)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return bench::runBenchmarks(argc, argv);
+}

@@ -1,0 +1,130 @@
+// The taxon sheet (one line per field of the clicked taxon), its comparison with every
+// taxon found, and the copy of the result list with its heading.
+#include "engine/formtbl.h"
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+void FormTbl::wireSheet() {
+    ListEspeces.onClick = [this] { ListEspeces_Click(); };
+    ListEspeces.onMouseDown = [this](int button) { ListEspeces_MouseDown(button); };
+}
+
+void FormTbl::ListEspeces_Click() {
+    // While an extraction is shown the list holds values, not taxa.
+    if (Checkespece.value() == 0 && state().ExtractionShown)
+        return;
+    const int index = ListEspeces.currentIndex();
+    if (index < 0) {
+        platform().messageBox(u"erreur index "_s, u"Sylvane"_s, core::MessageButtons::Ok);
+        return;
+    }
+    const int row = ListEspeces.itemData(index);
+    if (Check6.value() == 0)
+        showSheet(row);
+    else
+        compareTaxon(row);
+}
+
+void FormTbl::ListEspeces_MouseDown(int button) {
+    if (ListEspeces.count() >= 2 && button == 2 && onPopup)
+        onPopup(PopEspeces);
+}
+
+void FormTbl::showSheet(int row) {
+    const auto& s = state();
+    Lab_Resultat.setCaption(s.KeyTable(row, 1));
+    ListeResultat.clear();
+    const bool hideEmpty = Check5.value() != 0;
+    std::vector<ListEntry> lines;
+    for (int v = 2; v <= s.FieldCount && v <= core::MaxFields; ++v) {
+        const QString& value = s.KeyTable(row, v);
+        const QString& name = s.FieldNames[v];
+        if (!value.isEmpty())
+            lines.push_back({name + u" : "_s + value});
+        else if (!name.isEmpty() && !hideEmpty)
+            lines.push_back({name + u" : non renseigné"_s});
+        else
+            lines.push_back({QString()});
+    }
+    ListeResultat.addItems(std::move(lines));
+    if (Text1.visible())
+        ListResultat_Big();
+    Label6.setCaption(u" ligne numero  "_s + QString::number(row));
+}
+
+// Lists, for every taxon found, the fields where it differs from the clicked one. The
+// common criteria are the non-empty values of the clicked taxon that every other listed
+// row carries exactly; with no other row listed there are none. User events that arrive
+// while the event queue runs are refused until the comparison ends.
+void FormTbl::compareTaxon(int row) {
+    BusyScope busyScope(*this);
+    const auto& s = state();
+    const int fieldCount = std::min<int>(s.FieldCount, core::MaxFields);
+    ListeResultat.clear();
+
+    std::vector<qint32> rows;
+    rows.reserve(ListEspeces.count());
+    for (const ListEntry& entry : ListEspeces.entries())
+        rows.push_back(entry.itemData);
+
+    const QString& name = s.KeyTable(row, 1);
+    std::vector<ListEntry> lines{{u">   critères communs avec  "_s + name}};
+    for (const int v : commonFields(row, rows))
+        lines.push_back({s.FieldNames[v] + u"  =   "_s + s.KeyTable(row, v)});
+    lines.push_back({QString()});
+    lines.push_back({u">   critères différents de  "_s + name});
+
+    // Every differing field gives a line: room for the worst case saves the regrowth of
+    // a list that can reach one and a half million lines.
+    lines.reserve(lines.size() + rows.size() * (fieldCount + 1));
+    std::vector<QString> prefixes(fieldCount + 1);
+    for (int v = 1; v <= fieldCount; ++v)
+        prefixes[v] = (v == 1 ? u"   "_s : QString()) + s.FieldNames[v] + u"  =  "_s;
+    for (const qint32 other : rows) {
+        yieldSometimes();
+        lines.push_back({QString()});
+        for (int v = 1; v <= fieldCount; ++v) {
+            const QString& value = s.KeyTable(other, v);
+            if (value != s.KeyTable(row, v))
+                lines.push_back({prefixes[v] + value});
+        }
+    }
+    ListeResultat.setEntries(std::move(lines));
+}
+
+// The fields 2.. whose non-empty value in row every other listed row shares.
+std::vector<int> FormTbl::commonFields(int row, const std::vector<qint32>& rows) {
+    const auto& s = state();
+    std::vector<int> fields;
+    if (std::none_of(rows.begin(), rows.end(), [row](qint32 r) { return r != row; }))
+        return fields;
+    for (int v = 2; v <= std::min<int>(s.FieldCount, core::MaxFields); ++v) {
+        const QString& value = s.KeyTable(row, v);
+        if (!value.isEmpty() && std::all_of(rows.begin(), rows.end(),
+                                            [&](qint32 r) { return s.KeyTable(r, v) == value; }))
+            fields.push_back(v);
+    }
+    return fields;
+}
+
+void FormTbl::CopieResultat() {
+    auto& p = platform();
+    const QString& lineBreak = state().LineBreak;
+    Text1.setText(QString());
+    p.clearClipboard();
+    QString text = u"    "_s + Lab_Resultat.caption() + lineBreak;
+    text += u"    ----------"_s + lineBreak;
+    for (const ListEntry& entry : ListeResultat.entries())
+        if (!entry.text.isEmpty())
+            text += entry.text + lineBreak;
+    // The text panel serves as the buffer of the copy, as the other list copies do.
+    Text1.setText(text);
+    p.setClipboardText(text);
+    if (p.clipboardHasText())
+        Text1.setText(QString());
+    p.beep();
+}
+
+} // namespace sylvane::engine

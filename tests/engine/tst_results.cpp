@@ -1,0 +1,263 @@
+#include "core/recordingplatform.h"
+#include "engine/formtbl.h"
+#include "engine/keywordmatcher.h"
+#include "engine/userinput.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+using engine::FormTbl;
+using engine::ListEntry;
+
+namespace {
+
+// A main window over a small table put straight into the shared state: the field line,
+// then one row per record from row 2 on (row 1 stands for the header).
+struct Window {
+    core::ProgramState state;
+    core::RecordingPlatform platform;
+    FormTbl form{state, platform};
+
+    Window(const QString& fields, const QStringList& records) {
+        state.Separator = u";"_s;
+        state.LineBreak = u"\r\n"_s;
+        const QStringList names = fields.split(u';');
+        state.FieldCount = static_cast<qint16>(names.size());
+        for (qsizetype v = 0; v < names.size(); ++v)
+            state.FieldNames[v + 1] = names[v];
+        int row = 1;
+        for (const QString& record : records) {
+            ++row;
+            const QStringList cells = record.split(u';');
+            for (qsizetype v = 0; v < cells.size(); ++v)
+                state.KeyTable.set(row, static_cast<int>(v + 1), cells[v]);
+        }
+        state.LineCount = row;
+    }
+
+    // Lists every row as a found taxon, in row order.
+    void listAllTaxa() {
+        std::vector<ListEntry> taxa;
+        for (int row = 2; row <= state.lineCount(); ++row)
+            taxa.push_back({state.KeyTable(row, 1), row});
+        form.ListEspeces.addItems(std::move(taxa));
+    }
+
+    QStringList clickTaxon(int position) {
+        engine::userClick(form, form.ListEspeces, position);
+        return form.ListeResultat.texts();
+    }
+};
+
+const QStringList cepes{u"Boletus edulis;blanc;brun;;doux"_s, u"Boletus pinophilus;blanc;rouge;;"_s,
+                        u"Boletus edulis;blanc;ocre;;doux"_s};
+
+} // namespace
+
+class TestResults : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void sheetShowsEveryFieldWithOrWithoutEmptyOnes() {
+        Window w(u"Espece;Pores;Chapeau;Anneau;Odeur;"_s, cepes);
+        w.listAllTaxa();
+        const QStringList full = w.clickTaxon(2);
+        QCOMPARE(full,
+                 (QStringList{u"Pores : blanc"_s, u"Chapeau : rouge"_s, u"Anneau : non renseigné"_s,
+                              u"Odeur : non renseigné"_s, QString()}));
+        QCOMPARE(w.form.Lab_Resultat.caption(), u"Boletus pinophilus"_s);
+        QCOMPARE(w.form.Label6.caption(), u" ligne numero  3"_s);
+
+        w.form.Check5.setValue(1);
+        const QStringList hidden = w.clickTaxon(2);
+        QCOMPARE(hidden, (QStringList{u"Pores : blanc"_s, u"Chapeau : rouge"_s, QString(),
+                                      QString(), QString()}));
+        QVERIFY(!w.form.Text1.visible());
+
+        // An open enlarged view follows the sheet.
+        w.form.ListResultat_Big();
+        w.clickTaxon(0);
+        QVERIFY(w.form.Text1.text().startsWith(u"        Boletus edulis\r\n"_s));
+    }
+
+    void sheetRefusedWithoutSelectionOrDuringExtraction() {
+        Window w(u"Espece;Pores"_s, cepes);
+        w.listAllTaxa();
+        w.form.ListEspeces_Click();
+        QCOMPARE(w.platform.log(), QStringList{u"[msgbox Sylvane] erreur index  -> ok"_s});
+        QCOMPARE(w.form.Label6.caption(), u"Champs"_s);
+
+        w.state.ExtractionShown = true;
+        QVERIFY(w.clickTaxon(1).isEmpty());
+        QCOMPARE(w.form.Lab_Resultat.caption(), u"..."_s);
+    }
+
+    void comparisonListsCommonThenDifferingFields() {
+        Window w(u"Espece;Pores;Chapeau;Anneau;Odeur"_s, cepes);
+        w.listAllTaxa();
+        w.form.Check6.setValue(1);
+        // Common: the non-empty values of the clicked row that every other row carries.
+        QCOMPARE(w.clickTaxon(0),
+                 (QStringList{u">   critères communs avec  Boletus edulis"_s, u"Pores  =   blanc"_s,
+                              QString(), u">   critères différents de  Boletus edulis"_s, QString(),
+                              QString(), u"Chapeau  =  ocre"_s, QString(),
+                              u"   Espece  =  Boletus pinophilus"_s, u"Chapeau  =  rouge"_s,
+                              u"Odeur  =  "_s}));
+        QCOMPARE(w.form.Lab_Resultat.caption(), u"..."_s);
+
+        // Alone in the list, the clicked taxon shares nothing with anyone.
+        w.form.ListEspeces.clear();
+        w.form.ListEspeces.addItem(u"Boletus edulis"_s, 2);
+        QCOMPARE(w.clickTaxon(0),
+                 (QStringList{u">   critères communs avec  Boletus edulis"_s, QString(),
+                              u">   critères différents de  Boletus edulis"_s, QString()}));
+    }
+
+    void comparisonRefusesUserEventsWhileItYields() {
+        Window w(u"Espece;Pores"_s, cepes);
+        w.listAllTaxa();
+        w.form.Check6.setValue(1);
+        int yields = 0;
+        bool accepted = false;
+        w.platform.onProcessEvents = [&] {
+            ++yields;
+            accepted = accepted || engine::userClick(w.form, w.form.ListEspeces, 1) ||
+                       engine::userClick(w.form, w.form.Command1);
+            w.platform.advanceClock(40);
+        };
+        w.platform.advanceClock(40);
+        w.clickTaxon(0);
+        QCOMPARE(yields, 3);
+        QVERIFY(!accepted);
+        QVERIFY(!w.form.busy());
+        QCOMPARE(w.form.ListEspeces.currentIndex(), 0);
+    }
+
+    void copyPutsHeadingAndNonEmptyLines() {
+        Window w(u"Espece;Pores;Chapeau;Anneau"_s, cepes);
+        w.listAllTaxa();
+        w.form.Check5.setValue(1);
+        w.clickTaxon(0);
+        w.platform.clearLog();
+        engine::userClick(w.form, w.form.MnuResCopie);
+        QCOMPARE(w.platform.clipboard(),
+                 u"    Boletus edulis\r\n    ----------\r\nPores : blanc\r\nChapeau : brun\r\n"_s);
+        QCOMPARE(w.platform.log().last(), u"[beep]"_s);
+        QVERIFY(w.form.Text1.text().isEmpty());
+    }
+
+    void enlargedViewAndPopups() {
+        Window w(u"Espece"_s, {});
+        QStringList popups;
+        w.form.onPopup = [&](engine::MenuItem& menu) { popups << menu.name(); };
+        engine::userKey(w.form, w.form.ListeResultat, 17);
+        QVERIFY(!w.form.Text1.visible());
+        w.form.Lab_Resultat.setCaption(u"titre"_s);
+        engine::userKey(w.form, w.form.ListeResultat, 16);
+        QVERIFY(w.form.Text1.visible() && w.form.Command4.visible());
+        QCOMPARE(w.form.Text1.text(), u"        titre\r\n        -----------------\r\n"_s);
+
+        for (int entries = 0; entries < 3; ++entries) {
+            engine::userMouseDown(w.form, w.form.ListeResultat, 2);
+            engine::userMouseDown(w.form, w.form.ListEspeces, 2);
+            engine::userMouseDown(w.form, w.form.ListEspeces, 1);
+            w.form.ListeResultat.addItem(u"x"_s);
+            w.form.ListEspeces.addItem(u"x"_s);
+        }
+        QCOMPARE(popups, (QStringList{u"mnufile"_s, u"PopEspeces"_s}));
+    }
+
+    void searchWritesPositionsAndCaption() {
+        Window w(u"Espece;Chapeau"_s, {});
+        w.form.ListDesc.addItems({{u"brun"_s}, {u"chapeau rouge"_s}, {u"rouge brique"_s}});
+        auto& k0 = w.form.Textcle(0);
+        auto& k1 = w.form.Textcle(1);
+        // An empty first keyword leaves the list as it was, whatever the second says.
+        w.form.ListeResultat.addItem(u"ancien"_s);
+        w.form.Textcle(1).setText(u"brun"_s);
+        w.form.Command3_Click();
+        QCOMPARE(w.form.ListeResultat.texts(), QStringList{u"ancien"_s});
+        QCOMPARE(w.form.Lab_Resultat.caption(), u"Résultat recherche :  OU brun"_s);
+        QVERIFY(w.form.Picture1.visible() && !w.form.List5.visible());
+
+        k0.setText(u"rouge"_s);
+        engine::userClick(w.form, w.form.MoCle(0));
+        QCOMPARE(w.form.ListeResultat.texts(),
+                 (QStringList{u"0 : brun"_s, u"1 : chapeau rouge"_s, u"2 : rouge brique"_s}));
+
+        engine::userClick(w.form, w.form.Option2);
+        k1.setText(u"   "_s);
+        engine::userClick(w.form, w.form.MoCle(0));
+        QVERIFY(w.form.ListeResultat.texts().isEmpty());
+        QCOMPARE(w.form.Lab_Resultat.caption(), u"Résultat recherche : rouge"_s);
+
+        // "Espèces" scans the taxon list and forbids the extraction.
+        w.form.ListEspeces.addItem(u"Lactarius rouge"_s);
+        engine::userClick(w.form, w.form.Option3(1));
+        k1.setText(u"Lactarius"_s);
+        engine::userClick(w.form, w.form.MoCle(0));
+        QCOMPARE(w.form.ListeResultat.texts(), QStringList{u"0 : Lactarius rouge"_s});
+        QVERIFY(!w.form.MoCle(1).enabled());
+        engine::userClick(w.form, w.form.Option3(0));
+        QVERIFY(w.form.MoCle(1).enabled() && w.form.Option3(1).value() == 0);
+
+        engine::userClick(w.form, w.form.MoCle(2));
+        QVERIFY(!w.form.Picture1.visible() && w.form.List5.visible());
+        QVERIFY(w.form.Lab_Resultat.caption().isEmpty());
+    }
+
+    void extractionTurnsTheListsRound() {
+        Window w(u"Espece;Chapeau"_s, {u"x"_s, u"x"_s, u"x"_s, u"Russula alba;blanc"_s, u"x"_s,
+                                       u"Russula nigra;brun"_s, u"x"_s, u"Russula alba;blanc"_s});
+        w.form.ListDesc.addItems({{u"blanc"_s, 5}, {u"brun"_s, 7}});
+        w.state.ValueRows[1] = u"5;9"_s;
+        w.state.ValueRows[2] = u"7"_s;
+        w.state.FoundRows[0] = 3;
+        w.form.Label3.setCaption(u"2 choix"_s);
+        w.form.Textcle(0).setText(u"blanc"_s);
+        engine::userClick(w.form, w.form.MoCle(1));
+        QCOMPARE(w.form.ListeResultat.texts(), QStringList{u"blanc"_s});
+        QCOMPARE(w.form.ListEspeces.texts(), QStringList{u"blanc"_s});
+        QCOMPARE(w.form.ListEspeces.itemData(0), 0);
+        QCOMPARE(w.state.foundCount(), 2);
+        QCOMPARE(w.state.FoundRows[1], 5.0);
+        QCOMPARE(w.state.FoundRows[2], 9.0);
+        QCOMPARE(w.form.ListDesc.texts(), QStringList{u"Russula alba"_s});
+        QCOMPARE(w.state.ValueRows[1], u"5;9"_s);
+        QVERIFY(w.state.ExtractionShown && !w.form.Command5.enabled());
+        QVERIFY(w.form.Label3.caption().isEmpty());
+
+        // Nothing found: the lists are emptied, the found rows stay as they were.
+        w.form.Textcle(0).setText(u"vert"_s);
+        engine::userClick(w.form, w.form.MoCle(1));
+        QVERIFY(w.form.ListDesc.count() + w.form.ListEspeces.count() +
+                    w.form.ListeResultat.count() ==
+                0);
+        QCOMPARE(w.state.foundCount(), 2);
+    }
+
+    void matcherFoldsLowerCaseAccentsOnly() {
+        using engine::KeywordMatcher;
+        const KeywordMatcher::Options both{.foldAccents = true, .ignoreCase = true};
+        const KeywordMatcher::Options accentsOnly{.foldAccents = true, .ignoreCase = false};
+        QVERIFY(KeywordMatcher(u"ecaille"_s, {}, both).matches(u"écailles"_s));
+        QVERIFY(KeywordMatcher(u"écaille"_s, {}, both).matches(u"ECAILLE"_s));
+        QVERIFY(!KeywordMatcher(u"écaille"_s, {}, accentsOnly).matches(u"ECAILLE"_s));
+        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, both).matches(u"Écaille"_s));
+        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, {.foldAccents = false}).matches(u"écaille"_s));
+        QVERIFY(!KeywordMatcher(u"Rouge"_s, {}, accentsOnly).matches(u"rouge"_s));
+        QVERIFY(KeywordMatcher(u"Rouge"_s, {}, both).matches(u"rouge"_s));
+
+        const KeywordMatcher::Options et{.bothRequired = true};
+        QVERIFY(KeywordMatcher(u"x"_s, u"brun"_s, both).matches(u"chapeau brun"_s));
+        QVERIFY(!KeywordMatcher(u"chapeau"_s, {}, et).matches(u"chapeau brun"_s));
+        QVERIFY(KeywordMatcher(u"chapeau"_s, u"brun"_s, et).matches(u"chapeau brun"_s));
+        QVERIFY(!KeywordMatcher(u"chapeau"_s, u"rouge"_s, et).matches(u"chapeau brun"_s));
+        // Blanks are keywords too.
+        QVERIFY(KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a  b"_s));
+        QVERIFY(!KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a b"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResults)
+#include "tst_results.moc"
