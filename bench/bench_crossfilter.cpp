@@ -64,9 +64,5 @@ BENCHMARK(BM_CrossSearch49Filters)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return sylvane::bench::runBenchmarks(argc, argv);
 }

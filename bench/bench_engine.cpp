@@ -214,9 +214,5 @@ ENGINE_BENCH(BM_StepBack20);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return sylvane::bench::runBenchmarks(argc, argv);
 }

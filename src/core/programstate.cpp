@@ -1,5 +1,7 @@
 #include "core/programstate.h"
 
+#include <algorithm>
+
 namespace sylvane::core {
 
 namespace {
@@ -16,14 +18,28 @@ const QString& KeyTableArray::operator()(int row, int field) const {
 }
 
 void KeyTableArray::set(int row, int field, const QString& value) {
-    if (inRange(row, field))
-        cells_[cellIndex(row, field)] = value;
+    if (!inRange(row, field))
+        return;
+    cells_[cellIndex(row, field)] = value;
+    if (!value.isEmpty())
+        rowsInUse_ = std::max(rowsInUse_, row);
 }
 
-void KeyTableArray::clear() {
-    for (QString& cell : cells_)
+void KeyTableArray::clearRow(int row) {
+    if (!inRange(row, 0))
+        return;
+    for (int field = 0; field <= MaxFields; ++field) {
+        QString& cell = cells_[cellIndex(row, field)];
         if (!cell.isNull())
             cell = QString();
+    }
+}
+
+// Only the rows written since the last clear can hold a value.
+void KeyTableArray::clear() {
+    for (int row = 0; row <= rowsInUse_; ++row)
+        clearRow(row);
+    rowsInUse_ = 0;
 }
 
 } // namespace sylvane::core

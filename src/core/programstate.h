@@ -20,6 +20,9 @@ class KeyTableArray {
     const QString& operator()(int row, int field) const;
     void set(int row, int field, const QString& value);
     void clear();
+    void clearRow(int row);
+    // No row past this one holds a value (rows written since the last clear).
+    int rowsInUse() const { return rowsInUse_; }
 
     static bool inRange(int row, int field) {
         return row >= 0 && row <= MaxRows && field >= 0 && field <= MaxFields;
@@ -27,6 +30,7 @@ class KeyTableArray {
 
   private:
     std::vector<QString> cells_;
+    int rowsInUse_ = 0;
 };
 
 // The variables of module Tableau shared by every window, under their own names.

@@ -27,14 +27,39 @@ char encodeChar(char16_t u) {
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
+namespace {
+QString decodeRange(const char* begin, const char* end) {
+    QString text(end - begin, Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
+    for (const char* p = begin; p != end; ++p) {
+        const auto b = static_cast<unsigned char>(*p);
         *out++ = QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
     }
     return text;
+}
+} // namespace
+
+QString decodeWindows1252(const QByteArray& bytes) {
+    return decodeRange(bytes.constData(), bytes.constData() + bytes.size());
+}
+
+QStringList decodeWindows1252Lines(const QByteArray& bytes) {
+    QStringList lines;
+    const char* data = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            lines.append(decodeRange(data + start, data + i));
+            if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(decodeRange(data + start, data + n));
+    return lines;
 }
 
 QByteArray encodeWindows1252(QStringView text) {
@@ -72,7 +97,7 @@ bool TextFileReader::open(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
-    lines_ = splitLines(decodeWindows1252(bytes));
+    lines_ = decodeWindows1252Lines(bytes);
     return true;
 }
 

@@ -10,6 +10,8 @@ namespace sylvane::core {
 // Bytes to text: 0x80-0x9F as the code page defines them; the five bytes it leaves
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become U+0081... and go back unchanged.
 QString decodeWindows1252(const QByteArray& bytes);
+// Bytes to lines of text, with the line ends of splitLines.
+QStringList decodeWindows1252Lines(const QByteArray& bytes);
 // Text to bytes; a character the code page lacks is written "?".
 QByteArray encodeWindows1252(QStringView text);
 

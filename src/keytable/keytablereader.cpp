@@ -161,12 +161,19 @@ bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) 
 
 LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink) {
     state.HeaderDone = false;
-    core::ClearKeyTable(state);
+    // The table is emptied as it is rewritten: every row this load reaches gets all its
+    // cells written, and the rows past the last one are cleared at the end. A full table
+    // is thereby touched once instead of twice.
+    const int previousRows = state.KeyTable.rowsInUse();
+    for (QString& name : state.FieldNames)
+        name.clear();
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
-    if (!readLines(path, lines))
+    if (!readLines(path, lines)) {
+        core::ClearKeyTable(state);
         return LoadOutcome::NotFound;
+    }
 
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
     const HeaderResult header = readHeaderLines(state, lines, sink);
@@ -185,6 +192,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     int row = 0;
     LoadOutcome outcome = LoadOutcome::Complete;
     if (headerLines > MaxRows) {
+        core::ClearKeyTable(state);
         sink.busy(false);
         sink.refused(lineLimitMessage());
         state.LineCount = 0;
@@ -192,6 +200,8 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     }
     row = static_cast<int>(headerLines);
     state.HeaderDone = false;
+    for (int r = 0; r <= row; ++r)
+        state.KeyTable.clearRow(r);
 
     // Data pass.
     CellTexts cellTexts;
@@ -221,12 +231,21 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             break;
         }
         sink.dataLineStored(row, line);
-        for (qsizetype field = 1; field <= values; ++field)
-            if (!pieces[field].isEmpty())
-                state.KeyTable.set(row, static_cast<int>(field), cellTexts.get(pieces[field]));
+        state.KeyTable.clearRow(row);
+        for (qsizetype field = 1; field <= values; ++field) {
+            const QStringView piece = pieces[field];
+            if (piece.isEmpty())
+                continue;
+            // Neighbouring rows often repeat a value: share the cell above when it matches.
+            const QString& above = state.KeyTable(row - 1, static_cast<int>(field));
+            state.KeyTable.set(row, static_cast<int>(field),
+                               above == piece ? above : cellTexts.get(piece));
+        }
     }
     // Rows up to the last stored one are in use.
     state.LineCount = outcome == LoadOutcome::Complete ? row : row - 1;
+    for (int r = static_cast<int>(state.LineCount) + 1; r <= previousRows; ++r)
+        state.KeyTable.clearRow(r);
     sink.busy(false);
     return outcome;
 }

@@ -29,6 +29,8 @@ class TestTextFile : public QObject {
         QCOMPARE(splitLines(u"a\r\n\r\nb\r\n"_s), (QStringList{u"a"_s, QString(), u"b"_s}));
         QCOMPARE(splitLines(u"\n\n"_s), (QStringList{QString(), QString()}));
         QCOMPARE(splitLines(QString()), QStringList());
+        QCOMPARE(decodeWindows1252Lines("a\r\nb\rc\nd\xe9\r\n\r\n"),
+                 (QStringList{u"a"_s, u"b"_s, u"c"_s, u"dé"_s, QString()}));
     }
 
     void writtenFilesUseCrLfAndWindows1252() {

@@ -185,6 +185,25 @@ class TestLoader : public QObject {
         QVERIFY(!secondary.state.KeyTable(30000, 1).isEmpty());
     }
 
+    void aNewLoadLeavesNothingOfTheLastOne() {
+        QTemporaryDir dir;
+        Loaded t(writeLines(dir, u"long.txt"_s,
+                            header + QStringList{u"A;1;2;3"_s, u"B;1;2;3"_s, u"C;1;2;3"_s}));
+        t.state.CurrentFile =
+            writeLines(dir, u"court.txt"_s, {u"COM=x"_s, u"CHAMP=a;b"_s, u"Z"_s, u"Y;2;3;4"_s});
+        t.form.execute(); // the second line is refused: one value too many
+        QCOMPARE(t.state.LineCount, 3.0);
+        QCOMPARE(t.state.KeyTable(3, 1), u"Z"_s);
+        QCOMPARE(t.state.KeyTable(3, 2), QString());
+        QCOMPARE(t.state.KeyTable(4, 1), QString());
+        QCOMPARE(t.state.KeyTable(5, 1), QString());
+        QCOMPARE(t.state.KeyTable(1, 1), QString());
+        QCOMPARE(t.state.FieldNames[3], QString());
+        t.state.CurrentFile = dir.filePath(u"absent.txt"_s);
+        t.form.execute(); // nothing to load: the table stays
+        QCOMPARE(t.state.KeyTable(3, 1), u"Z"_s);
+    }
+
     void eventsDuringTheLoadAreRefused() {
         QTemporaryDir dir;
         QStringList lines = header;
