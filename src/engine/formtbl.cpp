@@ -17,6 +17,7 @@ FormTbl::FormTbl(core::ProgramState& state, core::Platform& platform, core::Edit
     wireResults();
     wireFileTools();
     wireCrossFilter();
+    wireEarlierBuild();
 }
 
 void FormTbl::registerControls() {

@@ -289,6 +289,18 @@ class FormTbl : public Window {
     std::vector<int> commonFields(int row, const std::vector<qint32>& rows);
     // The matching rule set by the keyword panel's boxes and options.
     KeywordMatcher panelMatcher();
+    // The keywords as the headings show them: the first, or both joined by " OU " or " & ".
+    QString keywordsShown(bool* bothRequired = nullptr);
+
+    // Where the earlier build differs (formtbl_earlier*.cpp).
+    void wireEarlierBuild();
+    void showCopyHint();
+    void keepHistoryOfChoice(const QString& values);
+    void writeHistoryLine();
+    void earlierClickReset();
+    QString extractionHeading();
+    QString selectedTaxonName() const;
+    void earlierLookup(int index);
 
     core::Edition edition_;
     // The value list shows the taxon column and that choice is not yet on record: the
@@ -299,6 +311,9 @@ class FormTbl : public Window {
     bool linesListed_ = false;
     std::vector<MenuItem*> menuBar_;
     QString keptFileName_; // Doc_Compose_chaine's file name
+    // Earlier build: the history line of the value applied last ("field:value"), written
+    // to the history list when the next field is chosen.
+    QString pendingHistory_;
 };
 
 } // namespace sylvane::engine

@@ -41,6 +41,7 @@ void FormTbl::RazListes() {
     s.ExtractionShown = false;
     taxonColumnPending_ = false;
     linesListed_ = false;
+    pendingHistory_.clear();
     Command5.setEnabled(true);
     ListeResultat.clear();
     s.UsedFields.clear();

@@ -63,6 +63,10 @@ void FormTbl::ExtraireListe(ListBox& listc, double /*max*/) {
         }
         ListDesc.addItems(std::move(names));
         Allege();
+        // The value list no longer holds the values of the chosen field.
+        pendingHistory_.clear();
+        if (isEarlierBuild())
+            Lab_Resultat.setCaption(extractionHeading());
     }
     Label3.setCaption(QString());
 }

@@ -11,11 +11,13 @@ using namespace Qt::StringLiterals;
 namespace sylvane::engine {
 
 void FormTbl::List2_Click() {
+    earlierClickReset();
     List2_Simulclic();
     state().ExtractionShown = false;
 }
 
 void FormTbl::Label2_Click() {
+    earlierClickReset();
     List2_Simulclic_Espece();
 }
 
@@ -54,6 +56,7 @@ void FormTbl::deriveValues(int field) {
     const int currentValue = ListDesc.currentIndex();
     if (currentValue >= 0)
         appendChoice(u"D"_s + QString::number(currentValue) + u";"_s);
+    writeHistoryLine();
     ListDesc.clear();
 
     const bool fold = Check3.value() == 1;

@@ -96,10 +96,12 @@ void FormTbl::MnuOptim_Click() {
 
 void FormTbl::MnuCarfic_Click() {
     const auto& s = state();
+    // The earlier build puts one blank on each side of the colon, the current one two.
+    const QString colon = isEarlierBuild() ? u" : "_s : u"  :  "_s;
     List4.clear();
-    List4.addItems({{u"fichier en cours  :  "_s + s.CurrentFile},
-                    {u"nombre de lignes  :  "_s + core::numberText(s.LineCount)},
-                    {u"nombre de champs  :  "_s + core::numberText(int(s.FieldCount))},
+    List4.addItems({{u"fichier en cours"_s + colon + s.CurrentFile},
+                    {u"nombre de lignes"_s + colon + core::numberText(s.LineCount)},
+                    {u"nombre de champs"_s + colon + core::numberText(int(s.FieldCount))},
                     {u"Séparateur de champ <"_s + s.Separator + u">"_s}});
 }
 

@@ -65,16 +65,26 @@ void FormTbl::RechercheListe() {
     if (Option3(1).value() != 0)
         ChercheListe(ListEspeces, state().LineCount);
 
+    Lab_Resultat.setCaption(u"Résultat recherche : "_s + keywordsShown());
+}
+
+// The first keyword, followed by the second one when it is given: " OU " with "&Ou",
+// " & " with "&Et" (bothRequired then tells so).
+QString FormTbl::keywordsShown(bool* bothRequired) {
     const QString& k0 = Textcle(0).text();
     const QString& k1 = Textcle(1).text();
-    QString caption = u"Résultat recherche : "_s + k0;
-    if (!core::trimBlanks(k1).isEmpty()) {
-        if (Option1.value() != 0)
-            caption += u" OU "_s + k1;
-        else if (Option2.value() != 0)
-            caption += u" & "_s + k1;
+    if (bothRequired)
+        *bothRequired = false;
+    if (core::trimBlanks(k1).isEmpty())
+        return k0;
+    if (Option1.value() != 0)
+        return k0 + u" OU "_s + k1;
+    if (Option2.value() != 0) {
+        if (bothRequired)
+            *bothRequired = true;
+        return k0 + u" & "_s + k1;
     }
-    Lab_Resultat.setCaption(caption);
+    return k0;
 }
 
 KeywordMatcher FormTbl::panelMatcher() {

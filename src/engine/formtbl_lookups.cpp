@@ -29,6 +29,14 @@ void blankFirst(QString& text, QChar c) {
 void FormTbl::wireLookups() {
     Command6(3).setCaption(QString::fromUtf16(weblookups::BibliographyCaption));
     Command6(6).setCaption(QString::fromUtf16(weblookups::WebsiteCaption));
+    if (isEarlierBuild()) {
+        // The earlier build's row: the database and the website searches sit under 2 and
+        // 7; "Doc", "INPN-2" and "INPN_1" are the buttons without action.
+        Command6(2).setCaption(QString::fromUtf16(weblookups::DatabaseCaption));
+        Command6(7).setCaption(QString::fromUtf16(weblookups::WebsiteCaption));
+        Command6(4).setCaption(u"Doc"_s);
+        Command6(6).setCaption(u"INPN-2"_s);
+    }
     Command6.forEach([this](int index, Button& button) {
         button.onClick = [this, index] { Command6_Click(index); };
     });
@@ -42,6 +50,10 @@ void FormTbl::wireLookups() {
 }
 
 void FormTbl::Command6_Click(int index) {
+    if (isEarlierBuild()) {
+        earlierLookup(index);
+        return;
+    }
     qint16 errw = 0;
     switch (index) {
     case 0:
@@ -96,10 +108,15 @@ QString FormTbl::Extrc_Nom_genre(QString& chn) {
 }
 
 void FormTbl::Doc_Compose_chaine(int /*index*/) {
+    Label17.setCaption(QString());
+    // The earlier build searches for the taxon selected in the taxon list.
+    if (isEarlierBuild()) {
+        Label17.setCaption(selectedTaxonName());
+        return;
+    }
     // Every button searches for the genus that names the current key table's file
     // («Russula_sect-Lactarioides.txt» searches «Russula»), the database, the website
     // and the national inventory alike.
-    Label17.setCaption(QString());
     keptFileName_ = NomFich(state().CurrentFile);
     QString name = keptFileName_;
     Label17.setCaption(Extrc_Nom_genre(name));

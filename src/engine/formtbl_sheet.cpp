@@ -21,10 +21,12 @@ void FormTbl::ListEspeces_Click() {
         return;
     }
     const int row = ListEspeces.itemData(index);
-    if (Check6.value() == 0)
+    // The earlier build has no comparison: there Check6 hides the sheet's empty lines.
+    if (Check6.value() == 0 || isEarlierBuild())
         showSheet(row);
     else
         compareTaxon(row);
+    showCopyHint();
 }
 
 void FormTbl::ListEspeces_MouseDown(int button) {
@@ -37,6 +39,7 @@ void FormTbl::showSheet(int row) {
     Lab_Resultat.setCaption(s.KeyTable(row, 1));
     ListeResultat.clear();
     const bool hideEmpty = Check5.value() != 0;
+    const bool dropEmptyLines = isEarlierBuild() && Check6.value() != 0;
     std::vector<ListEntry> lines;
     for (int v = 2; v <= s.FieldCount && v <= core::MaxFields; ++v) {
         const QString& value = s.KeyTable(row, v);
@@ -45,7 +48,7 @@ void FormTbl::showSheet(int row) {
             lines.push_back({name + u" : "_s + value});
         else if (!name.isEmpty() && !hideEmpty)
             lines.push_back({name + u" : non renseigné"_s});
-        else
+        else if (!dropEmptyLines)
             lines.push_back({QString()});
     }
     ListeResultat.addItems(std::move(lines));

@@ -14,7 +14,6 @@ namespace sylvane::engine {
 
 namespace {
 const QString statusHint = u"clic droit pour copier dans le presse papier"_s;
-const QString earlierStatusHint = u" Clic droit sur les fenêtre jaunes pour ciopier le texte"_s;
 
 // A settings number: the whole trimmed value must read as a number.
 bool settingsNumber(const QString& value, double& number) {
@@ -117,7 +116,7 @@ void FormTbl::Form_Activate() {
     if (isEarlierBuild()) {
         CheckChoix.setValue(0);
         CheckChoix.setValue(1);
-        StatusBar1.setCaption(earlierStatusHint);
+        showCopyHint();
     }
 }
 

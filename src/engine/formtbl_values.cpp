@@ -11,6 +11,7 @@ using namespace Qt::StringLiterals;
 namespace sylvane::engine {
 
 void FormTbl::ListDesc_Click() {
+    earlierClickReset();
     ListeResultat.clear();
     Text1_Ferme();
     if (linesListed_) {
@@ -22,7 +23,8 @@ void FormTbl::ListDesc_Click() {
     // A value holding "#" is a link, one holding "%" names a document: they open and
     // filter nothing.
     if (value.contains(u'#')) {
-        openLink(value.split(u'#').value(1));
+        const QString link = value.split(u'#').value(1);
+        openLink(isEarlierBuild() ? core::trimBlanks(link) : link);
         return;
     }
     if (value.contains(u'%')) {
@@ -65,6 +67,7 @@ void FormTbl::ListDesc_Simulclic_Simple() {
     s.UsedFields += u";"_s + QString::number(s.ChosenField[s.ChoiceLevel]);
     AfficheChamps();
     Text1.setText(ListDesc.itemText(current));
+    keepHistoryOfChoice(ListDesc.itemText(current));
 }
 
 void FormTbl::ListDesc_Simulclic_multiple() {
@@ -73,11 +76,14 @@ void FormTbl::ListDesc_Simulclic_multiple() {
     // so it belongs to one value only and the union holds each row once.
     int found = 0;
     int lastMarked = -1;
+    QString chosen;
     for (int i = 0; i < ListDesc.count(); ++i) {
         if (!ListDesc.isMarked(i))
             continue;
         found = appendFoundRows(s.ValueRows[i + 1], found);
         s.UsedFields += u";"_s + QString::number(s.ChosenField[s.ChoiceLevel]);
+        if (isEarlierBuild())
+            chosen += ListDesc.itemText(i) + u"/ "_s;
         lastMarked = i;
     }
     // Nothing marked: the taxa found stay as they were.
@@ -87,6 +93,7 @@ void FormTbl::ListDesc_Simulclic_multiple() {
     showFoundTaxa(found);
     AfficheChamps();
     Text1.setText(ListDesc.itemText(lastMarked));
+    keepHistoryOfChoice(chosen);
 }
 
 // Appends the row numbers of a ";"-list to FoundRows after found, in one pass, and returns

@@ -31,6 +31,28 @@ QString websiteSearchSuffix() {
     return u"(Description)"_s;
 }
 
+QString imageSearchButtonSuffix() {
+    return u"&btnG=Recherche+d%27images"_s;
+}
+
+QString webSearchPrefix() {
+    return QString::fromUtf16(WebSearchHost) + u"/search?q="_s;
+}
+
+QString pdfSearchSuffix() {
+    return u" filetype : pdf"_s;
+}
+
+QString websiteDescriptionSearch(const QString& name) {
+    return webSearchPrefix() + u"site:"_s + QString::fromUtf16(WebsiteDomain) + u' ' + name +
+           u" (Description)"_s;
+}
+
+QString societyKeywordSearchAddress() {
+    return u"http://"_s + QString::fromUtf16(WebsiteDomain) + u'/' +
+           QString::fromUtf16(SocietyKeywordSearchPage);
+}
+
 QString authorMailLink() {
     return u"mailto:"_s + QString::fromUtf16(AuthorMail) + u"?subject=Question Sylvane&body=****"_s;
 }

@@ -17,6 +17,13 @@ inline constexpr char16_t WebsiteDomain[] = u"www.mycofrance.fr";
 inline constexpr char16_t WebsiteCaption[] = u"SMF";
 inline constexpr char16_t BibliographyCaption[] = u"MB";
 
+// The earlier build's lookup buttons: the database quick search and the website search
+// carry the names of their sources; the bibliography button opens the keyword-search page
+// of the mycological society's website, then the word picker under this caption.
+inline constexpr char16_t DatabaseCaption[] = u"MycoDB";
+inline constexpr char16_t SocietyKeywordSearchPage[] = u"rechercheParMotCle.php";
+inline constexpr char16_t WordPickerCaption[] = u"Bibliographie SMF : choix du mot-clé";
+
 // Where "Contacter l'auteur" writes to.
 inline constexpr char16_t AuthorMail[] = u"equipe@sylvane.example.org";
 
@@ -32,6 +39,16 @@ QString inventorySearchSuffix();
 // websiteSearchSuffix().
 QString websiteSearchPrefix();
 QString websiteSearchSuffix();
+// Earlier build. Image search of a name: followed by imageSearchButtonSuffix().
+QString imageSearchButtonSuffix();
+// Web search: followed by the search text (pdfSearchSuffix() for documents in PDF).
+QString webSearchPrefix();
+QString pdfSearchSuffix();
+// The description pages of a name on the website, through the web search engine.
+QString websiteDescriptionSearch(const QString& name);
+// The keyword-search page of the mycological society's website.
+QString societyKeywordSearchAddress();
+
 // The mail to the author, with its subject and body.
 QString authorMailLink();
 

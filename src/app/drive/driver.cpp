@@ -50,6 +50,8 @@ Driver::Driver(core::Edition edition, QString appFolder, Output output)
                   [&window](const QString& name) { return formCrxVariable(window, name); });
     };
     crossFilter_->onUnloading = [this](crossfilter::FormCrx&) { removeWindow(u"FormCrx"_s); };
+    wordPicker_ = std::make_unique<engine::WordPickerHost>(*formTbl_, state_, platform_);
+    wordPicker_->onLoaded = [this](engine::Form1& window) { addWindow(u"Form1"_s, &window); };
 }
 
 Driver::~Driver() = default;

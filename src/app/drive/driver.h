@@ -5,6 +5,7 @@
 #include "core/recordingplatform.h"
 #include "crossfilter/crossfilterhost.h"
 #include "engine/formtbl.h"
+#include "engine/wordpickerhost.h"
 
 #include <QHash>
 #include <QTextStream>
@@ -73,6 +74,8 @@ class Driver {
     QHash<QString, WindowEntry> windows_;
     // Creates the cross-filter window when the main window first asks about it.
     std::unique_ptr<crossfilter::CrossFilterHost> crossFilter_;
+    // Creates the word picker when the earlier build's bibliography lookup first opens it.
+    std::unique_ptr<engine::WordPickerHost> wordPicker_;
 };
 
 } // namespace sylvane::drive

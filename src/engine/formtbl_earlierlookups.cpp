@@ -1,0 +1,52 @@
+// The web lookup buttons of the earlier build (2019-02): they search for the taxon selected
+// in the taxon list, and the bibliography button opens the keyword-search page of the
+// society's website and then the word picker on that name.
+#include "engine/formtbl.h"
+
+#include "engine/weblookups.h"
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+QString FormTbl::selectedTaxonName() const {
+    return ListEspeces.itemText(ListEspeces.currentIndex());
+}
+
+void FormTbl::earlierLookup(int index) {
+    qint16 errw = 0;
+    switch (index) {
+    case 0:
+        Doc_Compose_chaine(1);
+        ShellExW(weblookups::imageSearchPrefix() + u' ' + Label17.caption() +
+                     weblookups::imageSearchButtonSuffix(),
+                 errw);
+        break;
+    case 1:
+        Doc_Compose_chaine(1);
+        ShellExW(weblookups::webSearchPrefix() + Label17.caption() + weblookups::pdfSearchSuffix(),
+                 errw);
+        break;
+    case 2:
+        Doc_Compose_chaine(1);
+        ShellExW(weblookups::databaseQuickSearchPrefix() + Label17.caption(), errw);
+        break;
+    case 3:
+        // The page opens (connection permitting), then the word picker offers the words
+        // of the name for a keyword lookup.
+        Doc_Compose_chaine(1);
+        ShellExW(weblookups::societyKeywordSearchAddress(), errw);
+        if (onShowWordPicker)
+            onShowWordPicker(QString::fromUtf16(weblookups::WordPickerCaption), Label17.caption());
+        break;
+    case 7:
+        Doc_Compose_chaine(1);
+        ShellExW(weblookups::websiteDescriptionSearch(Label17.caption()), errw);
+        break;
+    default:
+        // "Doc" (4), "INPN-2" (6) and "INPN_1" (9) have no action.
+        break;
+    }
+}
+
+} // namespace sylvane::engine
