@@ -1,0 +1,172 @@
+// What the earlier build does differently and cannot be seen in a transcript: the
+// settings file, the placement of the keyword panel and the comments, and the word
+// picker's owner.
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "core/textfile.h"
+#include "engine/formtbl.h"
+#include "engine/wordpickerhost.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+struct Main {
+    core::ProgramState state;
+    core::RecordingPlatform platform;
+    engine::FormTbl form;
+
+    explicit Main(core::Edition edition, const QString& appFolder = QString())
+        : form(state, platform, edition) {
+        state.AppFolder = appFolder;
+        state.Separator = u";"_s;
+        state.LineBreak = u"\r\n"_s;
+    }
+};
+
+QStringList readLines(const QString& path) {
+    core::TextFileReader reader;
+    return reader.open(path) ? reader.lines() : QStringList{u"<unreadable>"_s};
+}
+
+} // namespace
+
+class TestEarlier : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void cleanup() { QDir::setCurrent(QDir::tempPath()); }
+
+    void settingsHaveNoMultipleChoice_data() {
+        QTest::addColumn<int>("edition");
+        QTest::newRow("current") << int(core::Edition::Current);
+        QTest::newRow("earlier") << int(core::Edition::Earlier);
+    }
+    void settingsHaveNoMultipleChoice() {
+        QFETCH(int, edition);
+        const bool earlier = edition == int(core::Edition::Earlier);
+        QTemporaryDir app;
+        const QString table = app.filePath(u"cles/a.txt"_s);
+        QVERIFY(QDir().mkpath(app.filePath(u"cles"_s)));
+        QVERIFY(core::writeTextFile(table, {u"CHAMP=a;b"_s}));
+
+        Main saving(core::Edition(edition), app.path());
+        saving.form.Ini_Charge(); // no file yet: the message, then the defaults
+        saving.state.CurrentFile = table;
+        saving.form.CheckChoix.setValue(1);
+        saving.form.ini_sauve();
+        QStringList expected{QString(), u"FICDEFAUT ="_s + table,
+                             u"REPDATA ="_s + app.filePath(u"cles/"_s)};
+        if (!earlier)
+            expected.append(u"CHOIXMULT =1"_s);
+        QCOMPARE(readLines(saving.state.SettingsFile), expected);
+
+        // A CHOIXMULT line written by the other build is not read: neither its value nor
+        // a value that is no number (which ends the reading of the current build before
+        // the font size).
+        QVERIFY(core::writeTextFile(app.filePath(u"Sylvane.ini"_s),
+                                    {u"CHOIXMULT =1"_s, u"CHOIXMULT =x"_s, u"FNT=12"_s}));
+        Main reading(core::Edition(edition), app.path());
+        reading.form.Ini_Charge();
+        QCOMPARE(reading.form.CheckChoix.value(), earlier ? 0 : 1);
+        QCOMPARE(reading.form.ListDesc.fontSize(), earlier ? 12.0 : 0.0);
+    }
+
+    void panelAndCommentsPlacement() {
+        Main earlier(core::Edition::Earlier);
+        earlier.form.ListeResultat.setGeometry(5700, 4080, 10350, 4620);
+        earlier.form.position_fenetres();
+        QCOMPARE(earlier.form.Picture1.left(), 50);
+        QCOMPARE(earlier.form.Picture1.top(), 6000);
+        QCOMPARE(earlier.form.List5.left(), 250);
+        QCOMPARE(earlier.form.List5.top(), 6600);
+
+        Main current(core::Edition::Current);
+        current.form.ListeResultat.setGeometry(5700, 4080, 10350, 4620);
+        current.form.position_fenetres();
+        QCOMPARE(current.form.List5.top(), 4080 + 4620 - 800);
+    }
+
+    void startUpSetsNoStatusTextOfItsOwn() {
+        QTemporaryDir app;
+        Main earlier(core::Edition::Earlier, app.path());
+        earlier.form.Form_Load(QString());
+        QCOMPARE(earlier.form.StatusBar1.caption(), QString());
+        earlier.form.Form_Activate();
+        QCOMPARE(earlier.form.StatusBar1.caption(),
+                 u" Clic droit sur les fenêtre jaunes pour ciopier le texte"_s);
+        QCOMPARE(earlier.form.CheckChoix.value(), 1);
+    }
+
+    void wordPickerIsLoadedOnceAndLooksUpThePickedWord() {
+        Main main(core::Edition::Earlier);
+        engine::WordPickerHost host(main.form, main.state, main.platform);
+        int loads = 0;
+        host.onLoaded = [&](engine::Form1&) { ++loads; };
+        QVERIFY(!host.window());
+
+        const QString twelve = u"  a b c d e f g h i j k l "_s;
+        main.form.onShowWordPicker(u"Bibliographie"_s, twelve);
+        engine::Form1* window = host.window();
+        QVERIFY(window);
+        QCOMPARE(window->caption(), u"Bibliographie"_s);
+        QVERIFY(window->visible());
+        QCOMPARE(window->left(), 1000);
+        QCOMPARE(window->width(), 4100);
+        QCOMPARE(window->Frame1.height(), 5200);
+        QVERIFY(window->Option1(8).visible());
+        QCOMPARE(window->Option1(8).caption(), u"i"_s);
+        QCOMPARE(window->Option1(8).top(), 800 + 400 * 8);
+
+        main.form.onShowWordPicker(u"Autre"_s, u"Boletus edulis"_s);
+        QCOMPARE(host.window(), window);
+        QCOMPARE(loads, 1);
+        QCOMPARE(window->caption(), u"Autre"_s);
+        QVERIFY(!window->Option1(2).visible());
+
+        // While the main window is busy the lookup is refused; afterwards it searches.
+        window->Option1(1).setValue(1);
+        window->Option1(0).setValue(0);
+        {
+            engine::Window::BusyScope busy(main.form);
+            window->Command1_Click(0);
+        }
+        QCOMPARE(main.form.Textcle(0).text(), QString());
+        QVERIFY(!main.form.Picture1.visible());
+        window->setVisible(true);
+        window->Command1_Click(0);
+        QVERIFY(!window->visible());
+        QCOMPARE(main.form.Textcle(0).text(), u"edulis"_s);
+        QVERIFY(main.form.Picture1.visible());
+        QCOMPARE(main.form.Lab_Resultat.caption(), u"Résultat recherche : edulis"_s);
+    }
+
+    void theCurrentBuildKeepsItsComparisonAndOpensNoWordPicker() {
+        Main main(core::Edition::Current);
+        engine::WordPickerHost host(main.form, main.state, main.platform);
+        main.state.FieldCount = 2;
+        main.state.FieldNames[1] = u"Espece"_s;
+        main.state.FieldNames[2] = u"Chapeau"_s;
+        main.state.KeyTable.set(1, 1, u"Boletus edulis"_s);
+        main.state.KeyTable.set(1, 2, u"brun"_s);
+        main.form.ListEspeces.addItem(u"Boletus edulis"_s, 1);
+        main.form.ListEspeces.setCurrentIndex(0);
+        QCOMPARE(main.form.Check6.caption(), u"comparer"_s);
+        main.form.Check6.setValue(1);
+        main.form.ListEspeces_Click();
+        QCOMPARE(main.form.ListeResultat.itemText(0),
+                 u">   critères communs avec  Boletus edulis"_s);
+        QCOMPARE(main.form.StatusBar1.caption(), QString());
+
+        main.form.Command6_Click(3);
+        QVERIFY(!host.window());
+        QVERIFY(main.platform.log().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEarlier)
+#include "tst_earlier.moc"
