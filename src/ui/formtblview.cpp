@@ -5,6 +5,8 @@
 #include "ui/viewhub.h"
 #include "ui/windowview.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace sylvane::ui {
@@ -18,6 +20,8 @@ FormTblView::FormTblView(engine::FormTbl& form, QtPlatform* platform)
         showPopupMenu(form_, form_.popupItems(popup), this);
     };
     form_.onCloseRequested = [this] { close(); };
+    // The program ends with its main window, whatever other window is still open.
+    onClosed = [] { QCoreApplication::quit(); };
     if (platform) {
         platform->setDialogParent(this);
         platform->setBeforeEvents([] { ViewHub::refreshAll(); });

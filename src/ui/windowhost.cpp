@@ -59,6 +59,8 @@ void WindowHost::closeEvent(QCloseEvent* event) {
     window_.setVisible(false);
     shownRevision_ = window_.revision();
     event->accept();
+    if (onClosed)
+        onClosed();
 }
 
 void WindowHost::changeEvent(QEvent* event) {

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 namespace sylvane::ui {
 
 class MenuView;
@@ -28,6 +30,9 @@ class WindowHost : public QMainWindow {
     void setActivationEnabled(bool enabled) { activationEnabled_ = enabled; }
 
     void refresh();
+
+    // Runs once the window has agreed to close and is gone.
+    std::function<void()> onClosed;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
