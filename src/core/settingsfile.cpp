@@ -12,8 +12,8 @@ namespace {
 // one of these ("FICDEFAUT =/data/a,b.txt" keeps its comma).
 bool isKnownKey(const QString& piece) {
     const KeyValue kv = splitKeyValue(trimLeadingBlanks(piece).remove(u'"'));
-    return kv.hasKey && (kv.key == u"FICDEFAUT"_s || kv.key == u"REPDATA"_s ||
-                         kv.key == u"FNT"_s || kv.key == u"CHOIXMULT"_s);
+    return kv.hasKey && (kv.key == u"FICDEFAUT"_s || kv.key == u"REPDATA"_s || kv.key == u"FNT"_s ||
+                         kv.key == u"CHOIXMULT"_s);
 }
 
 bool holdsPath(const QString& item) {

@@ -110,7 +110,7 @@ void FormTbl::layOutControls() {
     Check1(2).setGeometry(100, 1040, 2900, 280);
     Check1(1).setGeometry(100, 1330, 2900, 280);
     Frame1.setGeometry(100, 1650, 2500, 650);
-    Frame2.setGeometry(2700, 1480, 2750, 900);
+    Frame2.setGeometry(2700, 1480, 2800, 900);
     for (Control* c : {static_cast<Control*>(&Textcle(0)), static_cast<Control*>(&Textcle(1)),
                        static_cast<Control*>(&MoCle(0)), static_cast<Control*>(&MoCle(1)),
                        static_cast<Control*>(&MoCle(2)), static_cast<Control*>(&Check1(1)),
@@ -123,8 +123,8 @@ void FormTbl::layOutControls() {
     Option2.setContainer(&Frame1);
     Option1.setGroup(u"Frame1"_s);
     Option2.setGroup(u"Frame1"_s);
-    Option3(0).setGeometry(100, 260, 1350, 280);
-    Option3(1).setGeometry(1450, 260, 1250, 280);
+    Option3(0).setGeometry(100, 260, 1450, 280);
+    Option3(1).setGeometry(1580, 260, 1180, 280);
     Checkespece.setGeometry(100, 560, 2500, 280);
     for (Control* c : {static_cast<Control*>(&Option3(0)), static_cast<Control*>(&Option3(1)),
                        static_cast<Control*>(&Checkespece)})

@@ -95,9 +95,9 @@ void FormTbl::ini_sauve() {
     QDir::setCurrent(s.AppFolder);
     const QString folder = core::FolderOf(s.CurrentFile);
     // A file that cannot be written is not reported, and the data folder stays as it was.
-    if (core::writeTextFile(s.SettingsFile,
-                            core::settingsLines(s.CurrentFile, folder, CheckChoix.value(),
-                                                !isEarlierBuild())))
+    if (core::writeTextFile(
+            s.SettingsFile,
+            core::settingsLines(s.CurrentFile, folder, CheckChoix.value(), !isEarlierBuild())))
         s.DataFolder = folder;
     QDir::setCurrent(s.DataFolder);
 }
