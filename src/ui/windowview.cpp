@@ -125,35 +125,34 @@ QWidget* WindowView::createWidget(Binding& binding) {
 }
 
 void WindowView::connectSignals(Binding& binding) {
-    engine::Control& control = *binding.control;
-    auto click = [this, &control] {
-        if (refreshing_)
-            return;
-        engine::userClick(window_, control);
-        afterUserEvent();
-    };
+    Binding* b = &binding;
     if (auto* button = qobject_cast<QAbstractButton*>(binding.widget)) {
-        connect(button, &QAbstractButton::clicked, this, click);
+        connect(button, &QAbstractButton::clicked, this,
+                [this, b] { afterUserEvent(*b, engine::userClick(window_, *b->control)); });
     } else if (auto* line = qobject_cast<QLineEdit*>(binding.widget)) {
-        connect(line, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
-            engine::userType(window_, control, text);
-            afterUserEvent();
+        connect(line, &QLineEdit::textEdited, this, [this, b](const QString& text) {
+            afterUserEvent(*b, engine::userType(window_, *b->control, text));
         });
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(binding.widget)) {
-        connect(box, &QPlainTextEdit::textChanged, this, [this, &control, box] {
-            if (refreshing_)
-                return;
-            engine::userType(window_, control, modelText(box->toPlainText()));
-            afterUserEvent();
+        connect(box, &QPlainTextEdit::textChanged, this, [this, b, box] {
+            if (!refreshing_)
+                afterUserEvent(
+                    *b, engine::userType(window_, *b->control, modelText(box->toPlainText())));
         });
     } else if (auto* bar = qobject_cast<QScrollBar*>(binding.widget)) {
-        connect(bar, &QScrollBar::valueChanged, this, [this, &control](int value) {
-            if (refreshing_)
-                return;
-            engine::userScroll(window_, control, value);
-            afterUserEvent();
+        connect(bar, &QScrollBar::valueChanged, this, [this, b](int value) {
+            if (!refreshing_)
+                afterUserEvent(*b, engine::userScroll(window_, *b->control, value));
         });
     }
+}
+
+// After a user's action: a refused one (a disabled control, a busy window) leaves the
+// model as it was, so the widget, which has already changed, shows the model again.
+void WindowView::afterUserEvent(Binding& binding, bool accepted) {
+    if (!accepted)
+        binding.shownRevision = ~quint64{0};
+    afterUserEvent();
 }
 
 void WindowView::afterUserEvent() {

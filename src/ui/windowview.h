@@ -56,6 +56,7 @@ class WindowView : public QWidget {
     bool listMouse(Binding& binding, QEvent* event);
     bool listKey(Binding& binding, int qtKey);
     void afterUserEvent();
+    void afterUserEvent(Binding& binding, bool accepted);
 
     engine::Window& window_;
     std::vector<std::unique_ptr<Binding>> bindings_;

@@ -12,13 +12,13 @@ using namespace sylvane::ui;
 
 class TestDesktopBridge : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void filters() {
-        QCOMPARE(fileDialogFilters(
-                     u"*.txt,*.cle,*.csv,*.csvm|*.txt;*.cle;*.csv;*.csvm|*.csvm,*.csv|*.csvm;*.csv|Tous les fichiers (*.*)|*.*|"_s),
-                 (QStringList{u"*.txt,*.cle,*.csv,*.csvm (*.txt *.cle *.csv *.csvm)"_s,
-                              u"*.csvm,*.csv (*.csvm *.csv)"_s,
-                              u"Tous les fichiers (*.*) (*)"_s}));
+        QCOMPARE(
+            fileDialogFilters(
+                u"*.txt,*.cle,*.csv,*.csvm|*.txt;*.cle;*.csv;*.csvm|*.csvm,*.csv|*.csvm;*.csv|Tous les fichiers (*.*)|*.*|"_s),
+            (QStringList{u"*.txt,*.cle,*.csv,*.csvm (*.txt *.cle *.csv *.csvm)"_s,
+                         u"*.csvm,*.csv (*.csvm *.csv)"_s, u"Tous les fichiers (*.*) (*)"_s}));
         QCOMPARE(fileDialogFilters(u"Textes|*.txt"_s), QStringList{u"Textes (*.txt)"_s});
         QCOMPARE(fileDialogFilters(QString()), QStringList());
     }
