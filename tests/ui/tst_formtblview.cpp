@@ -292,7 +292,9 @@ class TestFormTblView : public QObject {
         answerNextMessageBox(QMessageBox::Ok);
         f.form.Form_Load(sampleTable);
         f.form.Form_Activate();
+        ui::ViewHub::refreshAll(); // as the program does after its start-up
         f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         auto& v = f.view.view();
         auto* fields = qobject_cast<QListView*>(v.widgetFor(u"List2"_s));
         auto* values = qobject_cast<QListView*>(v.widgetFor(u"ListDesc"_s));
