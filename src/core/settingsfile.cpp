@@ -8,21 +8,48 @@ namespace sylvane::core {
 
 namespace {
 
-QString unquote(const QString& item) {
-    QString text = trimLeadingBlanks(item);
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        text = text.sliced(1, text.size() - 2);
-    return text;
+// The keys the program knows. A path value runs on over commas unless the comma starts
+// one of these ("FICDEFAUT =/data/a,b.txt" keeps its comma).
+bool isKnownKey(const QString& piece) {
+    const KeyValue kv = splitKeyValue(trimLeadingBlanks(piece).remove(u'"'));
+    return kv.hasKey && (kv.key == u"FICDEFAUT"_s || kv.key == u"REPDATA"_s || kv.key == u"FNT"_s ||
+                         kv.key == u"CHOIXMULT"_s);
 }
 
+bool holdsPath(const QString& item) {
+    const KeyValue kv = splitKeyValue(trimLeadingBlanks(item).remove(u'"'));
+    return kv.hasKey && (kv.key == u"FICDEFAUT"_s || kv.key == u"REPDATA"_s);
+}
+
+// The items of one line: an item ends at a comma (a comma inside double quotes does not
+// count); the quotes around an item and its leading blanks go.
 QStringList lineItems(const QString& line) {
-    const QStringList pieces = line.split(u',');
+    QStringList pieces;
+    QString current;
+    bool quoted = false;
+    for (const QChar c : line) {
+        if (c == u'"')
+            quoted = !quoted;
+        if (c == u',' && !quoted) {
+            pieces.append(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    pieces.append(current);
+
     QStringList items;
     for (const QString& piece : pieces) {
-        if (!items.isEmpty() && !piece.contains(u'=') && items.back().contains(u'='))
+        if (!items.isEmpty() && holdsPath(items.back()) && !isKnownKey(piece))
             items.back() += u',' + piece;
         else
             items.append(piece);
+    }
+    for (QString& item : items) {
+        item = trimLeadingBlanks(item);
+        if (item.size() >= 2 && item.startsWith(u'"') && item.endsWith(u'"'))
+            item = item.sliced(1, item.size() - 2);
     }
     return items;
 }
@@ -35,8 +62,7 @@ std::vector<SettingsItem> readSettingsItems(const QStringList& lines) {
     for (const QString& line : lines) {
         if (line.isEmpty())
             continue;
-        for (const QString& raw : lineItems(line)) {
-            const QString item = unquote(raw);
+        for (const QString& item : lineItems(line)) {
             const KeyValue kv = splitKeyValue(item);
             if (kv.hasKey)
                 key = kv.key;

@@ -13,9 +13,11 @@ struct SettingsItem {
     QString value; // trimmed
 };
 
-// Splits the lines into items. An item ends at the end of its line or at a comma that is
-// followed by another KEY=value item, so that a value holding a comma (a path) stays
-// whole; leading blanks are skipped and double quotes around an item removed.
+// Splits the lines into items. An item ends at the end of its line or at a comma outside
+// double quotes; but the value of FICDEFAUT or REPDATA (a path) runs on over commas
+// unless the comma is followed by one of the four known keys and "=", so that a saved
+// path holding a comma reads back whole. Leading blanks are skipped and double quotes
+// around an item removed.
 std::vector<SettingsItem> readSettingsItems(const QStringList& lines);
 
 // The four lines the program writes (three in the earlier build, without CHOIXMULT).

@@ -55,18 +55,19 @@ void FormTbl::layOutControls() {
     Label2.setGeometry(100, 380, 3200, 250);
     List2.setGeometry(100, 650, 3200, 2700);
 
+    // The options sit under their lists, on two rows so that every caption shows whole.
     Label11.setGeometry(3400, 100, 1500, 250);
     Label3.setGeometry(4900, 100, 2800, 250);
-    ListDesc.setGeometry(3400, 380, 4300, 2900);
-    Check3.setGeometry(3400, 3330, 1750, 300);
-    CheckChoix.setGeometry(5200, 3330, 1550, 300);
-    Check4.setGeometry(6800, 3330, 900, 300);
+    ListDesc.setGeometry(3400, 380, 4300, 2570);
+    Check3.setGeometry(3400, 3000, 2300, 300);
+    CheckChoix.setGeometry(5750, 3000, 1950, 300);
+    Check4.setGeometry(3400, 3330, 1200, 300);
 
     Label5.setGeometry(7800, 100, 2700, 250);
     Nb_Trouve.setGeometry(10500, 100, 1500, 250);
-    ListEspeces.setGeometry(7800, 380, 4200, 2900);
-    Check5.setGeometry(7800, 3330, 3150, 300);
-    Check6.setGeometry(10950, 3330, 1100, 300);
+    ListEspeces.setGeometry(7800, 380, 4200, 2570);
+    Check5.setGeometry(7800, 3000, 4200, 300);
+    Check6.setGeometry(7800, 3330, 1500, 300);
 
     Command1.setGeometry(12100, 380, 1700, 420);
     Command2.setGeometry(12100, 880, 1700, 420);
@@ -76,11 +77,15 @@ void FormTbl::layOutControls() {
     Command9.setGeometry(13900, 880, 1700, 420);
     Command10.setGeometry(13900, 1380, 1700, 420);
     Command11.setGeometry(13900, 1880, 1700, 420);
-    Ltest.setGeometry(12100, 2500, 3900, 250);
-    ChkFormat.setGeometry(12100, 2800, 2200, 300);
-    Check2.setGeometry(14300, 2800, 1700, 300);
+    Frame12.setGeometry(12100, 2400, 3950, 600);
+    Label17.setGeometry(100, 250, 3750, 250);
+    Label17.setContainer(&Frame12);
+    Ltest.setGeometry(12100, 3020, 3900, 250);
+    ChkFormat.setGeometry(12100, 3300, 2000, 300);
+    Check2.setGeometry(14150, 3300, 1850, 300);
 
-    Command4.setGeometry(3700, 3430, 1900, 330);
+    // The text panel opens over the history; its close button stands above it.
+    Command4.setGeometry(100, 3420, 1900, 340);
     Label10.setGeometry(100, 3800, 5500, 250);
     List4.setGeometry(100, 4080, 5500, 1820);
     Text1.setGeometry(100, 3800, 5500, 4100);
@@ -88,54 +93,53 @@ void FormTbl::layOutControls() {
 
     Lab_Resultat.setGeometry(5700, 3800, 10350, 250);
     Lab_Resultat.setForeColour(255);
-    ListeResultat.setGeometry(5700, 4080, 10350, 4620);
+    ListeResultat.setGeometry(5700, 4080, 10350, 5500);
 
-    Label4.setGeometry(250, 7620, 5300, 250);
-    List5.setGeometry(250, 7900, 5300, 2350);
+    // List5 is placed again by position_fenetres: 800 above the bottom of ListeResultat.
+    Label4.setGeometry(250, 8500, 5300, 250);
+    List5.setGeometry(250, 8780, 5300, 1200);
 
-    Picture1.setGeometry(50, 6000, 5550, 3350);
+    Picture1.setGeometry(50, 6000, 5550, 2450);
     const auto inPanel = [this](Control& c) { c.setContainer(&Picture1); };
-    Label8.setGeometry(100, 60, 3500, 250);
+    Label8.setGeometry(100, 40, 3500, 250);
     inPanel(Label8);
-    Textcle(0).setGeometry(100, 380, 2900, 320);
-    Textcle(1).setGeometry(100, 760, 2900, 320);
-    MoCle(0).setGeometry(3150, 380, 1600, 380);
-    MoCle(1).setGeometry(3150, 820, 1600, 380);
-    MoCle(2).setGeometry(3150, 1260, 1600, 380);
-    Check1(2).setGeometry(100, 1160, 2900, 300);
-    Check1(1).setGeometry(100, 1480, 2900, 300);
-    Frame1.setGeometry(100, 1850, 2500, 700);
-    Frame2.setGeometry(2700, 1750, 2750, 1500);
+    Textcle(0).setGeometry(100, 320, 2900, 320);
+    Textcle(1).setGeometry(100, 680, 2900, 320);
+    MoCle(0).setGeometry(3150, 320, 2250, 340);
+    MoCle(1).setGeometry(3150, 700, 2250, 340);
+    MoCle(2).setGeometry(3150, 1080, 2250, 340);
+    Check1(2).setGeometry(100, 1040, 2900, 280);
+    Check1(1).setGeometry(100, 1330, 2900, 280);
+    Frame1.setGeometry(100, 1650, 2500, 650);
+    Frame2.setGeometry(2700, 1480, 2800, 900);
     for (Control* c : {static_cast<Control*>(&Textcle(0)), static_cast<Control*>(&Textcle(1)),
                        static_cast<Control*>(&MoCle(0)), static_cast<Control*>(&MoCle(1)),
                        static_cast<Control*>(&MoCle(2)), static_cast<Control*>(&Check1(1)),
                        static_cast<Control*>(&Check1(2)), static_cast<Control*>(&Frame1),
                        static_cast<Control*>(&Frame2)})
         inPanel(*c);
-    Option1.setGeometry(100, 280, 1100, 300);
-    Option2.setGeometry(1300, 280, 1100, 300);
+    Option1.setGeometry(100, 270, 1100, 300);
+    Option2.setGeometry(1300, 270, 1100, 300);
     Option1.setContainer(&Frame1);
     Option2.setContainer(&Frame1);
     Option1.setGroup(u"Frame1"_s);
     Option2.setGroup(u"Frame1"_s);
-    Option3(0).setGeometry(100, 280, 2500, 300);
-    Option3(1).setGeometry(100, 620, 2500, 300);
-    Checkespece.setGeometry(100, 960, 2500, 300);
+    Option3(0).setGeometry(100, 260, 1450, 280);
+    Option3(1).setGeometry(1580, 260, 1180, 280);
+    Checkespece.setGeometry(100, 560, 2500, 280);
     for (Control* c : {static_cast<Control*>(&Option3(0)), static_cast<Control*>(&Option3(1)),
                        static_cast<Control*>(&Checkespece)})
         c->setContainer(&Frame2);
 
-    // The web lookup buttons sit in one row near the bottom: 0, 1, 4, 3, 6, 9, 7, 2.
+    // The web lookup buttons sit in one row under the result list: 0, 1, 4, 3, 6, 9, 7, 2.
     int x = 5700;
     for (int index : {0, 1, 4, 3, 6, 9, 7, 2}) {
-        Command6(index).setGeometry(x, 8800, 1200, 420);
+        Command6(index).setGeometry(x, 9640, 1250, 360);
         x += 1290;
     }
-    Frame12.setGeometry(5700, 9300, 6000, 900);
-    Label17.setGeometry(100, 300, 5800, 250);
-    Label17.setContainer(&Frame12);
 
-    FraMycm.setGeometry(5800, 8800, 6500, 1800);
+    // The About panel opens over the result list.
+    FraMycm.setGeometry(7600, 5000, 6500, 1800);
     AboutLabel(0).setGeometry(150, 300, 6200, 250);
     AboutLabel(1).setGeometry(150, 600, 6200, 250);
     AboutLabel(2).setGeometry(150, 900, 6200, 250);
@@ -145,7 +149,8 @@ void FormTbl::layOutControls() {
     Bout.forEach([this](int, Button& b) { b.setContainer(&FraMycm); });
 
     lblLabelflashx.setContainer(&FraFlash);
-    Label9.setGeometry(100, 10400, 15950, 300);
+    // The status bar takes the bottom of the window, under the current file's name.
+    Label9.setGeometry(100, 10040, 15950, 300);
 
     // States at start.
     for (Control* hidden : {static_cast<Control*>(&Command4), static_cast<Control*>(&Command8),

@@ -21,6 +21,11 @@ bool settingsNumber(const QString& value, double& number) {
     number = core::trimBlanks(value).toDouble(&ok);
     return ok;
 }
+
+// A font size a window can take; anything else is a reading error like a non-number.
+bool fontSizeNumber(const QString& value, double& points) {
+    return settingsNumber(value, points) && points > 0 && points <= 2160;
+}
 } // namespace
 
 void FormTbl::wireStartup() {
@@ -72,7 +77,7 @@ void FormTbl::Ini_Charge() {
                 QDir::setCurrent(s.DataFolder);
             }
         } else if (item.key == u"FNT"_s) {
-            if (!settingsNumber(item.value, number))
+            if (!fontSizeNumber(item.value, number))
                 return; // a reading error ends the reading; what was read stays
             Text1.setFontSize(number);
             ListDesc.setFontSize(number);
@@ -87,10 +92,12 @@ void FormTbl::Ini_Charge() {
 void FormTbl::ini_sauve() {
     auto& s = state();
     QDir::setCurrent(s.AppFolder);
-    s.DataFolder = core::FolderOf(s.CurrentFile);
-    // A file that cannot be written is not reported.
-    core::writeTextFile(s.SettingsFile, core::settingsLines(s.CurrentFile, s.DataFolder,
-                                                            CheckChoix.value(), !isEarlierBuild()));
+    const QString folder = core::FolderOf(s.CurrentFile);
+    // A file that cannot be written is not reported, and the data folder stays as it was.
+    if (core::writeTextFile(
+            s.SettingsFile,
+            core::settingsLines(s.CurrentFile, folder, CheckChoix.value(), !isEarlierBuild())))
+        s.DataFolder = folder;
     QDir::setCurrent(s.DataFolder);
 }
 

@@ -1,0 +1,131 @@
+// The main window on screen: how long a 30000-entry list takes to show once the logic
+// has filled it, and a start-up on the largest table up to a painted window.
+#include "bigtable.h"
+
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "core/textfile.h"
+#include "engine/formtbl.h"
+#include "ui/formtblview.h"
+#include "ui/qtplatform.h"
+#include "ui/viewhub.h"
+#include "ui/windowview.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+QTemporaryDir& scratch() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString bigTable() {
+    static const QString path = bench::writeBigTable(scratch().path());
+    return path;
+}
+
+// The program folder, with a Sylvane.ini that names the big table as the default file.
+QString appFolder() {
+    static const QString path = [] {
+        const QString folder = scratch().path();
+        core::writeTextFile(folder + u"/Sylvane.ini"_s,
+                            {QString(), u"FICDEFAUT ="_s + bigTable(), u"CHOIXMULT =0"_s});
+        return folder;
+    }();
+    return path;
+}
+
+// The time from "the logic has filled the list" to "the list is painted".
+void listShown(benchmark::State& bench, engine::ListBox engine::FormTbl::*member) {
+    core::ProgramState state;
+    state.AppFolder = appFolder();
+    ui::QtPlatform platform;
+    engine::FormTbl form(state, platform);
+    ui::FormTblView view(form, &platform);
+    view.show();
+    engine::ListBox& list = form.*member;
+    auto* widget = qobject_cast<QListView*>(view.view().widgetFor(list.name()));
+    std::vector<engine::ListEntry> entries;
+    for (int i = 0; i < 30000; ++i)
+        entries.push_back({u"valeur %1 écaille"_s.arg((i * 7919) % 30000, 5, 10, QChar(u'0')), i});
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        list.setEntries(entries);
+        list.setCurrentIndex(15000);
+        bench.ResumeTiming();
+        ui::ViewHub::refreshAll();
+        widget->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_ListDescShown(benchmark::State& bench) {
+    listShown(bench, &engine::FormTbl::ListDesc);
+}
+void BM_ListEspecesShown(benchmark::State& bench) {
+    listShown(bench, &engine::FormTbl::ListEspeces);
+}
+void BM_List4Shown(benchmark::State& bench) {
+    listShown(bench, &engine::FormTbl::List4);
+}
+
+// A start-up on the big table: run builds what it needs around the logic and starts it.
+template <typename PlatformType, typename Run> void startup(benchmark::State& bench, Run run) {
+    for (auto _ : bench) {
+        core::ProgramState state;
+        state.AppFolder = appFolder();
+        PlatformType platform;
+        engine::FormTbl form(state, platform);
+        run(form, platform);
+        if (form.List2.count() != 49)
+            bench.SkipWithError("the table did not load");
+    }
+}
+
+// Window built and shown, the table loaded, the first activation, everything painted.
+void BM_StartupBigTable(benchmark::State& bench) {
+    startup<ui::QtPlatform>(bench, [](engine::FormTbl& form, ui::QtPlatform& platform) {
+        ui::FormTblView view(form, &platform);
+        view.setActivationEnabled(false);
+        view.show();
+        form.Form_Load(QString());
+        form.Form_Activate();
+        ui::ViewHub::refreshAll();
+        view.repaint();
+        QCoreApplication::processEvents();
+    });
+}
+
+// The same start-up without any window, for comparison: what the view adds is the rest.
+void BM_StartupBigTableLogicOnly(benchmark::State& bench) {
+    startup<core::RecordingPlatform>(bench, [](engine::FormTbl& form, core::RecordingPlatform&) {
+        form.Form_Load(QString());
+        form.Form_Activate();
+    });
+}
+
+} // namespace
+
+BENCHMARK(BM_StartupBigTableLogicOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ListDescShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListEspecesShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_List4Shown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupBigTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

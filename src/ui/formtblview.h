@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/formtbl.h"
+#include "ui/windowhost.h"
+
+namespace sylvane::ui {
+
+class QtPlatform;
+
+// The main window on screen: the generic window host over FormTbl's models, with its
+// menu bar, its pop-up menus, the transient message above everything, the closing asked
+// through Form_QueryUnload, and the Qt platform's dialogs owned by it.
+class FormTblView : public WindowHost {
+    Q_OBJECT
+  public:
+    FormTblView(engine::FormTbl& form, QtPlatform* platform = nullptr);
+
+    engine::FormTbl& form() { return form_; }
+
+  private:
+    engine::FormTbl& form_;
+};
+
+// Shows the developer controls of the main window (the web lookup buttons, Command8 to
+// Command11 and the frame Frame12), which are otherwise hidden for good.
+void showDeveloperControls(engine::FormTbl& form);
+
+} // namespace sylvane::ui

@@ -1,0 +1,92 @@
+#include "ui/menuview.h"
+
+#include "engine/userinput.h"
+#include "ui/viewhub.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace sylvane::ui {
+
+namespace {
+
+void showItem(QAction* action, const engine::MenuItem& item) {
+    action->setText(item.caption());
+    action->setEnabled(item.enabled());
+    action->setVisible(item.visible());
+}
+
+void connectClick(QAction* action, engine::Window& window, engine::MenuItem& item,
+                  QObject* context) {
+    QObject::connect(action, &QAction::triggered, context, [&window, &item] {
+        engine::userClick(window, item);
+        ViewHub::refreshAll();
+    });
+}
+
+} // namespace
+
+MenuView::MenuView(engine::Window& window, const std::vector<engine::MenuItem*>& items,
+                   QMenuBar* bar)
+    : QObject(bar), window_(window) {
+    QMenu* menu = nullptr;
+    for (engine::MenuItem* item : items) {
+        QAction* action = nullptr;
+        if (item->level() == 0) {
+            menu = bar->addMenu(item->caption());
+            action = menu->menuAction();
+        } else if (menu) {
+            action = menu->addAction(item->caption());
+            connectClick(action, window_, *item, this);
+        } else {
+            continue;
+        }
+        action->setObjectName(item->name());
+        entries_.push_back({item, action, ~quint64{0}});
+    }
+    ViewHub::add(this, [this] { refresh(); });
+    refresh();
+}
+
+MenuView::~MenuView() {
+    ViewHub::remove(this);
+}
+
+void MenuView::refresh() {
+    for (Entry& entry : entries_) {
+        if (entry.item->revision() == entry.shownRevision)
+            continue;
+        showItem(entry.action, *entry.item);
+        entry.shownRevision = entry.item->revision();
+    }
+}
+
+QAction* MenuView::actionFor(const QString& name) const {
+    for (const Entry& entry : entries_)
+        if (entry.item->name() == name)
+            return entry.action;
+    return nullptr;
+}
+
+void showPopupMenu(engine::Window& window, const std::vector<engine::MenuItem*>& items,
+                   QWidget* parent) {
+    QMenu menu(parent);
+    std::vector<std::pair<QAction*, engine::MenuItem*>> actions;
+    for (engine::MenuItem* item : items) {
+        QAction* action = menu.addAction(item->caption());
+        action->setObjectName(item->name());
+        showItem(action, *item);
+        actions.emplace_back(action, item);
+    }
+    ViewHub::refreshAll();
+    // The chosen item's click runs once the menu has closed.
+    const QAction* chosen = menu.exec(QCursor::pos());
+    for (const auto& [action, item] : actions)
+        if (action == chosen) {
+            engine::userClick(window, *item);
+            ViewHub::refreshAll();
+        }
+}
+
+} // namespace sylvane::ui

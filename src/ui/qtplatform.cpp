@@ -1,0 +1,164 @@
+#include "ui/qtplatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QNetworkInformation>
+#include <QNetworkInterface>
+#include <QProcess>
+#include <QTimer>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::ui {
+
+QStringList fileDialogFilters(const QString& filter) {
+    const QStringList pieces = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < pieces.size(); i += 2) {
+        const QString& label = pieces[i];
+        QStringList patterns = pieces[i + 1].split(u';', Qt::SkipEmptyParts);
+        // "*.*" means every file on Windows, names without a dot included.
+        for (QString& pattern : patterns)
+            if (pattern == u"*.*"_s)
+                pattern = u"*"_s;
+        if (label.isEmpty() && patterns.isEmpty())
+            continue;
+        // Qt reads the patterns between the last parentheses of a filter.
+        filters.append(label + u" ("_s + patterns.join(u' ') + u')');
+    }
+    return filters;
+}
+
+QStringList editorCommand(const QString& visual, const QString& editor, const QString& path) {
+    const QString chosen = !visual.trimmed().isEmpty() ? visual : editor;
+    QStringList command = QProcess::splitCommand(chosen);
+    if (command.isEmpty())
+        return {};
+    command.append(path);
+    return command;
+}
+
+bool hasRunningNetworkInterface() {
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface& nic : interfaces) {
+        const auto flags = nic.flags();
+        if (flags.testFlag(QNetworkInterface::IsUp) &&
+            flags.testFlag(QNetworkInterface::IsRunning) &&
+            !flags.testFlag(QNetworkInterface::IsLoopBack))
+            return true;
+    }
+    return false;
+}
+
+QtPlatform::QtPlatform() {
+    clock_.start();
+}
+
+void QtPlatform::refreshViews() {
+    if (beforeEvents_)
+        beforeEvents_();
+}
+
+core::MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title,
+                                           core::MessageButtons buttons) {
+    refreshViews();
+    QMessageBox box(dialogParent_);
+    box.setWindowTitle(title);
+    box.setText(text);
+    if (buttons == core::MessageButtons::YesNo) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? core::MessageAnswer::Yes : core::MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return core::MessageAnswer::Ok;
+}
+
+void QtPlatform::flash(double, const QString&, int, int, int) {
+    // The window's FraFlash model carries the message; showing it is refreshing the view.
+    refreshViews();
+}
+
+void QtPlatform::openDocument(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtPlatform::openUrl(const QString& address) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+bool QtPlatform::isOnline() {
+    if (QNetworkInformation::instance() || QNetworkInformation::loadDefaultBackend()) {
+        const auto reachability = QNetworkInformation::instance()->reachability();
+        if (reachability != QNetworkInformation::Reachability::Unknown)
+            return reachability == QNetworkInformation::Reachability::Online;
+    }
+    return hasRunningNetworkInterface();
+}
+
+void QtPlatform::startEditor(const QString& path) {
+    const QStringList command =
+        editorCommand(qEnvironmentVariable("VISUAL"), qEnvironmentVariable("EDITOR"), path);
+    if (command.isEmpty()) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return;
+    }
+    QProcess::startDetached(command.first(), command.mid(1));
+}
+
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool QtPlatform::clipboardHasText() {
+    return !QGuiApplication::clipboard()->text().isEmpty();
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::setBusyCursor(bool busy) {
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtPlatform::processEvents() {
+    refreshViews();
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::waitForEvents(int milliseconds) {
+    refreshViews();
+    QEventLoop loop;
+    QTimer::singleShot(std::max(milliseconds, 1), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QString QtPlatform::openFileDialog(const QString& filter) {
+    refreshViews();
+    QFileDialog dialog(dialogParent_);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(fileDialogFilters(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace sylvane::ui

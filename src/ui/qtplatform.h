@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/platform.h"
+
+#include <QElapsedTimer>
+
+#include <functional>
+
+class QWidget;
+
+namespace sylvane::ui {
+
+// The desktop as Qt offers it: message boxes, file dialog, clipboard, the desktop's
+// opener, the network state, the user's editor, the event queue and a monotonic clock.
+class QtPlatform : public core::Platform {
+  public:
+    QtPlatform();
+
+    // The window that owns the dialogs and message boxes (may stay null).
+    void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+    // Runs before the event queue is served from inside the logic (Flash, long loops),
+    // so that the views show what the logic changed so far.
+    void setBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }
+
+    core::MessageAnswer messageBox(const QString& text, const QString& title,
+                                   core::MessageButtons buttons) override;
+    void flash(double colour, const QString& text, int delai, int x, int y) override;
+    void openDocument(const QString& path) override;
+    void openUrl(const QString& address) override;
+    bool isOnline() override;
+    void startEditor(const QString& path) override;
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
+    bool clipboardHasText() override;
+    void beep() override;
+    void setBusyCursor(bool busy) override;
+    void processEvents() override;
+    void waitForEvents(int milliseconds) override;
+    QString openFileDialog(const QString& filter) override;
+    qint64 monotonicMilliseconds() override { return clock_.elapsed(); }
+
+  private:
+    void refreshViews();
+
+    QWidget* dialogParent_ = nullptr;
+    std::function<void()> beforeEvents_;
+    QElapsedTimer clock_;
+    bool busy_ = false;
+};
+
+// "label|patterns|label|patterns|" as the file dialog's name filters: each pair becomes
+// "label (p1 p2)"; ";" between patterns; an empty or odd trailing piece is dropped.
+QStringList fileDialogFilters(const QString& filter);
+
+// The editor command for a file: $VISUAL, else $EDITOR (program and its own arguments,
+// split like a shell word list without expansion), the path appended as one argument.
+// Empty when neither variable is set.
+QStringList editorCommand(const QString& visual, const QString& editor, const QString& path);
+
+// Whether an interface other than the loopback one is up and running (the fallback of
+// the connection check when no network information backend loads).
+bool hasRunningNetworkInterface();
+
+} // namespace sylvane::ui

@@ -1,0 +1,109 @@
+// The settings file written by the main window and read at the next start.
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "engine/formtbl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TestStartupSettings : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() { previous_ = QDir::currentPath(); }
+    void cleanup() { QDir::setCurrent(previous_); }
+
+    void saveThenStartAgain() {
+        QTemporaryDir app;
+        QTemporaryDir data;
+        // A folder and a file name with an accent and a comma.
+        const QString folder = data.path() + u"/clés, bois/"_s;
+        QVERIFY(QDir().mkpath(folder));
+        const QString table = folder + u"amanites, été.txt"_s;
+        writeBytes(table, "TITRE=T\r\nCHAMP=Espece;Chapeau\r\nAmanita;rouge\r\n");
+
+        core::ProgramState state;
+        core::RecordingPlatform platform;
+        state.AppFolder = app.path();
+        engine::FormTbl form(state, platform);
+        form.Form_Load(QString());
+        state.CurrentFile = table;
+        form.CheckChoix.setValue(1);
+        form.ini_sauve();
+        QCOMPARE(state.DataFolder, folder);
+        QCOMPARE(QDir::currentPath() + u'/', QDir(folder).absolutePath() + u'/');
+
+        QFile saved(app.path() + u"/Sylvane.ini"_s);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray expected = "\r\nFICDEFAUT =" + table.toLatin1() +
+                                    "\r\nREPDATA =" + folder.toLatin1() + "\r\nCHOIXMULT =1\r\n";
+        QCOMPARE(saved.readAll(), expected); // Windows-1252: "é" is one byte
+
+        core::ProgramState again;
+        core::RecordingPlatform platform2;
+        again.AppFolder = app.path();
+        engine::FormTbl form2(again, platform2);
+        form2.Form_Load(QString());
+        QCOMPARE(again.CurrentFile, table);
+        QCOMPARE(again.DataFolder, folder);
+        QCOMPARE(form2.CheckChoix.value(), 1);
+        QCOMPARE(form2.List2.count(), 1);
+        QVERIFY(platform2.log().filter(u"[msgbox"_s).isEmpty());
+    }
+
+    void unwritableSettingsChangeNothing() {
+        QTemporaryDir data;
+        const QString table = data.path() + u"/t.txt"_s;
+        writeBytes(table, "CHAMP=Espece\r\nA\r\n");
+        core::ProgramState state;
+        core::RecordingPlatform platform;
+        state.AppFolder = data.path() + u"/absent/folder"_s;
+        engine::FormTbl form(state, platform);
+        form.Form_Load(QString());
+        const QString before = state.DataFolder;
+        state.CurrentFile = table;
+        form.ini_sauve();
+        QCOMPARE(state.DataFolder, before);
+        QCOMPARE(platform.log().filter(u"[msgbox"_s).size(), 1); // only the missing file
+    }
+
+    void fontSizeAndReadingErrors() {
+        QTemporaryDir app;
+        writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=12\r\nCHOIXMULT =1\r\n");
+        core::ProgramState state;
+        core::RecordingPlatform platform;
+        state.AppFolder = app.path();
+        engine::FormTbl form(state, platform);
+        form.Form_Load(QString());
+        QCOMPARE(form.Text1.fontSize(), 12.0);
+        QCOMPARE(form.ListDesc.fontSize(), 12.0);
+        QCOMPARE(form.CheckChoix.value(), 1);
+
+        // A size no window can take is a reading error: what follows is not read.
+        writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=0\r\nCHOIXMULT =1\r\n");
+        core::ProgramState state2;
+        engine::FormTbl form2(state2, platform);
+        state2.AppFolder = app.path();
+        form2.Form_Load(QString());
+        QCOMPARE(form2.ListDesc.fontSize(), 0.0);
+        QCOMPARE(form2.CheckChoix.value(), 0);
+    }
+
+  private:
+    QString previous_;
+};
+
+QTEST_GUILESS_MAIN(TestStartupSettings)
+#include "tst_startupsettings.moc"

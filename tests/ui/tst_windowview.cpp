@@ -1,0 +1,183 @@
+// The generic view over any window's models: widgets, placement, refresh and the user's
+// actions passed to the handlers.
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "engine/window.h"
+#include "ui/viewhub.h"
+#include "ui/windowview.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+// A window of every kind of control, placed in twips like the designer's windows.
+class SampleWindow : public engine::Window {
+  public:
+    SampleWindow(core::ProgramState& s, core::Platform& p) : Window(u"Sample"_s, u"Essai"_s, s, p) {
+        addAll(Frame, Name, Notes, Bar, Yes, No, Tick, Values, Taxa);
+        setSize(9000, 6000);
+        Frame.setGeometry(1500, 1500, 4000, 2000);
+        Name.setGeometry(150, 300, 2000, 300);
+        Name.setContainer(&Frame);
+        Notes.setGeometry(6000, 100, 2500, 1500);
+        Bar.setGeometry(100, 5000, 3000, 250);
+        Bar.setRange(1, 50);
+        Yes.setGeometry(6000, 2000, 1200, 300);
+        No.setGeometry(6000, 2400, 1200, 300);
+        Yes.setGroup(u"g"_s);
+        No.setGroup(u"g"_s);
+        Yes.setValue(1);
+        Tick.setGeometry(6000, 2800, 1500, 300);
+        Values.setGeometry(100, 100, 1300, 1300);
+        Taxa.setGeometry(6000, 3200, 2500, 1500);
+        Name.onChange = [this] { changes.append(u"Name="_s + Name.text()); };
+        Notes.onChange = [this] { changes.append(u"Notes="_s + Notes.text()); };
+        Bar.onChange = [this] { changes.append(u"Bar=%1"_s.arg(Bar.value())); };
+        Values.onKeyDown = [this](int code) { changes.append(u"key %1"_s.arg(code)); };
+        Taxa.onClick = [this] { changes.append(u"taxon %1"_s.arg(Taxa.currentIndex())); };
+    }
+    engine::Frame Frame{u"Frame"_s, u"Cadre"_s};
+    engine::TextBox Name{u"Name"_s};
+    engine::TextBox Notes{u"Notes"_s, true};
+    engine::ScrollBar Bar{u"Bar"_s};
+    engine::OptionButton Yes{u"Yes"_s, u"Oui"_s};
+    engine::OptionButton No{u"No"_s, u"Non"_s};
+    engine::CheckBox Tick{u"Tick"_s, u"Cocher"_s};
+    engine::ListBox Values{u"Values"_s, true, true};
+    engine::ListBox Taxa{u"Taxa"_s, false};
+    QStringList changes;
+};
+
+struct Fixture {
+    core::ProgramState state;
+    core::RecordingPlatform platform;
+    SampleWindow window{state, platform};
+    ui::WindowView view{window};
+    template <typename T> T* widget(const QString& name) {
+        return qobject_cast<T*>(view.widgetFor(name));
+    }
+};
+
+QPoint rowCentre(QListView* list, int row) {
+    return list->visualRect(list->model()->index(row, 0)).center();
+}
+
+} // namespace
+
+class TestWindowView : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void widgetsPlacedByTwips() {
+        Fixture f;
+        const double dpi = f.view.dpi();
+        const auto px = [dpi](int twips) { return qRound(twips * dpi / 1440); };
+        QCOMPARE(f.view.size(), QSize(px(9000), px(6000)));
+        auto* frame = f.widget<QGroupBox>(u"Frame"_s);
+        auto* name = f.widget<QLineEdit>(u"Name"_s);
+        QVERIFY(frame && name && f.widget<QPlainTextEdit>(u"Notes"_s));
+        QCOMPARE(frame->title(), u"Cadre"_s);
+        QCOMPARE(name->parentWidget(), frame); // inside its container, at its own twips
+        QCOMPARE(name->geometry().topLeft(), QPoint(px(150), px(300)));
+        QCOMPARE(f.widget<QScrollBar>(u"Bar"_s)->maximum(), 50);
+        QVERIFY(f.widget<QRadioButton>(u"Yes"_s)->isChecked());
+    }
+
+    void typingAndScrollingReachTheHandlers() {
+        Fixture f;
+        f.view.show();
+        QTest::keyClicks(f.widget<QLineEdit>(u"Name"_s), u"ab"_s);
+        QCOMPARE(f.window.Name.text(), u"ab"_s);
+        auto* notes = f.widget<QPlainTextEdit>(u"Notes"_s);
+        notes->setFocus();
+        QTest::keyClicks(notes, u"x"_s);
+        QTest::keyClick(notes, Qt::Key_Return);
+        QTest::keyClicks(notes, u"y"_s);
+        QCOMPARE(f.window.Notes.text(), u"x\r\ny"_s); // the model keeps CR LF
+        f.widget<QScrollBar>(u"Bar"_s)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(f.window.Bar.value(), 2);
+        QCOMPARE(f.window.changes, (QStringList{u"Name=a"_s, u"Name=ab"_s, u"Notes=x"_s,
+                                                u"Notes=x\r\n"_s, u"Notes=x\r\ny"_s, u"Bar=2"_s}));
+        // A change made by the logic shows without raising the change event.
+        f.window.changes.clear();
+        f.window.Notes.setText(u"un\r\ndeux"_s);
+        f.window.Bar.setValue(7);
+        ui::ViewHub::refreshAll();
+        QCOMPARE(notes->toPlainText(), u"un\ndeux"_s);
+        QCOMPARE(f.widget<QScrollBar>(u"Bar"_s)->value(), 7);
+        QVERIFY(f.window.changes.isEmpty());
+    }
+
+    void optionsAndRefusedClicks() {
+        Fixture f;
+        f.view.show();
+        QTest::mouseClick(f.widget<QRadioButton>(u"No"_s), Qt::LeftButton);
+        QCOMPARE(f.window.No.value(), 1);
+        QCOMPARE(f.window.Yes.value(), 0);
+        QVERIFY(!f.widget<QRadioButton>(u"Yes"_s)->isChecked());
+
+        // While the window is busy a click is refused, and the box shows the model again.
+        auto* tick = f.widget<QCheckBox>(u"Tick"_s);
+        {
+            engine::Window::BusyScope busy(f.window);
+            QTest::mouseClick(tick, Qt::LeftButton);
+        }
+        QCOMPARE(f.window.Tick.value(), 0);
+        QVERIFY(!tick->isChecked());
+        QTest::mouseClick(tick, Qt::LeftButton);
+        QCOMPARE(f.window.Tick.value(), 1);
+        QVERIFY(tick->isChecked());
+    }
+
+    void listsFollowTheirModels() {
+        Fixture f;
+        f.view.show();
+        auto* values = f.widget<QListView>(u"Values"_s);
+        QSignalSpy resets(values->model(), &QAbstractItemModel::modelReset);
+        f.window.Values.setEntries({{u"rouge"_s}, {u"Blanc"_s}, {u"écru"_s}});
+        ui::ViewHub::refreshAll();
+        QCOMPARE(resets.size(), 1);
+        QCOMPARE(values->model()->index(0, 0).data().toString(), u"Blanc"_s);
+
+        // Clicks toggle marks in a multi-selection list: no rebuild of the rows.
+        QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, rowCentre(values, 2));
+        QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, rowCentre(values, 0));
+        QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, rowCentre(values, 2));
+        QCOMPARE(f.window.Values.markedCount(), 1);
+        QVERIFY(f.window.Values.isMarked(0));
+        QVERIFY(values->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!values->model()->index(2, 0).data(Qt::BackgroundRole).isValid());
+        QCOMPARE(resets.size(), 1);
+
+        QTest::keyClick(values, Qt::Key_Shift);
+        QCOMPARE(f.window.changes.constLast(), u"key 16"_s);
+
+        // In a single-selection list the arrow keys click the next entry.
+        auto* taxa = f.widget<QListView>(u"Taxa"_s);
+        f.window.Taxa.setEntries({{u"a"_s}, {u"b"_s}, {u"c"_s}});
+        ui::ViewHub::refreshAll();
+        QTest::mouseClick(taxa->viewport(), Qt::LeftButton, {}, rowCentre(taxa, 0));
+        QTest::keyClick(taxa, Qt::Key_Down);
+        QTest::keyClick(taxa, Qt::Key_End);
+        QTest::keyClick(taxa, Qt::Key_Down); // already the last: nothing
+        QCOMPARE(f.window.changes.filter(u"taxon"_s),
+                 (QStringList{u"taxon 0"_s, u"taxon 1"_s, u"taxon 2"_s}));
+        // A click below the last entry is no click on an entry.
+        QTest::mouseClick(taxa->viewport(), Qt::LeftButton, {},
+                          QPoint(5, taxa->viewport()->height() - 2));
+        QCOMPARE(f.window.changes.filter(u"taxon"_s).size(), 3);
+    }
+};
+
+QTEST_MAIN(TestWindowView)
+#include "tst_windowview.moc"
