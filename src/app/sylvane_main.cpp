@@ -5,6 +5,7 @@
 #include "engine/formtbl.h"
 #include "ui/formtblview.h"
 #include "ui/qtplatform.h"
+#include "ui/secondarywindows.h"
 #include "ui/startoptions.h"
 #include "ui/viewhub.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
         state, platform, sylvane::core::editionFromName(QStringLiteral(SYLVANE_EDITION_NAME)));
     if (options.developer)
         sylvane::ui::showDeveloperControls(form);
+    sylvane::ui::SecondaryWindows secondary(form, state, platform);
 
     // The window is shown before the load so that the announcement of a command-line
     // file and the progress of a long load can be seen; its first activation runs once

@@ -27,20 +27,30 @@ void connectClick(QAction* action, engine::Window& window, engine::MenuItem& ite
 
 } // namespace
 
+// Items come in menu-bar order, each with its level: 0 for a menu of the bar, 1 for an
+// item under it, 2 for an item of a submenu. A level-0 item with nothing under it is a
+// command of the bar itself; an item with deeper items after it opens a submenu.
 MenuView::MenuView(engine::Window& window, const std::vector<engine::MenuItem*>& items,
                    QMenuBar* bar)
     : QObject(bar), window_(window) {
-    QMenu* menu = nullptr;
-    for (engine::MenuItem* item : items) {
-        QAction* action = nullptr;
-        if (item->level() == 0) {
-            menu = bar->addMenu(item->caption());
-            action = menu->menuAction();
-        } else if (menu) {
-            action = menu->addAction(item->caption());
-            connectClick(action, window_, *item, this);
-        } else {
+    std::vector<QMenu*> open; // open[level] receives the items of level + 1
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        engine::MenuItem* item = items[i];
+        const int level = item->level();
+        const bool hasChildren = i + 1 < items.size() && items[i + 1]->level() > level;
+        if (level < 0 || level > static_cast<int>(open.size()))
             continue;
+        open.resize(static_cast<std::size_t>(level));
+        QAction* action = nullptr;
+        if (hasChildren) {
+            QMenu* menu =
+                level == 0 ? bar->addMenu(item->caption()) : open.back()->addMenu(item->caption());
+            action = menu->menuAction();
+            open.push_back(menu);
+        } else {
+            action = level == 0 ? bar->addAction(item->caption())
+                                : open.back()->addAction(item->caption());
+            connectClick(action, window_, *item, this);
         }
         action->setObjectName(item->name());
         entries_.push_back({item, action, ~quint64{0}});

@@ -1,0 +1,137 @@
+// The windows the main window opens, on screen: the cross-filter window driven by clicks,
+// and the earlier build's word picker.
+#include "uifixture.h"
+
+#include "ui/secondarywindows.h"
+#include "ui/viewhub.h"
+#include "ui/windowview.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+const QString sampleTable = QStringLiteral(SYLVANE_SAMPLE_DATA "/champignons_europe.txt");
+
+void clickRow(QWidget* widget, int row) {
+    auto* list = qobject_cast<QListView*>(widget);
+    QVERIFY(list);
+    QVERIFY(row < list->model()->rowCount());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(row, 0)).center());
+}
+
+void clickButton(QWidget* widget) {
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    QVERIFY(button);
+    QVERIFY(button->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString boxText(QWidget* widget) {
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+        return plain->toPlainText();
+    if (auto* rich = qobject_cast<QTextEdit*>(widget))
+        return rich->toPlainText();
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return line->text();
+    return {};
+}
+
+// The main window of one build, started on the sample table, with its other windows.
+struct Started {
+    Started(core::Edition edition, const QString& appFolder) : form(state, platform, edition) {
+        state.AppFolder = appFolder;
+        answerNextMessageBox(QMessageBox::Ok); // no settings file in a fresh folder
+        form.Form_Load(sampleTable);
+        form.Form_Activate();
+        ui::ViewHub::refreshAll();
+        view.show();
+    }
+    core::ProgramState state;
+    ui::QtPlatform platform;
+    engine::FormTbl form;
+    ui::FormTblView view{form, &platform};
+    ui::SecondaryWindows secondary{form, state, platform};
+};
+
+} // namespace
+
+class TestSecondaryWindows : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void crossFilterByClicks() {
+        QTemporaryDir app;
+        Started s(core::Edition::Current, app.path());
+        QVERIFY(QTest::qWaitForWindowExposed(&s.view));
+        // The first activation created the window, hidden.
+        QVERIFY(s.secondary.crossFilter().window());
+        QVERIFY(!s.secondary.crossFilterView()->isVisible());
+
+        ui::showDeveloperControls(s.form);
+        ui::ViewHub::refreshAll();
+        clickButton(s.view.view().widgetFor(u"Command9"_s));
+        ui::WindowHost* crx = s.secondary.crossFilterView();
+        QVERIFY(crx->isVisible());
+        auto& v = crx->view();
+
+        // A filter on the spore print: the first value listed, exact.
+        auto& logic = *s.secondary.crossFilter().window();
+        int field = -1;
+        for (int i = 0; i < logic.ListeChamps.count(); ++i)
+            if (logic.ListeChamps.itemText(i) == u"sporée"_s)
+                field = i;
+        QVERIFY(field >= 0);
+        clickRow(v.widgetFor(u"ListeChamps"_s), field);
+        QVERIFY(logic.ListeChoix.count() > 1);
+        clickRow(v.widgetFor(u"ListeChoix"_s), 1);
+        clickButton(v.widgetFor(u"Command2(0)"_s));
+        QCOMPARE(logic.Text1(0).text(), logic.ListeChoix.itemText(1));
+        clickButton(v.widgetFor(u"Command4"_s)); // valider
+        QCOMPARE(logic.FilterCount, 1);
+        clickButton(v.widgetFor(u"Command1"_s)); // Recherche
+        const QString report = boxText(v.widgetFor(u"Text3"_s));
+        QVERIFY2(report.startsWith(u"espèces ;nb sp /filtres : ;"_s), qPrintable(report));
+        QVERIFY(report.contains(logic.ListeChoix.itemText(1)));
+        QCOMPARE(report, QString(logic.Text3.text()).replace(u"\r\n"_s, u"\n"_s));
+    }
+
+    void earlierBuildOpensTheWordPicker() {
+        QTemporaryDir app;
+        Started s(core::Edition::Earlier, app.path());
+        QVERIFY(QTest::qWaitForWindowExposed(&s.view));
+        QCOMPARE(s.form.Check6.caption(), u"masquer les lignes vides"_s);
+
+        QVERIFY(s.form.onShowWordPicker);
+        s.form.onShowWordPicker(u"Bibliographie"_s, u"Amanita  muscaria (L.) Lam."_s);
+        ui::ViewHub::refreshAll();
+        ui::WindowHost* picker = s.secondary.wordPickerView();
+        QVERIFY(picker);
+        QVERIFY(picker->isVisible());
+        QCOMPARE(picker->windowTitle(), u"Bibliographie"_s);
+        auto* second = qobject_cast<QRadioButton*>(picker->view().widgetFor(u"Option1(1)"_s));
+        QVERIFY(second);
+        QCOMPARE(second->text(), u"muscaria"_s);
+        QVERIFY(!picker->view().widgetFor(u"Option1(4)"_s)->isVisible());
+
+        // On its round indicator: a radio button takes clicks on its indicator and text.
+        QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(8, second->height() / 2));
+        QVERIFY(second->isChecked());
+        clickButton(picker->view().widgetFor(u"Command1(0)"_s)); // Appel Mot-clé
+        QVERIFY(!picker->isVisible());
+        QCOMPARE(s.form.Textcle(0).text(), u"muscaria"_s);
+        QVERIFY(s.form.Picture1.visible());
+    }
+};
+
+QTEST_MAIN(TestSecondaryWindows)
+#include "tst_secondarywindows.moc"
