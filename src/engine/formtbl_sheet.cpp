@@ -2,6 +2,8 @@
 // taxon found, and the copy of the result list with its heading.
 #include "engine/formtbl.h"
 
+#include <QHash>
+
 using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
@@ -85,13 +87,20 @@ void FormTbl::compareTaxon(int row) {
     std::vector<QString> prefixes(fieldCount + 1);
     for (int v = 1; v <= fieldCount; ++v)
         prefixes[v] = (v == 1 ? u"   "_s : QString()) + s.FieldNames[v] + u"  =  "_s;
+    // The cells of a loaded table share one text per distinct value, so a line is built
+    // once per field and shared text, and every other taxon with that value shares it.
+    std::vector<QHash<const QChar*, QString>> built(fieldCount + 1);
     for (const qint32 other : rows) {
         yieldSometimes();
         lines.push_back({QString()});
         for (int v = 1; v <= fieldCount; ++v) {
             const QString& value = s.KeyTable(other, v);
-            if (value != s.KeyTable(row, v))
-                lines.push_back({prefixes[v] + value});
+            if (value == s.KeyTable(row, v))
+                continue;
+            QString& line = built[v][value.constData()];
+            if (line.isNull())
+                line = prefixes[v] + value;
+            lines.push_back({line});
         }
     }
     ListeResultat.setEntries(std::move(lines));

@@ -184,17 +184,24 @@ void Driver::click(const QString& args, bool right) {
     engine::userClick(*target->window, control, position);
 }
 
-void Driver::key(const QString& args) {
+// "NAME NUMBER": the control and a whole number, or an error line.
+void Driver::withNumber(const QString& args, const QString& what,
+                        const std::function<void(Target&, int)>& act) {
     const auto [name, rest] = firstWord(core::trimBlanks(args));
-    const auto target = resolve(name);
-    int code = 0;
-    if (!target) {
+    auto target = resolve(name);
+    int number = 0;
+    if (!target)
         error(u"no control "_s + name);
-    } else if (!parseInt(rest, code)) {
-        error(u"bad key code "_s + rest);
-    } else {
-        engine::userKey(*target->window, *target->control, code);
-    }
+    else if (!parseInt(rest, number))
+        error(u"bad "_s + what + u" "_s + rest);
+    else
+        act(*target, number);
+}
+
+void Driver::key(const QString& args) {
+    withNumber(args, u"key code"_s, [](Target& target, int code) {
+        engine::userKey(*target.window, *target.control, code);
+    });
 }
 
 void Driver::type(const QString& args) {
@@ -208,16 +215,9 @@ void Driver::type(const QString& args) {
 }
 
 void Driver::scroll(const QString& args) {
-    const auto [name, rest] = firstWord(core::trimBlanks(args));
-    const auto target = resolve(name);
-    int value = 0;
-    if (!target) {
-        error(u"no control "_s + name);
-    } else if (!parseInt(rest, value)) {
-        error(u"bad value "_s + rest);
-    } else {
-        engine::userScroll(*target->window, *target->control, value);
-    }
+    withNumber(args, u"value"_s, [](Target& target, int value) {
+        engine::userScroll(*target.window, *target.control, value);
+    });
 }
 
 void Driver::activate(const QString& name) {

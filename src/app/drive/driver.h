@@ -52,6 +52,8 @@ class Driver {
 
     void start(const QString& path);
     void click(const QString& args, bool right);
+    void withNumber(const QString& args, const QString& what,
+                    const std::function<void(Target&, int)>& act);
     void key(const QString& args);
     void type(const QString& args);
     void scroll(const QString& args);
