@@ -44,6 +44,7 @@ namespace {
 // the cells share it, which makes loading a full table several times faster.
 class CellTexts {
   public:
+    CellTexts() { texts_.reserve(1 << 15); }
     QString get(QStringView text) {
         const auto found = texts_.find(text);
         if (found != texts_.end())
@@ -231,15 +232,18 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             break;
         }
         sink.dataLineStored(row, line);
-        state.KeyTable.clearRow(row);
-        for (qsizetype field = 1; field <= values; ++field) {
-            const QStringView piece = pieces[field];
-            if (piece.isEmpty())
+        for (int field = 0; field <= MaxFields; ++field) {
+            const QStringView piece = field >= 1 && field <= values ? pieces[field] : QStringView();
+            const QString& cell = state.KeyTable(row, field);
+            if (cell == piece)
+                continue; // already there (the same table read again)
+            if (piece.isEmpty()) {
+                state.KeyTable.set(row, field, QString());
                 continue;
+            }
             // Neighbouring rows often repeat a value: share the cell above when it matches.
-            const QString& above = state.KeyTable(row - 1, static_cast<int>(field));
-            state.KeyTable.set(row, static_cast<int>(field),
-                               above == piece ? above : cellTexts.get(piece));
+            const QString& above = state.KeyTable(row - 1, field);
+            state.KeyTable.set(row, field, above == piece ? above : cellTexts.get(piece));
         }
     }
     // Rows up to the last stored one are in use.
