@@ -67,7 +67,7 @@ void FormTbl::layOutControls() {
     Nb_Trouve.setGeometry(10500, 100, 1500, 250);
     ListEspeces.setGeometry(7800, 380, 4200, 2570);
     Check5.setGeometry(7800, 3000, 4200, 300);
-    Check6.setGeometry(7800, 3330, 1500, 300);
+    Check6.setGeometry(7800, 3330, 4200, 300); // wide enough for the earlier build's caption
 
     Command1.setGeometry(12100, 380, 1700, 420);
     Command2.setGeometry(12100, 880, 1700, 420);

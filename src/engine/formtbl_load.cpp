@@ -118,13 +118,13 @@ void FormTbl::RAZFenetre() {
 }
 
 void FormTbl::position_fenetres() {
-    if (isEarlierBuild()) {
-        Picture1.move(50, 6000);
-        List5.move(250, 6600);
-        return;
-    }
     Picture1.move(50, 6000);
-    List5.move(250, ListeResultat.top() + ListeResultat.height() - 800);
+    if (isEarlierBuild())
+        List5.move(250, 6600);
+    else
+        List5.move(250, ListeResultat.top() + ListeResultat.height() - 800);
+    // The comments' title stays just above its list.
+    Label4.move(List5.left(), List5.top() - 280);
 }
 
 } // namespace sylvane::engine
