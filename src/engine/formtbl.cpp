@@ -1,5 +1,7 @@
 #include "engine/formtbl.h"
 
+#include <initializer_list>
+
 using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
@@ -112,11 +114,9 @@ void FormTbl::layOutControls() {
     Check1(1).setGeometry(100, 1330, 2900, 280);
     Frame1.setGeometry(100, 1650, 2500, 650);
     Frame2.setGeometry(2700, 1480, 2800, 900);
-    for (Control* c : {static_cast<Control*>(&Textcle(0)), static_cast<Control*>(&Textcle(1)),
-                       static_cast<Control*>(&MoCle(0)), static_cast<Control*>(&MoCle(1)),
-                       static_cast<Control*>(&MoCle(2)), static_cast<Control*>(&Check1(1)),
-                       static_cast<Control*>(&Check1(2)), static_cast<Control*>(&Frame1),
-                       static_cast<Control*>(&Frame2)})
+    for (Control* c :
+         std::initializer_list<Control*>{&Textcle(0), &Textcle(1), &MoCle(0), &MoCle(1), &MoCle(2),
+                                         &Check1(1), &Check1(2), &Frame1, &Frame2})
         inPanel(*c);
     Option1.setGeometry(100, 270, 1100, 300);
     Option2.setGeometry(1300, 270, 1100, 300);
@@ -127,8 +127,7 @@ void FormTbl::layOutControls() {
     Option3(0).setGeometry(100, 260, 1450, 280);
     Option3(1).setGeometry(1580, 260, 1180, 280);
     Checkespece.setGeometry(100, 560, 2500, 280);
-    for (Control* c : {static_cast<Control*>(&Option3(0)), static_cast<Control*>(&Option3(1)),
-                       static_cast<Control*>(&Checkespece)})
+    for (Control* c : std::initializer_list<Control*>{&Option3(0), &Option3(1), &Checkespece})
         c->setContainer(&Frame2);
 
     // The web lookup buttons sit in one row under the result list: 0, 1, 4, 3, 6, 9, 7, 2.
@@ -153,14 +152,9 @@ void FormTbl::layOutControls() {
     Label9.setGeometry(100, 10040, 15950, 300);
 
     // States at start.
-    for (Control* hidden : {static_cast<Control*>(&Command4), static_cast<Control*>(&Command8),
-                            static_cast<Control*>(&Command9), static_cast<Control*>(&Command10),
-                            static_cast<Control*>(&Command11), static_cast<Control*>(&Text1),
-                            static_cast<Control*>(&Text2), static_cast<Control*>(&ChkFormat),
-                            static_cast<Control*>(&Check2), static_cast<Control*>(&Picture1),
-                            static_cast<Control*>(&Checkespece), static_cast<Control*>(&FraFlash),
-                            static_cast<Control*>(&FraMycm), static_cast<Control*>(&Frame12),
-                            static_cast<Control*>(&Ltest)})
+    for (Control* hidden : std::initializer_list<Control*>{
+             &Command4, &Command8, &Command9, &Command10, &Command11, &Text1, &Text2, &ChkFormat,
+             &Check2, &Picture1, &Checkespece, &FraFlash, &FraMycm, &Frame12, &Ltest})
         hidden->setVisible(false);
     Command6.forEach([](int, Button& b) { b.setVisible(false); });
     Command9.setEnabled(false);
