@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/tablelimits.h"
+
 #include <QString>
 
 #include <array>
 #include <vector>
 
 namespace sylvane::core {
-
-inline constexpr int MaxRows = 30000; // highest row number of a key table
-inline constexpr int MaxFields = 50;  // highest field number of a key table
 
 // The cells of a key table: rows 0..MaxRows by fields 0..MaxFields, row 0 and field 0
 // never written. Out-of-range reads give "" and out-of-range writes are dropped, so no

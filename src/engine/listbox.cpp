@@ -1,6 +1,6 @@
 #include "engine/listbox.h"
 
-#include "engine/sortkey.h"
+#include "core/sortkey.h"
 
 #include <QStringList>
 
@@ -12,7 +12,7 @@ namespace {
 const QString noText;
 
 bool entryLess(const ListEntry& a, const ListEntry& b) {
-    return compareForList(a.key, a.text, b.key, b.text) < 0;
+    return core::compareForList(a.key, a.text, b.key, b.text) < 0;
 }
 } // namespace
 
@@ -70,7 +70,7 @@ int ListBox::addItem(const QString& text, qint32 data) {
     ListEntry entry(text, data);
     auto where = entries_.end();
     if (sorted_) {
-        entry.key = collationKey(text);
+        entry.key = core::collationKey(text);
         where = std::upper_bound(entries_.begin(), entries_.end(), entry, entryLess);
     }
     const int position = static_cast<int>(where - entries_.begin());
@@ -83,7 +83,7 @@ int ListBox::addItem(const QString& text, qint32 data) {
 
 void ListBox::sortRange(std::vector<ListEntry>& entries) {
     for (ListEntry& entry : entries)
-        entry.key = collationKey(entry.text);
+        entry.key = core::collationKey(entry.text);
     std::stable_sort(entries.begin(), entries.end(), entryLess);
 }
 

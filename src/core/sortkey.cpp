@@ -1,9 +1,9 @@
-#include "engine/sortkey.h"
+#include "core/sortkey.h"
 
 #include <array>
 #include <memory>
 
-namespace sylvane::engine {
+namespace sylvane::core {
 
 namespace {
 
@@ -49,4 +49,4 @@ int compareForList(const QString& keyA, const QString& textA, const QString& key
     return byText < 0 ? -1 : (byText > 0 ? 1 : 0);
 }
 
-} // namespace sylvane::engine
+} // namespace sylvane::core

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace sylvane::engine {
+namespace sylvane::core {
 
 // The key under which sorted lists order their texts: every letter lower-cased and
 // stripped of its accent ("Épée" -> "epee"), so that French text sorts naturally and
@@ -13,4 +13,4 @@ QString collationKey(QStringView text);
 int compareForList(const QString& keyA, const QString& textA, const QString& keyB,
                    const QString& textB);
 
-} // namespace sylvane::engine
+} // namespace sylvane::core
