@@ -26,7 +26,7 @@ void BM_ValueListDistinctCells(benchmark::State& run) {
     auto& s = b.window.state;
     const int lastField = s.FieldCount;
     for (int row = 1; row <= s.lineCount(); ++row)
-        s.KeyTable.set(row, lastField, u"valeur %1"_s.arg(row));
+        s.KeyTable.setCell(row, lastField, u"valeur %1"_s.arg(row));
     b.crx.ListeChamps.setCurrentIndex(lastField - 1);
     for (auto _ : run) {
         b.crx.ListeChamps_Click();

@@ -39,8 +39,6 @@ struct BigWindow {
     engine::FormTbl form{state, platform};
 
     explicit BigWindow(bool yieldEveryTime = false) : platform(yieldEveryTime) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         state.CurrentFile = bench::writeBigTable(dir.path());
         form.execute();
     }

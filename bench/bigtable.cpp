@@ -54,8 +54,6 @@ QString writeTableHead(const QString& source, const QString& folder, int dataLin
 
 LoadedWindow::LoadedWindow(const QString& path) {
     form = std::make_unique<engine::FormTbl>(state, platform);
-    state.Separator = u";"_s;
-    state.LineBreak = u"\r\n"_s;
     state.CurrentFile = path;
     form->execute();
 }

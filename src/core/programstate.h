@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/tablelimits.h"
+#include "identify/keytable.h"
 
 #include <QString>
 
@@ -9,45 +10,22 @@
 
 namespace sylvane::core {
 
-// The cells of a key table: rows 0..MaxRows by fields 0..MaxFields, row 0 and field 0
-// never written. Out-of-range reads give "" and out-of-range writes are dropped, so no
-// caller can reach past the array.
-class KeyTableArray {
-  public:
-    KeyTableArray();
-
-    const QString& operator()(int row, int field) const;
-    void set(int row, int field, const QString& value);
-    void clear();
-    void clearRow(int row);
-    // No row past this one holds a value (rows written since the last clear).
-    int rowsInUse() const { return rowsInUse_; }
-
-    static bool inRange(int row, int field) {
-        return row >= 0 && row <= MaxRows && field >= 0 && field <= MaxFields;
-    }
-
-  private:
-    std::vector<QString> cells_;
-    int rowsInUse_ = 0;
-};
-
 // The variables of module Tableau shared by every window, under their own names.
 struct ProgramState {
     // The table and its fields.
-    KeyTableArray KeyTable;
+    identify::KeyTable KeyTable;
     std::array<QString, MaxFields + 1> FieldNames;
     qint16 FieldCount = 0;
     qint16 DeclaredFieldCount = 0;
     double LineCount = 0;
-    QString Separator;
+    QString Separator = QStringLiteral(";");
 
     // Files and folders.
     QString CurrentFile;
     QString DataFolder;
     QString AppFolder;
     QString SettingsFile;
-    QString LineBreak;
+    QString LineBreak = QStringLiteral("\r\n");
 
     // Reader state.
     bool HeaderDone = false;

@@ -6,8 +6,8 @@
 #include <QHash>
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
-#include <unordered_map>
 
 namespace sylvane::identify {
 
@@ -18,21 +18,28 @@ namespace {
 
 const QString emptyText;
 
-struct ViewHash {
-    using is_transparent = void;
-    std::size_t operator()(QStringView v) const noexcept { return qHash(v); }
-};
-struct ViewEqual {
-    using is_transparent = void;
-    bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
-};
-
 } // namespace
 
+// The lookup from text to id is an open-addressing table of ids (0: a free slot), each
+// id's hash kept beside the pool, so that a load finds its ids without allocating.
 struct KeyTable::Column {
     std::vector<ValueId> cells{0};        // per row; row 0 unused
     std::vector<QString> pool{QString()}; // per id; id 0 is the empty text
-    std::unordered_map<QString, ValueId, ViewHash, ViewEqual> lookup;
+    std::vector<ValueId> slots;           // the lookup; empty when dropped
+    std::vector<std::size_t> hashes;      // per id, while the lookup lives
+
+    void rebuildLookup(std::size_t size) {
+        slots.assign(size, 0);
+        for (std::size_t id = 1; id < pool.size(); ++id)
+            place(static_cast<ValueId>(id));
+    }
+    void place(ValueId id) {
+        const std::size_t mask = slots.size() - 1;
+        std::size_t i = hashes[id] & mask;
+        while (slots[i] != 0)
+            i = (i + 1) & mask;
+        slots[i] = id;
+    }
 };
 
 KeyTable::KeyTable() {
@@ -94,27 +101,49 @@ const QString& KeyTable::text(int field, ValueId id) const {
     return id < pool.size() ? pool[id] : emptyText;
 }
 
-ValueId KeyTable::idOf(Column& column, int field, QStringView value) {
-    if (value.isEmpty())
-        return 0;
-    // Neighbouring rows often repeat a value: the cell above is checked before the lookup.
+// Neighbouring rows often repeat a value: the cell above is checked before the lookup.
+ValueId KeyTable::idOfNextCell(Column& column, int field, QStringView value) {
     const ValueId above = column.cells.back();
     if (above != 0 && column.pool[above] == value)
         return above;
-    if (column.lookup.empty() && column.pool.size() > 1) {
-        // Rows appended after finishLoad: the lookup is rebuilt from the pool.
+    return idOf(column, field, value);
+}
+
+ValueId KeyTable::idOf(Column& column, int field, QStringView value) {
+    if (value.isEmpty())
+        return 0;
+    if (column.slots.empty()) {
+        // The first value of a load, or a cell written after finishLoad.
+        column.hashes.assign(1, 0);
         for (std::size_t id = 1; id < column.pool.size(); ++id)
-            column.lookup.emplace(column.pool[id], static_cast<ValueId>(id));
+            column.hashes.push_back(qHash(QStringView(column.pool[id])));
+        column.rebuildLookup(std::bit_ceil(std::max<std::size_t>(64, column.pool.size() * 2)));
     }
-    const auto found = column.lookup.find(value);
-    if (found != column.lookup.end())
-        return found->second;
+    const std::size_t hash = qHash(value);
+    const std::size_t mask = column.slots.size() - 1;
+    for (std::size_t i = hash & mask; column.slots[i] != 0; i = (i + 1) & mask) {
+        const ValueId id = column.slots[i];
+        if (column.hashes[id] == hash && column.pool[id] == value)
+            return id;
+    }
     const auto id = static_cast<ValueId>(column.pool.size());
     column.pool.push_back(value.toString());
-    column.lookup.emplace(column.pool.back(), id);
+    column.hashes.push_back(hash);
+    // The lookup is kept at most half full.
+    if (column.pool.size() * 2 > column.slots.size())
+        column.rebuildLookup(column.slots.size() * 2);
+    else
+        column.place(id);
     orders_[0][static_cast<std::size_t>(field)].reset();
     orders_[1][static_cast<std::size_t>(field)].reset();
     return id;
+}
+
+void KeyTable::reserveRows(int rows) {
+    const auto size = static_cast<std::size_t>(std::clamp(rows, 0, MaxRows)) + 1;
+    fileLines_.reserve(size);
+    for (int field = 1; field <= MaxFields; ++field)
+        columns_[static_cast<std::size_t>(field)].cells.reserve(size);
 }
 
 bool KeyTable::appendRow(int fileLine, std::span<const QStringView> values) {
@@ -124,14 +153,27 @@ bool KeyTable::appendRow(int fileLine, std::span<const QStringView> values) {
     for (int field = 1; field <= MaxFields; ++field) {
         Column& column = columns_[static_cast<std::size_t>(field)];
         const auto index = static_cast<std::size_t>(field - 1);
-        column.cells.push_back(index < values.size() ? idOf(column, field, values[index]) : 0);
+        column.cells.push_back(index < values.size() ? idOfNextCell(column, field, values[index])
+                                                     : 0);
     }
     return true;
 }
 
+bool KeyTable::setCell(int row, int field, const QString& text) {
+    if (row < 1 || row > MaxRows || field < 1 || field > MaxFields)
+        return false;
+    while (rowCount() < row)
+        appendEmptyRow(0);
+    Column& column = columns_[static_cast<std::size_t>(field)];
+    column.cells[static_cast<std::size_t>(row)] = idOf(column, field, text);
+    return true;
+}
+
 void KeyTable::finishLoad() {
-    for (Column& column : columns_)
-        column.lookup = {};
+    for (Column& column : columns_) {
+        column.slots = {};
+        column.hashes = {};
+    }
 }
 
 const ColumnOrder& KeyTable::columnOrder(int field, bool foldAccents) const {

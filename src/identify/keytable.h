@@ -63,16 +63,22 @@ class KeyTable {
     void addComment(const QString& comment) { comments_.append(comment); }
     // Field names 1..names.size(); the declared and actual counts become that size.
     void setFieldNames(const QStringList& names);
+    // Room for that many rows in all, so that a load does not regrow its columns.
+    void reserveRows(int rows);
     // Appends one row; values[0] is field 1. Values past the last field are dropped.
     // False (nothing stored) when the table already holds MaxRows rows.
     bool appendRow(int fileLine, std::span<const QStringView> values);
     bool appendEmptyRow(int fileLine) { return appendRow(fileLine, {}); }
+    // Writes one cell, appending empty rows up to row first. False outside the format's
+    // limits. A text no cell uses any more stays in its pool.
+    bool setCell(int row, int field, const QString& text);
     // The text lookups of the load are dropped: the pools stay, the memory goes.
     void finishLoad();
 
   private:
     struct Column;
     ValueId idOf(Column& column, int field, QStringView value);
+    ValueId idOfNextCell(Column& column, int field, QStringView value);
     void forgetOrders();
 
     QString title_;

@@ -27,7 +27,7 @@ class TestFormCrx : public QObject {
             const QString cell = random.bounded(4) == 0
                                      ? u"v%1"_s.arg(random.bounded(500))
                                      : pool[random.bounded(static_cast<int>(pool.size()))];
-            state.KeyTable.set(row, 3, cell);
+            state.KeyTable.setCell(row, 3, cell);
         }
         state.LineCount = rows;
         state.FieldCount = 3;

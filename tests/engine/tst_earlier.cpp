@@ -24,8 +24,6 @@ struct Main {
     explicit Main(core::Edition edition, const QString& appFolder = QString())
         : form(state, platform, edition) {
         state.AppFolder = appFolder;
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
     }
 };
 
@@ -151,8 +149,8 @@ class TestEarlier : public QObject {
         main.state.FieldCount = 2;
         main.state.FieldNames[1] = u"Espece"_s;
         main.state.FieldNames[2] = u"Chapeau"_s;
-        main.state.KeyTable.set(1, 1, u"Boletus edulis"_s);
-        main.state.KeyTable.set(1, 2, u"brun"_s);
+        main.state.KeyTable.setCell(1, 1, u"Boletus edulis"_s);
+        main.state.KeyTable.setCell(1, 2, u"brun"_s);
         main.form.ListEspeces.addItem(u"Boletus edulis"_s, 1);
         main.form.ListEspeces.setCurrentIndex(0);
         QCOMPARE(main.form.Check6.caption(), u"comparer"_s);

@@ -26,8 +26,6 @@ struct Fixture {
         const QString path = dir.filePath(u"table.txt"_s);
         QVERIFY(
             core::writeTextFile(path, QStringList{u"CHAMP=Espece;Chapeau;Odeur"_s} + dataLines));
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         state.CurrentFile = path;
         form.execute();
     }

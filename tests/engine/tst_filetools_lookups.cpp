@@ -24,8 +24,6 @@ struct Window {
 
     explicit Window(core::Edition edition = core::Edition::Current)
         : form(state, platform, edition) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
     }
 };
 

@@ -20,8 +20,6 @@ struct Window {
     FormTbl form{state, platform};
 
     Window(const QString& fields, const QStringList& records) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         const QStringList names = fields.split(u';');
         state.FieldCount = static_cast<qint16>(names.size());
         for (qsizetype v = 0; v < names.size(); ++v)
@@ -31,7 +29,7 @@ struct Window {
             ++row;
             const QStringList cells = record.split(u';');
             for (qsizetype v = 0; v < cells.size(); ++v)
-                state.KeyTable.set(row, static_cast<int>(v + 1), cells[v]);
+                state.KeyTable.setCell(row, static_cast<int>(v + 1), cells[v]);
         }
         state.LineCount = row;
     }

@@ -92,6 +92,17 @@ class TestKeyTable : public QObject {
         t.appendRow(4, std::vector<QStringView>{a});
         QCOMPARE(t.cellId(4, 1), t.cellId(2, 1));
         QCOMPARE(t.poolSize(1), 3);
+
+        // A cell written past the last row appends empty rows up to it.
+        QVERIFY(t.setCell(7, 2, u"B"_s));
+        QCOMPARE(t.rowCount(), 7);
+        QCOMPARE(t.cell(6, 2), QString());
+        QCOMPARE(t.cell(7, 2), u"B"_s);
+        QVERIFY(t.setCell(2, 1, u"B"_s));
+        QCOMPARE(t.cellId(2, 1), t.cellId(3, 1));
+        QVERIFY(!t.setCell(sylvane::core::MaxRows + 1, 1, u"x"_s));
+        QVERIFY(!t.setCell(1, 0, u"x"_s));
+        QCOMPARE(t.rowCount(), 7);
     }
 
     void valueListsAreSortedAsTheListBoxSortsThem() {

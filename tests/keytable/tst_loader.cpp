@@ -18,8 +18,6 @@ struct Loaded {
     engine::FormTbl form{state, platform};
 
     explicit Loaded(const QString& path) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         state.CurrentFile = path;
         form.execute();
     }
@@ -69,6 +67,14 @@ class TestLoader : public QObject {
         QCOMPARE(t.state.KeyTable(7, 1), u" a "_s);
         QCOMPARE(t.state.KeyTable(8, 4), u"f"_s); // DeclaredFieldCount + 1 values accepted
         QCOMPARE(t.state.LineCount, 8.0);
+        // The typed table keeps the header and where each row was read.
+        const auto& table = t.state.KeyTable;
+        QCOMPARE(table.title(), u"a=b"_s);
+        QCOMPARE(table.comments(), (QStringList{u"x"_s, u"suite"_s}));
+        QCOMPARE(table.fieldName(2), u"b"_s);
+        QCOMPARE(table.rowCount(), 8);
+        QCOMPARE(table.fileLine(6), 6);
+        QCOMPARE(table.fileLine(8), 9);
         QCOMPARE(t.form.Label3.caption(), u"3 champs ; 8 lignes"_s);
         QCOMPARE(t.form.Label6.caption(), u"3 champs"_s);
         QCOMPARE(t.form.List2.count(), 2);
@@ -212,7 +218,6 @@ class TestLoader : public QObject {
         core::ProgramState state;
         core::RecordingPlatform platform;
         engine::FormTbl form(state, platform);
-        state.Separator = u";"_s;
         state.CurrentFile = writeLines(dir, u"l.txt"_s, lines);
         int refused = 0;
         platform.onProcessEvents = [&] {

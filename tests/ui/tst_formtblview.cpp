@@ -183,7 +183,6 @@ class TestFormTblView : public QObject {
     void popupCopiesTheList() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        f.state.LineBreak = u"\r\n"_s;
         f.form.ListDesc.setEntries({{u"brun"_s}, {u"blanc"_s}});
         if (!f.form.ListDesc.onMouseDown) // until the value list's handler lands
             f.form.ListDesc.onMouseDown = [&f](int button) {
