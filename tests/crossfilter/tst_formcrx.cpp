@@ -69,7 +69,7 @@ class TestFormCrx : public QObject {
         QVERIFY(!main.crossFilterVisible());
         crossfilter::FormCrx* first = host.window();
         QVERIFY(first);
-        main.Command9_Click();
+        main.identification.Command9_Click();
         QVERIFY(first->visible());
 
         first->Text1(0).setText(u"amer"_s);

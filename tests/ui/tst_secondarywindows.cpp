@@ -109,7 +109,7 @@ class TestSecondaryWindows : public QObject {
         QTemporaryDir app;
         Started s(core::Edition::Earlier, app.path());
         QVERIFY(QTest::qWaitForWindowExposed(&s.view));
-        QCOMPARE(s.form.Check6.caption(), u"masquer les lignes vides"_s);
+        QCOMPARE(s.form.identification.compare.caption(), u"masquer les lignes vides"_s);
 
         QVERIFY(s.form.onShowWordPicker);
         s.form.onShowWordPicker(u"Bibliographie"_s, u"Amanita  muscaria (L.) Lam."_s);
@@ -128,8 +128,8 @@ class TestSecondaryWindows : public QObject {
         QVERIFY(second->isChecked());
         clickButton(picker->view().widgetFor(u"Command1(0)"_s)); // Appel Mot-clé
         QVERIFY(!picker->isVisible());
-        QCOMPARE(s.form.Textcle(0).text(), u"muscaria"_s);
-        QVERIFY(s.form.Picture1.visible());
+        QCOMPARE(s.form.keyword.keywords(0).text(), u"muscaria"_s);
+        QVERIFY(s.form.keyword.panel.visible());
     }
 };
 
