@@ -117,20 +117,20 @@ class TestEarlier : public QObject {
         QVERIFY(window->visible());
         QCOMPARE(window->left(), 1000);
         QCOMPARE(window->width(), 4100);
-        QCOMPARE(window->Frame1.height(), 5200);
-        QVERIFY(window->Option1(8).visible());
-        QCOMPARE(window->Option1(8).caption(), u"i"_s);
-        QCOMPARE(window->Option1(8).top(), 800 + 400 * 8);
+        QCOMPARE(window->wordFrame.height(), 5200);
+        QVERIFY(window->wordOptions(8).visible());
+        QCOMPARE(window->wordOptions(8).caption(), u"i"_s);
+        QCOMPARE(window->wordOptions(8).top(), 800 + 400 * 8);
 
         main.form.onShowWordPicker(u"Autre"_s, u"Boletus edulis"_s);
         QCOMPARE(host.window(), window);
         QCOMPARE(loads, 1);
         QCOMPARE(window->caption(), u"Autre"_s);
-        QVERIFY(!window->Option1(2).visible());
+        QVERIFY(!window->wordOptions(2).visible());
 
         // While the main window is busy the lookup is refused; afterwards it searches.
-        window->Option1(1).setValue(1);
-        window->Option1(0).setValue(0);
+        window->wordOptions(1).setValue(1);
+        window->wordOptions(0).setValue(0);
         {
             engine::Window::BusyScope busy(main.form);
             window->Command1_Click(0);
