@@ -44,14 +44,14 @@ QString appFolder() {
 }
 
 // The time from "the logic has filled the list" to "the list is painted".
-void listShown(benchmark::State& bench, engine::ListBox engine::FormTbl::*member) {
+void listShown(benchmark::State& bench, engine::ListBox engine::IdentificationPanel::*member) {
     core::ProgramState state;
     state.AppFolder = appFolder();
     ui::QtPlatform platform;
     engine::FormTbl form(state, platform);
     ui::FormTblView view(form, &platform);
     view.show();
-    engine::ListBox& list = form.*member;
+    engine::ListBox& list = form.identification.*member;
     auto* widget = qobject_cast<QListView*>(view.view().widgetFor(list.name()));
     std::vector<engine::ListEntry> entries;
     for (int i = 0; i < 30000; ++i)
@@ -68,13 +68,13 @@ void listShown(benchmark::State& bench, engine::ListBox engine::FormTbl::*member
 }
 
 void BM_ListDescShown(benchmark::State& bench) {
-    listShown(bench, &engine::FormTbl::ListDesc);
+    listShown(bench, &engine::IdentificationPanel::valueList);
 }
 void BM_ListEspecesShown(benchmark::State& bench) {
-    listShown(bench, &engine::FormTbl::ListEspeces);
+    listShown(bench, &engine::IdentificationPanel::taxonList);
 }
 void BM_List4Shown(benchmark::State& bench) {
-    listShown(bench, &engine::FormTbl::List4);
+    listShown(bench, &engine::IdentificationPanel::history);
 }
 
 // A start-up on the big table: run builds what it needs around the logic and starts it.
@@ -85,7 +85,7 @@ template <typename PlatformType, typename Run> void startup(benchmark::State& be
         PlatformType platform;
         engine::FormTbl form(state, platform);
         run(form, platform);
-        if (form.List2.count() != 49)
+        if (form.identification.fieldList.count() != 49)
             bench.SkipWithError("the table did not load");
     }
 }

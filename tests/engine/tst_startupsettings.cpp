@@ -40,7 +40,7 @@ class TestStartupSettings : public QObject {
         engine::FormTbl form(state, platform);
         form.Form_Load(QString());
         state.CurrentFile = table;
-        form.CheckChoix.setValue(1);
+        form.identification.multipleChoice.setValue(1);
         form.ini_sauve();
         QCOMPARE(state.DataFolder, folder);
         QCOMPARE(QDir::currentPath() + u'/', QDir(folder).absolutePath() + u'/');
@@ -58,8 +58,8 @@ class TestStartupSettings : public QObject {
         form2.Form_Load(QString());
         QCOMPARE(again.CurrentFile, table);
         QCOMPARE(again.DataFolder, folder);
-        QCOMPARE(form2.CheckChoix.value(), 1);
-        QCOMPARE(form2.List2.count(), 1);
+        QCOMPARE(form2.identification.multipleChoice.value(), 1);
+        QCOMPARE(form2.identification.fieldList.count(), 1);
         QVERIFY(platform2.log().filter(u"[msgbox"_s).isEmpty());
     }
 
@@ -87,9 +87,9 @@ class TestStartupSettings : public QObject {
         state.AppFolder = app.path();
         engine::FormTbl form(state, platform);
         form.Form_Load(QString());
-        QCOMPARE(form.Text1.fontSize(), 12.0);
-        QCOMPARE(form.ListDesc.fontSize(), 12.0);
-        QCOMPARE(form.CheckChoix.value(), 1);
+        QCOMPARE(form.results.textPanel.fontSize(), 12.0);
+        QCOMPARE(form.identification.valueList.fontSize(), 12.0);
+        QCOMPARE(form.identification.multipleChoice.value(), 1);
 
         // A size no window can take is a reading error: what follows is not read.
         writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=0\r\nCHOIXMULT =1\r\n");
@@ -97,8 +97,8 @@ class TestStartupSettings : public QObject {
         engine::FormTbl form2(state2, platform);
         state2.AppFolder = app.path();
         form2.Form_Load(QString());
-        QCOMPARE(form2.ListDesc.fontSize(), 0.0);
-        QCOMPARE(form2.CheckChoix.value(), 0);
+        QCOMPARE(form2.identification.valueList.fontSize(), 0.0);
+        QCOMPARE(form2.identification.multipleChoice.value(), 0);
     }
 
   private:

@@ -58,7 +58,7 @@ class TestLoader : public QObject {
                              u"FORMAT=ignoré"_s, u" champ = a ; b;"_s, u" a ;b"_s, u"   "_s,
                              u"c;d;e;f"_s}));
         QCOMPARE(t.form.caption(), u"Sylvane : a=b"_s);
-        QCOMPARE(t.form.List5.texts(), (QStringList{u"x"_s, u"suite"_s}));
+        QCOMPARE(t.form.results.commentList.texts(), (QStringList{u"x"_s, u"suite"_s}));
         QCOMPARE(t.state.FieldCount, qint16(3));
         QCOMPARE(t.state.FieldNames[1], u"a"_s);
         QCOMPARE(t.state.FieldNames[2], u"b"_s);
@@ -75,10 +75,10 @@ class TestLoader : public QObject {
         QCOMPARE(table.rowCount(), 8);
         QCOMPARE(table.fileLine(6), 6);
         QCOMPARE(table.fileLine(8), 9);
-        QCOMPARE(t.form.Label3.caption(), u"3 champs ; 8 lignes"_s);
-        QCOMPARE(t.form.Label6.caption(), u"3 champs"_s);
-        QCOMPARE(t.form.List2.count(), 2);
-        QCOMPARE(t.form.List2.itemData(1), 3);
+        QCOMPARE(t.form.identification.valueCount.caption(), u"3 champs ; 8 lignes"_s);
+        QCOMPARE(t.form.identification.fieldsTitle.caption(), u"3 champs"_s);
+        QCOMPARE(t.form.identification.fieldList.count(), 2);
+        QCOMPARE(t.form.identification.fieldList.itemData(1), 3);
         QVERIFY(t.messages().isEmpty());
     }
 
@@ -86,19 +86,19 @@ class TestLoader : public QObject {
         QTemporaryDir dir;
         Loaded missing(dir.filePath(u"absent.txt"_s));
         QCOMPARE(missing.state.LineCount, 0.0);
-        QVERIFY(!missing.form.Command9.enabled());
+        QVERIFY(!missing.form.identification.crossFilterButton.enabled());
         QVERIFY(missing.platform.log().isEmpty());
 
         Loaded empty(writeBytes(dir, u"vide.txt"_s, {}));
         QCOMPARE(empty.state.LineCount, 0.0);
         QCOMPARE(empty.state.FieldCount, qint16(0));
-        QCOMPARE(empty.form.Label3.caption(), u"0 champs ; 0 lignes"_s);
+        QCOMPARE(empty.form.identification.valueCount.caption(), u"0 champs ; 0 lignes"_s);
 
         Loaded noField(writeLines(dir, u"sans.txt"_s, {u"TITRE=x"_s, u"a;b"_s, u"c;d"_s}));
         QCOMPARE(noField.state.LineCount, 3.0);
         QCOMPARE(noField.state.DeclaredFieldCount, qint16(0));
         QCOMPARE(noField.state.KeyTable(2, 1), QString());
-        QCOMPARE(noField.form.List2.count(), 0);
+        QCOMPARE(noField.form.identification.fieldList.count(), 0);
     }
 
     void refusedDataLineKeepsTheRowsBeforeIt() {
@@ -113,7 +113,7 @@ class TestLoader : public QObject {
         QCOMPARE(t.state.KeyTable(4, 1), QString());
         QCOMPARE(t.state.LineCount, 3.0); // the rows actually stored, header included
         QCOMPARE(t.state.FoundRows[0], 3.0);
-        QCOMPARE(t.form.Label3.caption(), u"4 champs ; 3 lignes"_s);
+        QCOMPARE(t.form.identification.valueCount.caption(), u"4 champs ; 3 lignes"_s);
     }
 
     void fieldLineOfMoreThanFiftyNamesIsRefused() {
@@ -179,7 +179,7 @@ class TestLoader : public QObject {
         QVERIFY(uci.state.KeyTable(8, 1).startsWith(u"Agaricus-Lepiota"_s));
         Loaded species(folder + u"/especes_173_fr.txt"_s);
         QCOMPARE(species.state.FieldCount, qint16(23));
-        QCOMPARE(species.form.List5.count(), 5);
+        QCOMPARE(species.form.results.commentList.count(), 5);
         QVERIFY(species.messages().isEmpty());
         QCOMPARE(species.state.KeyTable(int(species.state.LineCount) - 172, 1), u"Fly Agaric"_s);
 

@@ -128,7 +128,7 @@ class TestFormTblView : public QObject {
                          u"Sauver options [hidden] [greyed]"_s, u"Editer fichier en cours"_s,
                          u"Verif champs"_s, u"Documentation"_s, u"A propos"_s}));
         // A model change shows at the next refresh; a chosen item runs its handler.
-        f.form.Mnfiltr.setEnabled(true);
+        f.form.menus.filterTabs.setEnabled(true);
         ui::ViewHub::refreshAll();
         QVERIFY(f.view.menus()->actionFor(u"Mnfiltr"_s)->isEnabled());
         f.state.CurrentFile = u"/x/y.txt"_s;
@@ -145,7 +145,7 @@ class TestFormTblView : public QObject {
         f.form.Form_Load(sampleTable);
         f.form.Form_Activate();
         ui::showDeveloperControls(f.form);
-        f.form.Command4.setVisible(true);
+        f.form.results.closeTextPanel.setVisible(true);
         ui::ViewHub::refreshAll();
         auto& v = f.view.view();
         const auto check = [&v] {
@@ -166,9 +166,9 @@ class TestFormTblView : public QObject {
         };
         check();
         // The keyword panel takes the place of the comments list.
-        f.form.Picture1.setVisible(true);
-        f.form.List5.setVisible(false);
-        f.form.Label4.setVisible(false);
+        f.form.keyword.panel.setVisible(true);
+        f.form.results.commentList.setVisible(false);
+        f.form.results.commentsTitle.setVisible(false);
         ui::ViewHub::refreshAll();
         check();
         for (QWidget* child : v.widgetFor(u"Picture1"_s)->findChildren<QWidget*>())
@@ -183,11 +183,11 @@ class TestFormTblView : public QObject {
     void popupCopiesTheList() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        f.form.ListDesc.setEntries({{u"brun"_s}, {u"blanc"_s}});
-        if (!f.form.ListDesc.onMouseDown) // until the value list's handler lands
-            f.form.ListDesc.onMouseDown = [&f](int button) {
-                if (button == 2 && f.form.ListDesc.count() >= 2)
-                    f.form.onPopup(f.form.PopDesc);
+        f.form.identification.valueList.setEntries({{u"brun"_s}, {u"blanc"_s}});
+        if (!f.form.identification.valueList.onMouseDown) // until the value list's handler lands
+            f.form.identification.valueList.onMouseDown = [&f](int button) {
+                if (button == 2 && f.form.identification.valueList.count() >= 2)
+                    f.form.onPopup(f.form.menus.valuePopup);
             };
         ui::ViewHub::refreshAll();
         auto* list = qobject_cast<QListView*>(f.view.view().widgetFor(u"ListDesc"_s));
@@ -204,10 +204,11 @@ class TestFormTblView : public QObject {
         QTest::mousePress(list->viewport(), Qt::RightButton, {}, rowCentre(list, 1));
         QCOMPARE(shownItems, u"Copie "_s);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"blanc\r\nbrun\r\n"_s);
-        QCOMPARE(f.form.ListDesc.currentIndex(), -1); // a right press selects nothing
+        QCOMPARE(f.form.identification.valueList.currentIndex(),
+                 -1); // a right press selects nothing
 
         // One entry: no pop-up.
-        f.form.ListDesc.setEntries({{u"seul"_s}});
+        f.form.identification.valueList.setEntries({{u"seul"_s}});
         ui::ViewHub::refreshAll();
         QTest::mousePress(list->viewport(), Qt::RightButton, {}, rowCentre(list, 0));
         QVERIFY(!QApplication::activePopupWidget());
@@ -260,7 +261,7 @@ class TestFormTblView : public QObject {
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
             QCOMPARE(label->text(), u"0123456789"_s);
             f.form.Flash(255, u"abc"_s, 1, 0, 0);
-            nestedTextAfter = f.form.FraFlash.visible() ? u"visible"_s : u"hidden"_s;
+            nestedTextAfter = f.form.flashFrame.visible() ? u"visible"_s : u"hidden"_s;
             QTimer::singleShot(200, frame, [&] {
                 nestedTextAfter +=
                     u" "_s + label->text() + (frame->isVisible() ? u" visible"_s : u" hidden"_s);
@@ -298,12 +299,12 @@ class TestFormTblView : public QObject {
         auto* taxa = qobject_cast<QListView*>(v.widgetFor(u"ListEspeces"_s));
         QTest::mouseClick(fields->viewport(), Qt::LeftButton, {}, rowCentre(fields, 0));
         QVERIFY(values->model()->rowCount() > 0);
-        QCOMPARE(values->model()->rowCount(), f.form.ListDesc.count());
+        QCOMPARE(values->model()->rowCount(), f.form.identification.valueList.count());
         QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, rowCentre(values, 0));
         QVERIFY(taxa->model()->rowCount() > 0);
-        QCOMPARE(taxa->model()->rowCount(), f.form.ListEspeces.count());
+        QCOMPARE(taxa->model()->rowCount(), f.form.identification.taxonList.count());
         QCOMPARE(qobject_cast<QLabel*>(v.widgetFor(u"Nb_Trouve"_s))->text(),
-                 f.form.Nb_Trouve.caption());
+                 f.form.identification.foundCount.caption());
     }
 };
 

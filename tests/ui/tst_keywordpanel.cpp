@@ -30,7 +30,7 @@ class TestKeywordPanel : public QObject {
 
         QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"Command2"_s)),
                           Qt::LeftButton); // "liste": every taxon
-        QVERIFY(f.form.ListEspeces.count() > 40);
+        QVERIFY(f.form.identification.taxonList.count() > 40);
         QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"Command3"_s)),
                           Qt::LeftButton); // "Chercher" opens the panel
         QVERIFY(v.widgetFor(u"Picture1"_s)->isVisible());

@@ -313,7 +313,7 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     }
     if (name == u"ValueRows"_s) {
         QString line = u"ValueRows="_s;
-        for (int k = 1; k <= formTbl_->ListDesc.count() && k <= core::MaxRows; ++k)
+        for (int k = 1; k <= formTbl_->identification.valueList.count() && k <= core::MaxRows; ++k)
             line += (k > 1 ? u" "_s : QString()) + bracketed(s.ValueRows[k]);
         return line;
     }

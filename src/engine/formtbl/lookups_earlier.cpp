@@ -9,39 +9,41 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-QString FormTbl::selectedTaxonName() const {
-    return ListEspeces.itemText(ListEspeces.currentIndex());
+QString LookupsPanel::selectedTaxonName() const {
+    return form_.identification.taxonList.itemText(form_.identification.taxonList.currentIndex());
 }
 
-void FormTbl::earlierLookup(int index) {
+void LookupsPanel::earlierLookup(int index) {
     qint16 errw = 0;
     switch (index) {
     case 0:
         Doc_Compose_chaine(1);
-        ShellExW(weblookups::imageSearchPrefix() + u' ' + Label17.caption() +
+        ShellExW(weblookups::imageSearchPrefix() + u' ' + searchName.caption() +
                      weblookups::imageSearchButtonSuffix(),
                  errw);
         break;
     case 1:
         Doc_Compose_chaine(1);
-        ShellExW(weblookups::webSearchPrefix() + Label17.caption() + weblookups::pdfSearchSuffix(),
+        ShellExW(weblookups::webSearchPrefix() + searchName.caption() +
+                     weblookups::pdfSearchSuffix(),
                  errw);
         break;
     case 2:
         Doc_Compose_chaine(1);
-        ShellExW(weblookups::databaseQuickSearchPrefix() + Label17.caption(), errw);
+        ShellExW(weblookups::databaseQuickSearchPrefix() + searchName.caption(), errw);
         break;
     case 3:
         // The page opens (connection permitting), then the word picker offers the words
         // of the name for a keyword lookup.
         Doc_Compose_chaine(1);
         ShellExW(weblookups::societyKeywordSearchAddress(), errw);
-        if (onShowWordPicker)
-            onShowWordPicker(QString::fromUtf16(weblookups::WordPickerCaption), Label17.caption());
+        if (form_.onShowWordPicker)
+            form_.onShowWordPicker(QString::fromUtf16(weblookups::WordPickerCaption),
+                                   searchName.caption());
         break;
     case 7:
         Doc_Compose_chaine(1);
-        ShellExW(weblookups::websiteDescriptionSearch(Label17.caption()), errw);
+        ShellExW(weblookups::websiteDescriptionSearch(searchName.caption()), errw);
         break;
     default:
         // "Doc" (4), "INPN-2" (6) and "INPN_1" (9) have no action.

@@ -35,52 +35,53 @@ QString safeWebAddress(const QString& link) {
 
 } // namespace
 
-bool FormTbl::CheckInternetConnection() {
-    return platform().isOnline();
+bool LookupsPanel::CheckInternetConnection() {
+    return form_.platform().isOnline();
 }
 
-void FormTbl::ShellEx(const QString& FileOrURL, const QString& /*Parametres*/) {
-    platform().openUrl(FileOrURL);
+void LookupsPanel::ShellEx(const QString& FileOrURL, const QString& /*Parametres*/) {
+    form_.platform().openUrl(FileOrURL);
 }
 
-void FormTbl::ShellExW(const QString& chn, qint16& errw) {
+void LookupsPanel::ShellExW(const QString& chn, qint16& errw) {
     if (!CheckInternetConnection()) {
-        Flash(Red, u"   pas de connexion Internet   "_s, 1, 2000, 1200);
+        form_.Flash(Red, u"   pas de connexion Internet   "_s, 1, 2000, 1200);
         errw = 1;
         return;
     }
-    Flash(Yellow, u"         appel page Web          "_s, 1, 2000, 1200);
+    form_.Flash(Yellow, u"         appel page Web          "_s, 1, 2000, 1200);
     ShellEx(chn, QString());
 }
 
-void FormTbl::openLink(const QString& link) {
+void LookupsPanel::openLink(const QString& link) {
     const QString address = safeWebAddress(link);
     if (address.isEmpty()) {
-        Flash(Red,
-              u" lien refusé : "_s + link +
-                  u" (seules les adresses web ou de courriel s'ouvrent) "_s,
-              1, ListDesc.left() + 100, ListDesc.top() + 100);
+        form_.Flash(Red,
+                    u" lien refusé : "_s + link +
+                        u" (seules les adresses web ou de courriel s'ouvrent) "_s,
+                    1, form_.identification.valueList.left() + 100,
+                    form_.identification.valueList.top() + 100);
         return;
     }
     qint16 ignored = 0;
     ShellExW(address, ignored);
 }
 
-void FormTbl::openDocument(const QString& path) {
-    const int x = ListDesc.left() + 100;
-    const int y = ListDesc.top() + 100;
+void LookupsPanel::openDocument(const QString& path) {
+    const int x = form_.identification.valueList.left() + 100;
+    const int y = form_.identification.valueList.top() + 100;
     const QFileInfo info(path);
     if (!core::FileExists(path)) {
-        Flash(Yellow, u"fichier  "_s + path + u" non trouvé"_s, 1, x, y);
+        form_.Flash(Yellow, u"fichier  "_s + path + u" non trouvé"_s, 1, x, y);
         return;
     }
     if (!info.isFile() || info.isExecutable()) {
-        Flash(Red,
-              u"fichier  "_s + path + u" refusé : un programme ne s'ouvre pas depuis la table"_s, 1,
-              x, y);
+        form_.Flash(
+            Red, u"fichier  "_s + path + u" refusé : un programme ne s'ouvre pas depuis la table"_s,
+            1, x, y);
         return;
     }
-    platform().openDocument(info.absoluteFilePath());
+    form_.platform().openDocument(info.absoluteFilePath());
 }
 
 } // namespace sylvane::engine

@@ -10,31 +10,31 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-void FormTbl::List2_Click() {
+void IdentificationPanel::List2_Click() {
     earlierClickReset();
     List2_Simulclic();
-    state().ExtractionShown = false;
+    form_.state().ExtractionShown = false;
 }
 
-void FormTbl::Label2_Click() {
+void IdentificationPanel::Label2_Click() {
     earlierClickReset();
     List2_Simulclic_Espece();
 }
 
-void FormTbl::List2_Simulclic() {
+void IdentificationPanel::List2_Simulclic() {
     // Without a current field there is nothing to derive (a replayed position beyond the
     // field list): the lists stay as they are.
-    const int current = List2.currentIndex();
+    const int current = fieldList.currentIndex();
     if (current < 0)
         return;
     taxonColumnPending_ = false;
-    deriveValues(List2.itemData(current));
-    if (ListDesc.count() == 0)
-        Flash(65535, u" 0 espèce trouvée pour ce choix "_s, 1, ListDesc.left() + 100,
-              ListDesc.top() + 100);
+    deriveValues(fieldList.itemData(current));
+    if (valueList.count() == 0)
+        form_.Flash(65535, u" 0 espèce trouvée pour ce choix "_s, 1, valueList.left() + 100,
+                    valueList.top() + 100);
 }
 
-void FormTbl::List2_Simulclic_Espece() {
+void IdentificationPanel::List2_Simulclic_Espece() {
     deriveValues(1);
     // Recorded as a choice of its own when one of its values is applied, so that a step
     // back replays the taxon column and not the field that happened to be current.
@@ -43,23 +43,23 @@ void FormTbl::List2_Simulclic_Espece() {
 
 // Lists the values of field among the taxa found: one entry per non-empty cell (folded
 // when accents are ignored), put in list order at once, then merged by Allege.
-void FormTbl::deriveValues(int field) {
-    auto& s = state();
-    platform().setBusyCursor(true);
-    ListEspeces.clear();
-    ListeResultat.clear();
+void IdentificationPanel::deriveValues(int field) {
+    auto& s = form_.state();
+    form_.platform().setBusyCursor(true);
+    taxonList.clear();
+    form_.results.resultList.clear();
     s.ChoiceLevel = 1;
     s.ChosenField[1] = static_cast<qint16>(field);
     linesListed_ = false;
 
     // The value chosen last is put on record only now, when its list is left.
-    const int currentValue = ListDesc.currentIndex();
+    const int currentValue = valueList.currentIndex();
     if (currentValue >= 0)
         appendChoice(u"D"_s + QString::number(currentValue) + u";"_s);
     writeHistoryLine();
-    ListDesc.clear();
+    valueList.clear();
 
-    const bool fold = Check3.value() == 1;
+    const bool fold = ignoreAccents.value() == 1;
     const int found = std::min(s.foundCount(), core::MaxRows);
     ListOrder values(static_cast<size_t>(std::max(found, 0)));
     for (int i = 1; i <= found; ++i) {
@@ -69,18 +69,29 @@ void FormTbl::deriveValues(int field) {
             continue;
         values.add(fold ? core::FoldAccents(cell) : cell, row);
     }
-    ListDesc.setEntriesInOrder(values.take());
+    valueList.setEntriesInOrder(values.take());
     Allege();
 
-    Label3.setCaption(core::numberText(ListDesc.count()) + u" choix"_s);
-    platform().setBusyCursor(false);
-    Ltest.setCaption(s.ChoicePath);
+    valueCount.setCaption(core::numberText(valueList.count()) + u" choix"_s);
+    form_.platform().setBusyCursor(false);
+    choicePathShown.setCaption(s.ChoicePath);
 }
 
-void FormTbl::appendChoice(const QString& token) {
-    auto& s = state();
+void IdentificationPanel::appendChoice(const QString& token) {
+    auto& s = form_.state();
     s.ChoicePath += token;
     s.ChoiceSteps += 1;
+}
+
+void IdentificationPanel::AfficheChamps() {
+    const auto& s = form_.state();
+    fieldList.clear();
+    taxonColumn.setCaption(s.FieldNames[1]);
+    std::vector<ListEntry> fields;
+    for (int i = 2; i <= s.FieldCount && i <= core::MaxFields; ++i)
+        if (!core::isUsedField(s.UsedFields, i))
+            fields.push_back({s.FieldNames[i], i});
+    fieldList.addItems(std::move(fields));
 }
 
 } // namespace sylvane::engine

@@ -10,45 +10,45 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-void FormTbl::ListDesc_Click() {
+void IdentificationPanel::ListDesc_Click() {
     earlierClickReset();
-    ListeResultat.clear();
-    Text1_Ferme();
+    form_.results.resultList.clear();
+    form_.results.Text1_Ferme();
     if (linesListed_) {
         editListedLine();
         return;
     }
-    const QString value = core::trimBlanks(ListDesc.itemText(ListDesc.currentIndex()));
+    const QString value = core::trimBlanks(valueList.itemText(valueList.currentIndex()));
 
     // A value holding "#" is a link, one holding "%" names a document: they open and
     // filter nothing.
     if (value.contains(u'#')) {
         const QString link = value.split(u'#').value(1);
-        openLink(isEarlierBuild() ? core::trimBlanks(link) : link);
+        form_.lookups.openLink(form_.isEarlierBuild() ? core::trimBlanks(link) : link);
         return;
     }
     if (value.contains(u'%')) {
-        openDocument(value.mid(1));
+        form_.lookups.openDocument(value.mid(1));
         return;
     }
 
-    if (CheckChoix.value() == 0) {
-        const int current = ListDesc.currentIndex();
-        ListDesc.setAllMarked(false);
-        ListDesc.setCurrentIndex(current);
+    if (multipleChoice.value() == 0) {
+        const int current = valueList.currentIndex();
+        valueList.setAllMarked(false);
+        valueList.setCurrentIndex(current);
         ListDesc_Simulclic_Simple();
     } else {
         // A union of values cannot be replayed: step back stays off until the next reset.
-        Command5.setEnabled(false);
+        stepBack.setEnabled(false);
         ListDesc_Simulclic_multiple();
     }
-    state().ExtractionShown = false;
-    Ltest.setCaption(state().ChoicePath);
+    form_.state().ExtractionShown = false;
+    choicePathShown.setCaption(form_.state().ChoicePath);
 }
 
-void FormTbl::ListDesc_Simulclic_Simple() {
-    auto& s = state();
-    const int current = ListDesc.currentIndex();
+void IdentificationPanel::ListDesc_Simulclic_Simple() {
+    auto& s = form_.state();
+    const int current = valueList.currentIndex();
     // No current value (a replayed position beyond the list): nothing to apply.
     if (current < 0)
         return;
@@ -57,8 +57,8 @@ void FormTbl::ListDesc_Simulclic_Simple() {
     if (taxonColumnPending_) {
         appendChoice(u"E;"_s);
         taxonColumnPending_ = false;
-    } else if (List2.currentIndex() >= 0) {
-        appendChoice(u"C"_s + QString::number(List2.currentIndex()) + u";"_s);
+    } else if (fieldList.currentIndex() >= 0) {
+        appendChoice(u"C"_s + QString::number(fieldList.currentIndex()) + u";"_s);
     }
 
     const int found = appendFoundRows(s.ValueRows[current + 1], 0);
@@ -66,24 +66,24 @@ void FormTbl::ListDesc_Simulclic_Simple() {
     showFoundTaxa(found);
     s.UsedFields += u";"_s + QString::number(s.ChosenField[s.ChoiceLevel]);
     AfficheChamps();
-    Text1.setText(ListDesc.itemText(current));
-    keepHistoryOfChoice(ListDesc.itemText(current));
+    form_.results.textPanel.setText(valueList.itemText(current));
+    keepHistoryOfChoice(valueList.itemText(current));
 }
 
-void FormTbl::ListDesc_Simulclic_multiple() {
-    auto& s = state();
+void IdentificationPanel::ListDesc_Simulclic_multiple() {
+    auto& s = form_.state();
     // The rows of every marked value, one after the other: a row has one cell per field,
     // so it belongs to one value only and the union holds each row once.
     int found = 0;
     int lastMarked = -1;
     QString chosen;
-    for (int i = 0; i < ListDesc.count(); ++i) {
-        if (!ListDesc.isMarked(i))
+    for (int i = 0; i < valueList.count(); ++i) {
+        if (!valueList.isMarked(i))
             continue;
         found = appendFoundRows(s.ValueRows[i + 1], found);
         s.UsedFields += u";"_s + QString::number(s.ChosenField[s.ChoiceLevel]);
-        if (isEarlierBuild())
-            chosen += ListDesc.itemText(i) + u"/ "_s;
+        if (form_.isEarlierBuild())
+            chosen += valueList.itemText(i) + u"/ "_s;
         lastMarked = i;
     }
     // Nothing marked: the taxa found stay as they were.
@@ -92,14 +92,14 @@ void FormTbl::ListDesc_Simulclic_multiple() {
     s.FoundRows[0] = found;
     showFoundTaxa(found);
     AfficheChamps();
-    Text1.setText(ListDesc.itemText(lastMarked));
+    form_.results.textPanel.setText(valueList.itemText(lastMarked));
     keepHistoryOfChoice(chosen);
 }
 
 // Appends the row numbers of a ";"-list to FoundRows after found, in one pass, and returns
 // the new count. Blanks around a number are ignored; rows past the array are dropped.
-int FormTbl::appendFoundRows(const QString& rows, int found) {
-    auto& foundRows = state().FoundRows;
+int IdentificationPanel::appendFoundRows(const QString& rows, int found) {
+    auto& foundRows = form_.state().FoundRows;
     int number = 0;
     bool hasDigits = false;
     const auto store = [&] {
@@ -121,37 +121,37 @@ int FormTbl::appendFoundRows(const QString& rows, int found) {
 }
 
 // Lists the taxa of FoundRows(1..found) in ListEspeces, sorted, and their count.
-void FormTbl::showFoundTaxa(int found) {
-    const auto& s = state();
+void IdentificationPanel::showFoundTaxa(int found) {
+    const auto& s = form_.state();
     ListOrder taxa(static_cast<size_t>(found));
     for (int j = 1; j <= found; ++j) {
         const int row = static_cast<int>(s.FoundRows[j]);
         taxa.add(s.KeyTable(row, 1), row);
     }
-    ListEspeces.clear();
-    ListEspeces.setEntriesInOrder(taxa.take());
-    Nb_Trouve.setCaption(core::numberText(found));
+    taxonList.clear();
+    taxonList.setEntriesInOrder(taxa.take());
+    foundCount.setCaption(core::numberText(found));
 }
 
-void FormTbl::ListDesc_KeyDown(int keyCode) {
+void IdentificationPanel::ListDesc_KeyDown(int keyCode) {
     if (keyCode != 16)
         return;
-    Text1_Ouvre();
-    Text1.setText(ListDesc.itemText(ListDesc.currentIndex()));
+    form_.results.Text1_Ouvre();
+    form_.results.textPanel.setText(valueList.itemText(valueList.currentIndex()));
 }
 
-void FormTbl::ListDesc_MouseDown(int button) {
-    if (button == 2 && ListDesc.count() >= 2 && onPopup)
-        onPopup(PopDesc);
+void IdentificationPanel::ListDesc_MouseDown(int button) {
+    if (button == 2 && valueList.count() >= 2 && form_.onPopup)
+        form_.onPopup(form_.menus.valuePopup);
 }
 
-void FormTbl::Check4_Click() {
-    ListDesc.setAllMarked(Check4.value() == 1);
+void IdentificationPanel::Check4_Click() {
+    valueList.setAllMarked(selectAll.value() == 1);
     // The new marks reach the value list as one selection change: in multiple choice it
     // applies the union of the marked values (none: nothing changes). In single choice the
     // click handling would drop the marks again and re-apply the current value, so the
     // marks are only shown.
-    if (CheckChoix.value() == 1 && ListDesc.count() > 0)
+    if (multipleChoice.value() == 1 && valueList.count() > 0)
         ListDesc_Click();
 }
 

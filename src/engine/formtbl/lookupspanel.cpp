@@ -26,49 +26,49 @@ void blankFirst(QString& text, QChar c) {
 
 } // namespace
 
-void FormTbl::wireLookups() {
-    Command6(3).setCaption(QString::fromUtf16(weblookups::BibliographyCaption));
-    Command6(6).setCaption(QString::fromUtf16(weblookups::WebsiteCaption));
-    if (isEarlierBuild()) {
+void LookupsPanel::wire() {
+    webLookups(3).setCaption(QString::fromUtf16(weblookups::BibliographyCaption));
+    webLookups(6).setCaption(QString::fromUtf16(weblookups::WebsiteCaption));
+    if (form_.isEarlierBuild()) {
         // The earlier build's row: the database and the website searches sit under 2 and
         // 7; "Doc", "INPN-2" and "INPN_1" are the buttons without action.
-        Command6(2).setCaption(QString::fromUtf16(weblookups::DatabaseCaption));
-        Command6(7).setCaption(QString::fromUtf16(weblookups::WebsiteCaption));
-        Command6(4).setCaption(u"Doc"_s);
-        Command6(6).setCaption(u"INPN-2"_s);
+        webLookups(2).setCaption(QString::fromUtf16(weblookups::DatabaseCaption));
+        webLookups(7).setCaption(QString::fromUtf16(weblookups::WebsiteCaption));
+        webLookups(4).setCaption(u"Doc"_s);
+        webLookups(6).setCaption(u"INPN-2"_s);
     }
-    Command6.forEach([this](int index, Button& button) {
+    webLookups.forEach([this](int index, Button& button) {
         button.onClick = [this, index] { Command6_Click(index); };
     });
-    MnuEdit.onClick = [this] { Notepad(); };
-    Command8.onClick = [this] { Notepad(); };
-    NavDoc.onClick = [this] { NavDoc_Click(); };
-    MnApropos.onClick = [this] { MnApropos_Click(); };
-    Bout.forEach([this](int index, Button& button) {
+    form_.menus.editCurrentFile.onClick = [this] { Notepad(); };
+    editFile.onClick = [this] { Notepad(); };
+    form_.menus.documentation.onClick = [this] { NavDoc_Click(); };
+    form_.menus.showAbout.onClick = [this] { MnApropos_Click(); };
+    aboutButtons.forEach([this](int index, Button& button) {
         button.onClick = [this, index] { Bout_Click(index); };
     });
 }
 
-void FormTbl::Command6_Click(int index) {
-    if (isEarlierBuild()) {
+void LookupsPanel::Command6_Click(int index) {
+    if (form_.isEarlierBuild()) {
         earlierLookup(index);
         return;
     }
     qint16 errw = 0;
     switch (index) {
     case 0:
-        ShellExW(weblookups::imageSearchPrefix() + u' ' + Lab_Resultat.caption(), errw);
+        ShellExW(weblookups::imageSearchPrefix() + u' ' + form_.results.heading.caption(), errw);
         break;
     case 1:
         Doc_Compose_chaine(1);
-        ShellExW(weblookups::databaseQuickSearchPrefix() + Label17.caption(), errw);
+        ShellExW(weblookups::databaseQuickSearchPrefix() + searchName.caption(), errw);
         break;
     case 2:
         // Announces a documentation search; the wait pointer stays until another command
         // sets the pointer again.
         Doc_Compose_chaine(1);
-        platform().setBusyCursor(true);
-        StatusBar1.setCaption(u" recherche de la documentation,  patientez ..."_s);
+        form_.platform().setBusyCursor(true);
+        form_.statusBar.setCaption(u" recherche de la documentation,  patientez ..."_s);
         break;
     case 3:
         Doc_Compose_chaine(1);
@@ -76,13 +76,13 @@ void FormTbl::Command6_Click(int index) {
     case 6:
         // The website search opens without asking for the connection.
         Doc_Compose_chaine(1);
-        ShellEx(weblookups::websiteSearchPrefix() + Label17.caption() +
+        ShellEx(weblookups::websiteSearchPrefix() + searchName.caption() +
                     weblookups::websiteSearchSuffix(),
                 QString());
         break;
     case 7:
         Doc_Compose_chaine(2);
-        ShellExW(weblookups::inventoryPrefix() + Label17.caption() +
+        ShellExW(weblookups::inventoryPrefix() + searchName.caption() +
                      weblookups::inventorySearchSuffix(),
                  errw);
         break;
@@ -91,14 +91,14 @@ void FormTbl::Command6_Click(int index) {
     }
 }
 
-QString FormTbl::NomFich(const QString& filename) {
+QString LookupsPanel::NomFich(const QString& filename) {
     const qsizetype cut = std::max(filename.lastIndexOf(u'\\'), filename.lastIndexOf(u'/'));
     if (cut < 0)
         return filename;
     return core::FileExists(filename) ? filename.sliced(cut + 1) : QString();
 }
 
-QString FormTbl::Extrc_Nom_genre(QString& chn) {
+QString LookupsPanel::Extrc_Nom_genre(QString& chn) {
     blankFirst(chn, u'_');
     blankFirst(chn, u'-');
     blankFirst(chn, u'.');
@@ -107,46 +107,46 @@ QString FormTbl::Extrc_Nom_genre(QString& chn) {
     return core::trimBlanks(blank < 0 ? QStringView(chn) : QStringView(chn).first(blank));
 }
 
-void FormTbl::Doc_Compose_chaine(int /*index*/) {
-    Label17.setCaption(QString());
+void LookupsPanel::Doc_Compose_chaine(int /*index*/) {
+    searchName.setCaption(QString());
     // The earlier build searches for the taxon selected in the taxon list.
-    if (isEarlierBuild()) {
-        Label17.setCaption(selectedTaxonName());
+    if (form_.isEarlierBuild()) {
+        searchName.setCaption(selectedTaxonName());
         return;
     }
     // Every button searches for the genus that names the current key table's file
     // («Russula_sect-Lactarioides.txt» searches «Russula»), the database, the website
     // and the national inventory alike.
-    keptFileName_ = NomFich(state().CurrentFile);
+    keptFileName_ = NomFich(form_.state().CurrentFile);
     QString name = keptFileName_;
-    Label17.setCaption(Extrc_Nom_genre(name));
+    searchName.setCaption(Extrc_Nom_genre(name));
 }
 
-void FormTbl::Notepad() {
-    const QString& file = state().CurrentFile;
+void LookupsPanel::Notepad() {
+    const QString& file = form_.state().CurrentFile;
     if (core::FileExists(file))
-        platform().startEditor(file);
+        form_.platform().startEditor(file);
 }
 
-void FormTbl::NavDoc_Click() {
+void LookupsPanel::NavDoc_Click() {
     // The manual sits in the current directory, which follows the data folder.
     const QString manual = QDir::current().absoluteFilePath(u"Sylvane.pdf"_s);
     if (core::FileExists(manual))
-        platform().openDocument(manual);
+        form_.platform().openDocument(manual);
 }
 
-void FormTbl::MnApropos_Click() {
-    AboutLabel(1).setCaption(creditLine);
-    AboutLabel(2).setCaption(u"Version du "_s +
-                             (isEarlierBuild() ? u"2019 02 02"_s : u"2023 01 28"_s));
-    FraMycm.setVisible(true);
+void LookupsPanel::MnApropos_Click() {
+    aboutLines(1).setCaption(creditLine);
+    aboutLines(2).setCaption(u"Version du "_s +
+                             (form_.isEarlierBuild() ? u"2019 02 02"_s : u"2023 01 28"_s));
+    aboutPanel.setVisible(true);
 }
 
-void FormTbl::Bout_Click(int index) {
+void LookupsPanel::Bout_Click(int index) {
     if (index == 2)
-        FraMycm.setVisible(false);
+        aboutPanel.setVisible(false);
     else if (index == 3)
-        platform().openUrl(weblookups::authorMailLink());
+        form_.platform().openUrl(weblookups::authorMailLink());
 }
 
 } // namespace sylvane::engine

@@ -49,18 +49,18 @@ QString optimiseFailureText(const keytable::OptimiseResult& r, const QString& pa
 
 } // namespace
 
-void FormTbl::wireFileTools() {
-    Mnoutil.onClick = [this] { VerifNbChamps(); };
-    MnuOptim.onClick = [this] { MnuOptim_Click(); };
-    MnuCarfic.onClick = [this] { MnuCarfic_Click(); };
+void FileToolsPanel::wire() {
+    form_.menus.checkFields.onClick = [this] { VerifNbChamps(); };
+    form_.menus.optimiseFile.onClick = [this] { MnuOptim_Click(); };
+    form_.menus.fileData.onClick = [this] { MnuCarfic_Click(); };
 }
 
-void FormTbl::VerifNbChamps() {
-    const auto& s = state();
-    List4.clear();
-    Text1_Ouvre();
-    Label5.setCaption(u"Vérification Nb champs"_s);
-    Text1.setText(QString());
+void FileToolsPanel::VerifNbChamps() {
+    const auto& s = form_.state();
+    form_.identification.history.clear();
+    form_.results.Text1_Ouvre();
+    form_.identification.taxaTitle.setCaption(u"Vérification Nb champs"_s);
+    form_.results.textPanel.setText(QString());
 
     core::TextFileReader reader;
     if (!core::FileExists(s.CurrentFile) || !reader.open(s.CurrentFile))
@@ -68,7 +68,7 @@ void FormTbl::VerifNbChamps() {
     const keytable::FieldCountReport report =
         keytable::checkFieldCounts(reader.lines(), s.DeclaredFieldCount, s.Separator);
     if (!report.fieldLineFound) {
-        Text1.setText(s.LineBreak + u"déclaration `Champ=` non trouvée"_s);
+        form_.results.textPanel.setText(s.LineBreak + u"déclaration `Champ=` non trouvée"_s);
         return;
     }
     QString text;
@@ -78,31 +78,32 @@ void FormTbl::VerifNbChamps() {
                 QString::number(m.values);
     if (report.mismatches.empty())
         text += s.LineBreak + u" OK"_s;
-    Text1.setText(text);
+    form_.results.textPanel.setText(text);
 }
 
-void FormTbl::MnuOptim_Click() {
-    const QString path = platform().openFileDialog(optimiseFilter);
-    const keytable::OptimiseResult result =
-        keytable::OptimiseFile(state(), path, QDir::currentPath(), [this](const QString& file) {
-            return platform().messageBox(u"Désirez vous remplacer le fichier "_s + file + u" ? "_s,
-                                         QString(),
-                                         core::MessageButtons::YesNo) == core::MessageAnswer::Yes;
+void FileToolsPanel::MnuOptim_Click() {
+    const QString path = form_.platform().openFileDialog(optimiseFilter);
+    const keytable::OptimiseResult result = keytable::OptimiseFile(
+        form_.state(), path, QDir::currentPath(), [this](const QString& file) {
+            return form_.platform().messageBox(
+                       u"Désirez vous remplacer le fichier "_s + file + u" ? "_s, QString(),
+                       core::MessageButtons::YesNo) == core::MessageAnswer::Yes;
         });
     const QString failure = optimiseFailureText(result, path);
     if (!failure.isEmpty())
-        platform().messageBox(failure, u"Sylvane"_s, core::MessageButtons::Ok);
+        form_.platform().messageBox(failure, u"Sylvane"_s, core::MessageButtons::Ok);
 }
 
-void FormTbl::MnuCarfic_Click() {
-    const auto& s = state();
+void FileToolsPanel::MnuCarfic_Click() {
+    const auto& s = form_.state();
     // The earlier build puts one blank on each side of the colon, the current one two.
-    const QString colon = isEarlierBuild() ? u" : "_s : u"  :  "_s;
-    List4.clear();
-    List4.addItems({{u"fichier en cours"_s + colon + s.CurrentFile},
-                    {u"nombre de lignes"_s + colon + core::numberText(s.LineCount)},
-                    {u"nombre de champs"_s + colon + core::numberText(int(s.FieldCount))},
-                    {u"Séparateur de champ <"_s + s.Separator + u">"_s}});
+    const QString colon = form_.isEarlierBuild() ? u" : "_s : u"  :  "_s;
+    form_.identification.history.clear();
+    form_.identification.history.addItems(
+        {{u"fichier en cours"_s + colon + s.CurrentFile},
+         {u"nombre de lignes"_s + colon + core::numberText(s.LineCount)},
+         {u"nombre de champs"_s + colon + core::numberText(int(s.FieldCount))},
+         {u"Séparateur de champ <"_s + s.Separator + u">"_s}});
 }
 
 } // namespace sylvane::engine

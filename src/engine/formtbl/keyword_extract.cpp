@@ -5,6 +5,8 @@
 #include "core/vbtext.h"
 #include "engine/keywordmatcher.h"
 
+using namespace Qt::StringLiterals;
+
 namespace sylvane::engine {
 
 namespace {
@@ -27,15 +29,15 @@ void appendRows(const QString& list, const QString& separator, std::vector<doubl
 
 } // namespace
 
-void FormTbl::ExtraireListe(ListBox& listc, double /*max*/) {
-    auto& s = state();
+void KeywordPanel::ExtraireListe(ListBox& listc, double /*max*/) {
+    auto& s = form_.state();
     s.ExtractionShown = true;
-    Command5.setEnabled(false);
+    form_.identification.stepBack.setEnabled(false);
 
-    if (!Textcle(0).text().isEmpty()) {
+    if (!keywords(0).text().isEmpty()) {
         const KeywordMatcher matcher = panelMatcher();
-        ListeResultat.clear();
-        ListEspeces.clear();
+        form_.results.resultList.clear();
+        form_.identification.taxonList.clear();
         std::vector<ListEntry> shownValues;
         std::vector<ListEntry> valueEntries;
         int n = 0;
@@ -50,25 +52,32 @@ void FormTbl::ExtraireListe(ListBox& listc, double /*max*/) {
             s.FoundRows[0] = n;
             valueEntries.push_back({t, static_cast<qint32>(i)});
         }
-        ListeResultat.addItems(std::move(shownValues));
-        ListEspeces.addItems(std::move(valueEntries));
+        form_.results.resultList.addItems(std::move(shownValues));
+        form_.identification.taxonList.addItems(std::move(valueEntries));
 
-        ListDesc.clear();
-        List4.clear();
+        form_.identification.valueList.clear();
+        form_.identification.history.clear();
         std::vector<ListEntry> names;
         names.reserve(n);
         for (int k = 1; k <= n; ++k) {
             const int row = static_cast<int>(s.FoundRows[k]);
             names.push_back({s.KeyTable(row, 1), row});
         }
-        ListDesc.addItems(std::move(names));
-        Allege();
+        form_.identification.valueList.addItems(std::move(names));
+        form_.identification.Allege();
         // The value list no longer holds the values of the chosen field.
-        pendingHistory_.clear();
-        if (isEarlierBuild())
-            Lab_Resultat.setCaption(extractionHeading());
+        form_.identification.forgetHistoryOfChoice();
+        if (form_.isEarlierBuild())
+            form_.results.heading.setCaption(extractionHeading());
     }
-    Label3.setCaption(QString());
+    form_.identification.valueCount.setCaption(QString());
+}
+
+// "Extrait :  k0" or "Extrait :  k0 OU k1"; with "&Et" and two keywords "Extrait : k0 & k1".
+QString KeywordPanel::extractionHeading() {
+    bool both = false;
+    const QString keywords = keywordsShown(&both);
+    return (both ? u"Extrait : "_s : u"Extrait :  "_s) + keywords;
 }
 
 } // namespace sylvane::engine

@@ -7,15 +7,15 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-void FormTbl::Command5_Click() {
+void IdentificationPanel::Command5_Click() {
     MarcheArriere();
 }
 
 // The replayed procedures record their choices again by the usual rules, so that the
 // record ends one token shorter. A token that no longer fits the lists (the accent option
 // changed meanwhile) selects another entry or none; the replay goes on without a message.
-void FormTbl::MarcheArriere() {
-    auto& s = state();
+void IdentificationPanel::MarcheArriere() {
+    auto& s = form_.state();
     auto steps = static_cast<qint16>(s.ChoiceSteps);
     QString path = s.ChoicePath;
     RazListes();
@@ -28,7 +28,7 @@ void FormTbl::MarcheArriere() {
     }
 }
 
-void FormTbl::replayToken(const QString& token) {
+void IdentificationPanel::replayToken(const QString& token) {
     if (token.isEmpty())
         return;
     bool ok = false;
@@ -36,12 +36,12 @@ void FormTbl::replayToken(const QString& token) {
     switch (token.front().unicode()) {
     case u'C':
         if (ok)
-            List2.setCurrentIndex(position);
+            fieldList.setCurrentIndex(position);
         List2_Simulclic();
         break;
     case u'D':
         if (ok)
-            ListDesc.setCurrentIndex(position);
+            valueList.setCurrentIndex(position);
         ListDesc_Simulclic_Simple();
         break;
     case u'E':

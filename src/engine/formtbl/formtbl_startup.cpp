@@ -29,10 +29,10 @@ bool fontSizeNumber(const QString& value, double& points) {
 } // namespace
 
 void FormTbl::wireStartup() {
-    Mnquit.onClick = [this] { Mnquit_Click(); };
-    MnFDef.onClick = [this] { MnFDef_Click(); };
-    inisauve.onClick = [this] { ini_sauve(); };
-    MnPrm.forEach([this](int index, MenuItem& item) {
+    menus.quit.onClick = [this] { Mnquit_Click(); };
+    menus.makeDefaultFile.onClick = [this] { MnFDef_Click(); };
+    menus.saveOptions.onClick = [this] { ini_sauve(); };
+    menus.settingsItems.forEach([this](int index, MenuItem& item) {
         item.onClick = [this, index] { MnPrm_Click(index); };
     });
 }
@@ -45,7 +45,7 @@ void FormTbl::Form_Load(const QString& commandLine) {
     s.LineBreak = u"\r\n"_s;
     Ini_Charge();
     if (!isEarlierBuild())
-        StatusBar1.setCaption(statusHint);
+        statusBar.setCaption(statusHint);
     if (!commandLine.isEmpty()) {
         QString name = commandLine;
         if (name.size() >= 2 && name.startsWith(u'"') && name.endsWith(u'"'))
@@ -79,12 +79,12 @@ void FormTbl::Ini_Charge() {
         } else if (item.key == u"FNT"_s) {
             if (!fontSizeNumber(item.value, number))
                 return; // a reading error ends the reading; what was read stays
-            Text1.setFontSize(number);
-            ListDesc.setFontSize(number);
+            results.textPanel.setFontSize(number);
+            identification.valueList.setFontSize(number);
         } else if (item.key == u"CHOIXMULT"_s && !isEarlierBuild()) {
             if (!settingsNumber(item.value, number))
                 return;
-            CheckChoix.setValue(number == 1 ? 1 : 0);
+            identification.multipleChoice.setValue(number == 1 ? 1 : 0);
         }
     }
 }
@@ -94,9 +94,10 @@ void FormTbl::ini_sauve() {
     QDir::setCurrent(s.AppFolder);
     const QString folder = core::FolderOf(s.CurrentFile);
     // A file that cannot be written is not reported, and the data folder stays as it was.
-    if (core::writeTextFile(
-            s.SettingsFile,
-            core::settingsLines(s.CurrentFile, folder, CheckChoix.value(), !isEarlierBuild())))
+    if (core::writeTextFile(s.SettingsFile,
+                            core::settingsLines(s.CurrentFile, folder,
+                                                identification.multipleChoice.value(),
+                                                !isEarlierBuild())))
         s.DataFolder = folder;
     QDir::setCurrent(s.DataFolder);
 }
@@ -117,12 +118,12 @@ void FormTbl::Form_Activate() {
         return;
     auto& s = state();
     s.LineBreak = u"\r\n"_s;
-    Nb_Trouve.setCaption(QString());
-    FraMycm.setVisible(false);
-    Label9.setCaption(s.CurrentFile);
+    identification.foundCount.setCaption(QString());
+    lookups.aboutPanel.setVisible(false);
+    currentFile.setCaption(s.CurrentFile);
     if (isEarlierBuild()) {
-        CheckChoix.setValue(0);
-        CheckChoix.setValue(1);
+        identification.multipleChoice.setValue(0);
+        identification.multipleChoice.setValue(1);
         showCopyHint();
     }
 }
@@ -138,6 +139,11 @@ bool FormTbl::Form_QueryUnload() {
     if (closeCrossFilter)
         closeCrossFilter();
     return answer == core::MessageAnswer::Yes;
+}
+
+void FormTbl::showCopyHint() {
+    if (isEarlierBuild())
+        statusBar.setCaption(u" Clic droit sur les fenêtre jaunes pour ciopier le texte"_s);
 }
 
 } // namespace sylvane::engine

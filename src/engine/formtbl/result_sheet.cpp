@@ -8,40 +8,42 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-void FormTbl::wireSheet() {
-    ListEspeces.onClick = [this] { ListEspeces_Click(); };
-    ListEspeces.onMouseDown = [this](int button) { ListEspeces_MouseDown(button); };
+void ResultPanel::wireSheet() {
+    form_.identification.taxonList.onClick = [this] { ListEspeces_Click(); };
+    form_.identification.taxonList.onMouseDown = [this](int button) {
+        ListEspeces_MouseDown(button);
+    };
 }
 
-void FormTbl::ListEspeces_Click() {
+void ResultPanel::ListEspeces_Click() {
     // While an extraction is shown the list holds values, not taxa.
-    if (Checkespece.value() == 0 && state().ExtractionShown)
+    if (form_.keyword.extractTaxa.value() == 0 && form_.state().ExtractionShown)
         return;
-    const int index = ListEspeces.currentIndex();
+    const int index = form_.identification.taxonList.currentIndex();
     if (index < 0) {
-        platform().messageBox(u"erreur index "_s, u"Sylvane"_s, core::MessageButtons::Ok);
+        form_.platform().messageBox(u"erreur index "_s, u"Sylvane"_s, core::MessageButtons::Ok);
         return;
     }
-    const int row = ListEspeces.itemData(index);
+    const int row = form_.identification.taxonList.itemData(index);
     // The earlier build has no comparison: there Check6 hides the sheet's empty lines.
-    if (Check6.value() == 0 || isEarlierBuild())
+    if (form_.identification.compare.value() == 0 || form_.isEarlierBuild())
         showSheet(row);
     else
         compareTaxon(row);
-    showCopyHint();
+    form_.showCopyHint();
 }
 
-void FormTbl::ListEspeces_MouseDown(int button) {
-    if (ListEspeces.count() >= 2 && button == 2 && onPopup)
-        onPopup(PopEspeces);
+void ResultPanel::ListEspeces_MouseDown(int button) {
+    if (form_.identification.taxonList.count() >= 2 && button == 2 && form_.onPopup)
+        form_.onPopup(form_.menus.taxonPopup);
 }
 
-void FormTbl::showSheet(int row) {
-    const auto& s = state();
-    Lab_Resultat.setCaption(s.KeyTable(row, 1));
-    ListeResultat.clear();
-    const bool hideEmpty = Check5.value() != 0;
-    const bool dropEmptyLines = isEarlierBuild() && Check6.value() != 0;
+void ResultPanel::showSheet(int row) {
+    const auto& s = form_.state();
+    heading.setCaption(s.KeyTable(row, 1));
+    resultList.clear();
+    const bool hideEmpty = form_.identification.hideEmptyFields.value() != 0;
+    const bool dropEmptyLines = form_.isEarlierBuild() && form_.identification.compare.value() != 0;
     std::vector<ListEntry> lines;
     for (int v = 2; v <= s.FieldCount && v <= core::MaxFields; ++v) {
         const QString& value = s.KeyTable(row, v);
@@ -53,25 +55,25 @@ void FormTbl::showSheet(int row) {
         else if (!dropEmptyLines)
             lines.push_back({QString()});
     }
-    ListeResultat.addItems(std::move(lines));
-    if (Text1.visible())
+    resultList.addItems(std::move(lines));
+    if (textPanel.visible())
         ListResultat_Big();
-    Label6.setCaption(u" ligne numero  "_s + QString::number(row));
+    form_.identification.fieldsTitle.setCaption(u" ligne numero  "_s + QString::number(row));
 }
 
 // Lists, for every taxon found, the fields where it differs from the clicked one. The
 // common criteria are the non-empty values of the clicked taxon that every other listed
 // row carries exactly; with no other row listed there are none. User events that arrive
 // while the event queue runs are refused until the comparison ends.
-void FormTbl::compareTaxon(int row) {
-    BusyScope busyScope(*this);
-    const auto& s = state();
+void ResultPanel::compareTaxon(int row) {
+    Window::BusyScope busyScope(form_);
+    const auto& s = form_.state();
     const int fieldCount = std::min<int>(s.FieldCount, core::MaxFields);
-    ListeResultat.clear();
+    resultList.clear();
 
     std::vector<qint32> rows;
-    rows.reserve(ListEspeces.count());
-    for (const ListEntry& entry : ListEspeces.entries())
+    rows.reserve(form_.identification.taxonList.count());
+    for (const ListEntry& entry : form_.identification.taxonList.entries())
         rows.push_back(entry.itemData);
 
     const QString& name = s.KeyTable(row, 1);
@@ -91,7 +93,7 @@ void FormTbl::compareTaxon(int row) {
     // once per field and shared text, and every other taxon with that value shares it.
     std::vector<QHash<const QChar*, QString>> built(fieldCount + 1);
     for (const qint32 other : rows) {
-        yieldSometimes();
+        form_.yieldSometimes();
         lines.push_back({QString()});
         for (int v = 1; v <= fieldCount; ++v) {
             const QString& value = s.KeyTable(other, v);
@@ -103,12 +105,12 @@ void FormTbl::compareTaxon(int row) {
             lines.push_back({line});
         }
     }
-    ListeResultat.setEntries(std::move(lines));
+    resultList.setEntries(std::move(lines));
 }
 
 // The fields 2.. whose non-empty value in row every other listed row shares.
-std::vector<int> FormTbl::commonFields(int row, const std::vector<qint32>& rows) {
-    const auto& s = state();
+std::vector<int> ResultPanel::commonFields(int row, const std::vector<qint32>& rows) {
+    const auto& s = form_.state();
     std::vector<int> fields;
     if (std::none_of(rows.begin(), rows.end(), [row](qint32 r) { return r != row; }))
         return fields;
@@ -121,21 +123,21 @@ std::vector<int> FormTbl::commonFields(int row, const std::vector<qint32>& rows)
     return fields;
 }
 
-void FormTbl::CopieResultat() {
-    auto& p = platform();
-    const QString& lineBreak = state().LineBreak;
-    Text1.setText(QString());
+void ResultPanel::CopieResultat() {
+    auto& p = form_.platform();
+    const QString& lineBreak = form_.state().LineBreak;
+    textPanel.setText(QString());
     p.clearClipboard();
-    QString text = u"    "_s + Lab_Resultat.caption() + lineBreak;
+    QString text = u"    "_s + heading.caption() + lineBreak;
     text += u"    ----------"_s + lineBreak;
-    for (const ListEntry& entry : ListeResultat.entries())
+    for (const ListEntry& entry : resultList.entries())
         if (!entry.text.isEmpty())
             text += entry.text + lineBreak;
     // The text panel serves as the buffer of the copy, as the other list copies do.
-    Text1.setText(text);
+    textPanel.setText(text);
     p.setClipboardText(text);
     if (p.clipboardHasText())
-        Text1.setText(QString());
+        textPanel.setText(QString());
     p.beep();
 }
 
