@@ -30,8 +30,7 @@ class TestFormCrx : public QObject {
             state.KeyTable.setCell(row, 3, cell);
         }
         state.LineCount = rows;
-        state.FieldCount = 3;
-        state.FieldNames[3] = u"Couleur"_s;
+        state.KeyTable.setFieldNames({QString(), QString(), u"Couleur"_s});
 
         engine::ListBox pairwise(u"pairwise"_s, true);
         for (int row = 1; row <= rows; ++row) {

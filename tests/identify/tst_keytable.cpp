@@ -3,6 +3,7 @@
 #include "identify/keytable.h"
 #include "identify/queries.h"
 #include "identify/rowgroups.h"
+#include "identify/smalltable.h"
 
 #include <QTest>
 
@@ -10,20 +11,6 @@ using namespace Qt::StringLiterals;
 using namespace sylvane::identify;
 
 namespace {
-
-// A table from lines of ";"-separated values; the header takes the first row.
-KeyTable makeTable(const QStringList& names, const QStringList& lines) {
-    KeyTable table;
-    table.setFieldNames(names);
-    table.appendEmptyRow(1);
-    int fileLine = 2;
-    for (const QString& line : lines) {
-        const QList<QStringView> values = QStringView(line).split(u';');
-        table.appendRow(fileLine++, values);
-    }
-    table.finishLoad();
-    return table;
-}
 
 QStringList groupTexts(const RowGroups& groups) {
     return QStringList(groups.texts().begin(), groups.texts().end());
@@ -41,8 +28,8 @@ class TestKeyTable : public QObject {
 
   private Q_SLOTS:
     void equalTextsShareOneIdAndEmptyIsZero() {
-        const KeyTable t = makeTable({u"Espece"_s, u"Couleur"_s},
-                                     {u"A;brun"_s, u"B;"_s, u"C;brun"_s, u"D;Brun"_s});
+        const KeyTable t = smallTable({u"Espece"_s, u"Couleur"_s},
+                                      {u"A;brun"_s, u"B;"_s, u"C;brun"_s, u"D;Brun"_s});
         QCOMPARE(t.rowCount(), 5);
         QCOMPARE(t.cellId(2, 2), t.cellId(4, 2));
         QCOMPARE(t.cellId(3, 2), ValueId(0));
@@ -57,7 +44,7 @@ class TestKeyTable : public QObject {
     }
 
     void readsOutsideTheTableAreEmpty() {
-        const KeyTable t = makeTable({u"Espece"_s}, {u"A"_s});
+        const KeyTable t = smallTable({u"Espece"_s}, {u"A"_s});
         QCOMPARE(t.cell(0, 1), QString());
         QCOMPARE(t.cell(1, 1), QString()); // a header row
         QCOMPARE(t.cell(3, 1), QString());
@@ -87,7 +74,7 @@ class TestKeyTable : public QObject {
     }
 
     void rowsAppendedAfterTheLoadStillShareTheirTexts() {
-        KeyTable t = makeTable({u"Espece"_s}, {u"A"_s, u"B"_s});
+        KeyTable t = smallTable({u"Espece"_s}, {u"A"_s, u"B"_s});
         const QString a = u"A"_s;
         t.appendRow(4, std::vector<QStringView>{a});
         QCOMPARE(t.cellId(4, 1), t.cellId(2, 1));
@@ -106,9 +93,9 @@ class TestKeyTable : public QObject {
     }
 
     void valueListsAreSortedAsTheListBoxSortsThem() {
-        const KeyTable t = makeTable({u"Espece"_s, u"Couleur"_s},
-                                     {u"A;été"_s, u"B;Ete"_s, u"C;ocre"_s, u"D;ete"_s, u"E;"_s,
-                                      u"F;Été"_s, u"G;ete"_s, u"H;abricot"_s});
+        const KeyTable t = smallTable({u"Espece"_s, u"Couleur"_s},
+                                      {u"A;été"_s, u"B;Ete"_s, u"C;ocre"_s, u"D;ete"_s, u"E;"_s,
+                                       u"F;Été"_s, u"G;ete"_s, u"H;abricot"_s});
         const std::vector<int> all{2, 3, 4, 5, 6, 7, 8, 9};
         const RowGroups values(t, all, 2, false, RowGroups::Empty::Dropped);
         // Case and accents ignored first, then the exact texts: "Ete" < "ete" < "Été" < "été".
@@ -135,8 +122,8 @@ class TestKeyTable : public QObject {
     }
 
     void taxaFoundKeepEveryRowUnderItsName() {
-        const KeyTable t = makeTable({u"Espece"_s, u"Couleur"_s},
-                                     {u"Russula;x"_s, u"amanita;x"_s, u";x"_s, u"Russula;y"_s});
+        const KeyTable t = smallTable({u"Espece"_s, u"Couleur"_s},
+                                      {u"Russula;x"_s, u"amanita;x"_s, u";x"_s, u"Russula;y"_s});
         const std::vector<int> rows{5, 3, 2, 4};
         const RowGroups taxa = taxaFound(t, rows);
         QCOMPARE(groupTexts(taxa), (QStringList{QString(), u"amanita"_s, u"Russula"_s}));
@@ -151,8 +138,8 @@ class TestKeyTable : public QObject {
     }
 
     void sheetLinesFollowTheOptions() {
-        const KeyTable t = makeTable({u"Espece"_s, u"Chapeau"_s, u"Odeur"_s, QString()},
-                                     {u"A;brun;;x"_s, u"B;;;"_s});
+        const KeyTable t = smallTable({u"Espece"_s, u"Chapeau"_s, u"Odeur"_s, QString()},
+                                      {u"A;brun;;x"_s, u"B;;;"_s});
         QCOMPARE(sheetLines(t, 2, {}),
                  (QStringList{u"Chapeau : brun"_s, u"Odeur : non renseigné"_s, u" : x"_s}));
         QCOMPARE(sheetLines(t, 3, {.hideEmpty = true}),
@@ -162,8 +149,8 @@ class TestKeyTable : public QObject {
     }
 
     void comparisonListsCommonThenDifferingFields() {
-        const KeyTable t = makeTable({u"Espece"_s, u"Chapeau"_s, u"Odeur"_s, u"Pied"_s},
-                                     {u"A;brun;anis;"_s, u"B;brun;;blanc"_s, u"C;brun;anis;"_s});
+        const KeyTable t = smallTable({u"Espece"_s, u"Chapeau"_s, u"Odeur"_s, u"Pied"_s},
+                                      {u"A;brun;anis;"_s, u"B;brun;;blanc"_s, u"C;brun;anis;"_s});
         const std::vector<int> rows{2, 3, 4};
         QCOMPARE(commonFields(t, 2, rows), std::vector<int>{2});
         QCOMPARE(commonFields(t, 2, std::vector<int>{2}), std::vector<int>{});
