@@ -69,8 +69,10 @@ void RecordingPlatform::openUrl(const QString& address) {
     write(u"[open] "_s + escapeForTranscript(address));
 }
 
-void RecordingPlatform::startEditor(const QString& path) {
-    write(u"[editor] "_s + escapeForTranscript(path));
+bool RecordingPlatform::startEditor(const QString& path) {
+    if (editorAvailable_)
+        write(u"[editor] "_s + escapeForTranscript(path));
+    return editorAvailable_;
 }
 
 void RecordingPlatform::clearClipboard() {

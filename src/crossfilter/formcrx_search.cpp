@@ -4,14 +4,11 @@
 
 #include "core/vbtext.h"
 #include "crossfilter/crosssearch.h"
+#include "engine/eventcodes.h"
 
 using namespace Qt::StringLiterals;
 
 namespace sylvane::crossfilter {
-
-namespace {
-constexpr int RightButton = 2;
-}
 
 void FormCrx::wireSearch() {
     search.onClick = [this] { Command1_Click(); };
@@ -60,7 +57,7 @@ void FormCrx::copiecroix_Click() {
 }
 
 void FormCrx::Text3_MouseDown(int Button) {
-    if (Button == RightButton && !reportBox.text().isEmpty())
+    if (engine::isButton(Button, engine::MouseButton::Right) && !reportBox.text().isEmpty())
         copiecroix_Click();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/edition.h"
+#include "engine/eventcodes.h"
 #include "engine/formtbl/filetoolspanel.h"
 #include "engine/formtbl/identificationpanel.h"
 #include "engine/formtbl/keywordpanel.h"
@@ -85,11 +86,11 @@ class FormTbl : public Window {
 
     // ---- Loading (formtbl_load.cpp) -----------------------------------------------------
     void MnOuvrir_Click();
-    void execute();
-    void RAZFenetre();
+    // Loads the current file; false when it is not there (nothing changes).
+    bool execute();
 
     // ---- Shared services -------------------------------------------------------------------
-    void Flash(double couleur, const QString& chn, int delai, int x, int y);
+    void Flash(Colour colour, const QString& chn, int delai, int x, int y);
     // The earlier build's status bar hint after a sheet or an activation.
     void showCopyHint();
 

@@ -103,14 +103,12 @@ bool QtPlatform::isOnline() {
     return hasRunningNetworkInterface();
 }
 
-void QtPlatform::startEditor(const QString& path) {
+bool QtPlatform::startEditor(const QString& path) {
     const QStringList command =
         editorCommand(qEnvironmentVariable("VISUAL"), qEnvironmentVariable("EDITOR"), path);
-    if (command.isEmpty()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-        return;
-    }
-    QProcess::startDetached(command.first(), command.mid(1));
+    if (command.isEmpty())
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QProcess::startDetached(command.first(), command.mid(1));
 }
 
 void QtPlatform::clearClipboard() {

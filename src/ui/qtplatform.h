@@ -28,7 +28,7 @@ class QtPlatform : public core::Platform {
     void openDocument(const QString& path) override;
     void openUrl(const QString& address) override;
     bool isOnline() override;
-    void startEditor(const QString& path) override;
+    bool startEditor(const QString& path) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     bool clipboardHasText() override;

@@ -90,7 +90,7 @@ class TestFileToolsLookups : public QObject {
         // A table that cannot be found gives no name and an empty search text.
         w.state.CurrentFile = u"/nulle/part/Boletus.cle"_s;
         w.form.lookups.searchName.setCaption(u"ancien"_s);
-        w.form.lookups.Doc_Compose_chaine(2);
+        w.form.lookups.Doc_Compose_chaine();
         QCOMPARE(w.form.lookups.searchName.caption(), QString());
 
         QCOMPARE(w.form.lookups.NomFich(u"/nulle/part/Boletus.cle"_s), QString());
@@ -125,6 +125,14 @@ class TestFileToolsLookups : public QObject {
         writeLines(w.state.CurrentFile, {u"CHAMP=a"_s});
         w.form.lookups.editFile.onClick();
         QCOMPARE(w.platform.log(), QStringList{u"[editor] "_s + w.state.CurrentFile});
+        // No editor to start: a message names the file and what was looked for.
+        w.platform.setEditorAvailable(false);
+        w.form.menus.editCurrentFile.onClick();
+        QCOMPARE(w.platform.log().size(), 2);
+        const QString message = w.platform.log().back();
+        QVERIFY(message.startsWith(u"[msgbox Sylvane] Aucun éditeur de texte"_s));
+        QVERIFY(message.contains(w.state.CurrentFile));
+        QVERIFY(message.contains(u"$VISUAL"_s) && message.contains(u"$EDITOR"_s));
     }
 
     void documentationOpensTheManualOfTheCurrentFolderOnly() {
@@ -138,9 +146,10 @@ class TestFileToolsLookups : public QObject {
         w.form.menus.documentation.onClick();
         const QStringList withManual = w.platform.log();
         QVERIFY(QDir::setCurrent(previous));
-        QVERIFY(withoutManual.isEmpty());
-        QCOMPARE(withManual,
-                 QStringList{u"[open] "_s + QDir(dir.path()).absoluteFilePath(u"Sylvane.pdf"_s)});
+        const QString manual = QDir(dir.path()).absoluteFilePath(u"Sylvane.pdf"_s);
+        QCOMPARE(withoutManual,
+                 QStringList{u"[msgbox Sylvane] Manuel introuvable : "_s + manual + u" -> ok"_s});
+        QCOMPARE(withManual.mid(1), QStringList{u"[open] "_s + manual});
     }
 
     void aboutPanel() {

@@ -261,7 +261,7 @@ class TestFormTblView : public QObject {
             QCOMPARE(frame->palette().color(QPalette::Window), QColor(Qt::yellow));
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
             QCOMPARE(label->text(), u"0123456789"_s);
-            f.form.Flash(255, u"abc"_s, 1, 0, 0);
+            f.form.Flash(engine::Colour::Red, u"abc"_s, 1, 0, 0);
             nestedTextAfter = f.form.flashFrame.visible() ? u"visible"_s : u"hidden"_s;
             QTimer::singleShot(200, frame, [&] {
                 nestedTextAfter +=
@@ -270,7 +270,7 @@ class TestFormTblView : public QObject {
         });
         QElapsedTimer clock;
         clock.start();
-        f.form.Flash(65535, u"0123456789"_s, 2, 500, 500);
+        f.form.Flash(engine::Colour::Yellow, u"0123456789"_s, 2, 500, 500);
         const qint64 elapsed = clock.elapsed();
         QVERIFY(shown);
         QCOMPARE(seen, QRect(QPoint(qRound(500 * v.dpi() / 1440), qRound(500 * v.dpi() / 1440)),

@@ -5,12 +5,13 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-void FormTbl::Flash(double couleur, const QString& chn, int delai, int x, int y) {
+void FormTbl::Flash(Colour colour, const QString& chn, int delai, int x, int y) {
+    const double couleur = colourValue(colour);
     flashFrame.setCaption(QString());
     flashText.setVisible(true);
     flashFrame.setBackColour(couleur);
     flashText.setBackColour(couleur);
-    flashText.setForeColour(0);
+    flashText.setForeColour(colourValue(Colour::Black));
     const int width = 100 * static_cast<int>(chn.size());
     flashFrame.setGeometry(x, y, width, 800);
     flashText.setGeometry(0, 0, width, 800);

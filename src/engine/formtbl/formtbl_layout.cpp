@@ -54,7 +54,7 @@ void FormTbl::layOutControls() {
     identification.valueEditor.setGeometry(100, 4000, 8000, 10);
 
     results.heading.setGeometry(5700, 3800, 10350, 250);
-    results.heading.setForeColour(255);
+    results.heading.setForeColour(colourValue(Colour::Red));
     results.resultList.setGeometry(5700, 4080, 10350, 5500);
 
     // List5 is placed again by position_fenetres: 800 above the bottom of ListeResultat.

@@ -58,20 +58,21 @@ void FormTbl::MnOuvrir_Click() {
     if (extension == u"CLE"_s || extension == u"TXT"_s || extension == u"CSV"_s ||
         extension == u"CSVM"_s) {
         keyword.panel.setVisible(false);
-        state().CurrentFile = chosen;
         currentFile.setCaption(chosen);
     }
     state().CurrentFile = chosen;
-    execute();
-    identification.RazListes();
+    // A load ends with the lists reset; a file that is not there leaves the table loaded
+    // before, and its identification starts again.
+    if (!execute())
+        identification.RazListes();
     identification.valueCount.setCaption(core::numberText(state().FieldCount) + u" champs ; "_s +
                                          core::numberText(state().LineCount) + u" lignes"_s);
 }
 
-void FormTbl::execute() {
+bool FormTbl::execute() {
     auto& s = state();
     if (!core::FileExists(s.CurrentFile))
-        return;
+        return false;
     BusyScope busyScope(*this);
     core::ResetUsedFields(s);
     identification.crossFilterButton.setEnabled(true);
@@ -87,14 +88,11 @@ void FormTbl::execute() {
     sink.flush();
     identification.fieldsTitle.setCaption(core::numberText(s.DeclaredFieldCount) + u" champs"_s);
 
-    RAZFenetre();
+    identification.RazListes();
     identification.valueCount.setCaption(core::numberText(s.FieldCount) + u" champs ; "_s +
                                          core::numberText(s.LineCount) + u" lignes"_s);
     s.FoundRows[0] = s.LineCount;
-}
-
-void FormTbl::RAZFenetre() {
-    identification.RazListes();
+    return true;
 }
 
 void FormTbl::position_fenetres() {

@@ -51,7 +51,7 @@ void FormTbl::Form_Load(const QString& commandLine) {
         if (name.size() >= 2 && name.startsWith(u'"') && name.endsWith(u'"'))
             name = name.sliced(1, name.size() - 2);
         s.CurrentFile = name;
-        Flash(65535, name + s.LineBreak + u" Chargé"_s + s.LineBreak, 2, 500, 500);
+        Flash(Colour::Yellow, name + s.LineBreak + u" Chargé"_s + s.LineBreak, 2, 500, 500);
     }
     execute();
 }
@@ -122,7 +122,7 @@ void FormTbl::Form_Activate() {
     lookups.aboutPanel.setVisible(false);
     currentFile.setCaption(s.CurrentFile);
     if (isEarlierBuild()) {
-        identification.multipleChoice.setValue(0);
+        // The earlier build always comes back in multiple choice.
         identification.multipleChoice.setValue(1);
         showCopyHint();
     }

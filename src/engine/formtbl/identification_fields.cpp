@@ -30,8 +30,8 @@ void IdentificationPanel::List2_Simulclic() {
     taxonColumnPending_ = false;
     deriveValues(fieldList.itemData(current));
     if (valueList.count() == 0)
-        form_.Flash(65535, u" 0 espèce trouvée pour ce choix "_s, 1, valueList.left() + 100,
-                    valueList.top() + 100);
+        form_.Flash(Colour::Yellow, u" 0 espèce trouvée pour ce choix "_s, 1,
+                    valueList.left() + 100, valueList.top() + 100);
 }
 
 void IdentificationPanel::List2_Simulclic_Espece() {
@@ -55,7 +55,7 @@ void IdentificationPanel::deriveValues(int field) {
     // The value chosen last is put on record only now, when its list is left.
     const int currentValue = valueList.currentIndex();
     if (currentValue >= 0)
-        appendChoice(u"D"_s + QString::number(currentValue) + u";"_s);
+        appendChoice(ChoiceList::Value, currentValue);
     writeHistoryLine();
     valueList.clear();
 
@@ -77,9 +77,14 @@ void IdentificationPanel::deriveValues(int field) {
     choicePathShown.setCaption(s.ChoicePath);
 }
 
-void IdentificationPanel::appendChoice(const QString& token) {
+// One token of the choice record: the list's letter, the position (none for the taxon
+// column), and ";".
+void IdentificationPanel::appendChoice(ChoiceList list, int position) {
     auto& s = form_.state();
-    s.ChoicePath += token;
+    s.ChoicePath += QChar(static_cast<char16_t>(list));
+    if (list != ChoiceList::TaxonColumn)
+        s.ChoicePath += QString::number(position);
+    s.ChoicePath += u';';
     s.ChoiceSteps += 1;
 }
 

@@ -14,13 +14,8 @@ void IdentificationPanel::Text2_Ouvre() {
     valueEditor.setGeometry(100, 4000, 8000, 10);
 }
 
-void IdentificationPanel::Text2_Ferme() {
-    valueEditor.setVisible(false);
-}
-
 void IdentificationPanel::Edit_Aff(QString& ligne) {
     auto& s = form_.state();
-    form_.results.resultList.clear();
     LireContenuChamps(ligne, s.FieldContents);
     form_.results.resultList.clear();
     std::vector<ListEntry> lines;

@@ -33,21 +33,19 @@ void IdentificationPanel::replayToken(const QString& token) {
         return;
     bool ok = false;
     const qint16 position = token.sliced(1).toShort(&ok);
-    switch (token.front().unicode()) {
-    case u'C':
+    switch (static_cast<ChoiceList>(token.front().unicode())) {
+    case ChoiceList::Field:
         if (ok)
             fieldList.setCurrentIndex(position);
         List2_Simulclic();
         break;
-    case u'D':
+    case ChoiceList::Value:
         if (ok)
             valueList.setCurrentIndex(position);
         ListDesc_Simulclic_Simple();
         break;
-    case u'E':
+    case ChoiceList::TaxonColumn:
         List2_Simulclic_Espece();
-        break;
-    default:
         break;
     }
 }

@@ -55,10 +55,10 @@ void IdentificationPanel::ListDesc_Simulclic_Simple() {
 
     // The field whose value this is goes on record now.
     if (taxonColumnPending_) {
-        appendChoice(u"E;"_s);
+        appendChoice(ChoiceList::TaxonColumn);
         taxonColumnPending_ = false;
     } else if (fieldList.currentIndex() >= 0) {
-        appendChoice(u"C"_s + QString::number(fieldList.currentIndex()) + u";"_s);
+        appendChoice(ChoiceList::Field, fieldList.currentIndex());
     }
 
     const int found = appendFoundRows(s.ValueRows[current + 1], 0);
@@ -134,14 +134,14 @@ void IdentificationPanel::showFoundTaxa(int found) {
 }
 
 void IdentificationPanel::ListDesc_KeyDown(int keyCode) {
-    if (keyCode != 16)
+    if (!isKey(keyCode, KeyCode::Shift))
         return;
     form_.results.Text1_Ouvre();
     form_.results.textPanel.setText(valueList.itemText(valueList.currentIndex()));
 }
 
 void IdentificationPanel::ListDesc_MouseDown(int button) {
-    if (button == 2 && valueList.count() >= 2 && form_.onPopup)
+    if (isButton(button, MouseButton::Right) && valueList.count() >= 2 && form_.onPopup)
         form_.onPopup(form_.menus.valuePopup);
 }
 

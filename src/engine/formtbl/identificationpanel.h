@@ -102,7 +102,6 @@ class IdentificationPanel : public Panel {
     void Command10_Click();
     void Command11_Click();
     void Text2_Ouvre();
-    void Text2_Ferme();
     void Edit_Aff(QString& ligne);
     void Raz_Teditchamp();
     void LireContenuChamps(QString& Ligne, std::span<QString> Tblchp);
@@ -116,7 +115,9 @@ class IdentificationPanel : public Panel {
 
   private:
     void deriveValues(int field);
-    void appendChoice(const QString& token);
+    // The lists a choice is recorded from, by the letter of its token in the record.
+    enum class ChoiceList : char16_t { Field = u'C', Value = u'D', TaxonColumn = u'E' };
+    void appendChoice(ChoiceList list, int position = 0);
     void showFoundTaxa(int found);
     int appendFoundRows(const QString& rows, int found);
     void replayToken(const QString& token);

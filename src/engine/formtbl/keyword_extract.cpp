@@ -29,7 +29,7 @@ void appendRows(const QString& list, const QString& separator, std::vector<doubl
 
 } // namespace
 
-void KeywordPanel::ExtraireListe(ListBox& listc, double /*max*/) {
+void KeywordPanel::ExtraireListe(ListBox& listc) {
     auto& s = form_.state();
     s.ExtractionShown = true;
     form_.identification.stepBack.setEnabled(false);
@@ -76,8 +76,8 @@ void KeywordPanel::ExtraireListe(ListBox& listc, double /*max*/) {
 // "Extrait :  k0" or "Extrait :  k0 OU k1"; with "&Et" and two keywords "Extrait : k0 & k1".
 QString KeywordPanel::extractionHeading() {
     bool both = false;
-    const QString keywords = keywordsShown(&both);
-    return (both ? u"Extrait : "_s : u"Extrait :  "_s) + keywords;
+    const QString shown = keywordsShown(&both);
+    return (both ? u"Extrait : "_s : u"Extrait :  "_s) + shown;
 }
 
 } // namespace sylvane::engine

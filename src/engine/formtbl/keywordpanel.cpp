@@ -37,7 +37,7 @@ void KeywordPanel::MoCle_Click(int index) {
         break;
     case 1:
         panel.setVisible(true);
-        ExtraireListe(form_.identification.valueList, form_.state().LineCount);
+        ExtraireListe(form_.identification.valueList);
         break;
     case 2:
         panel.setVisible(false);
@@ -61,9 +61,9 @@ void KeywordPanel::Option3_Click(int index) {
 
 void KeywordPanel::RechercheListe() {
     if (target(0).value() != 0)
-        ChercheListe(form_.identification.valueList, form_.state().LineCount);
+        ChercheListe(form_.identification.valueList);
     if (target(1).value() != 0)
-        ChercheListe(form_.identification.taxonList, form_.state().LineCount);
+        ChercheListe(form_.identification.taxonList);
 
     form_.results.heading.setCaption(u"Résultat recherche : "_s + keywordsShown());
 }
@@ -94,7 +94,7 @@ KeywordMatcher KeywordPanel::panelMatcher() {
                            .bothRequired = anyKeyword.value() == 0 && allKeywords.value() != 0});
 }
 
-void KeywordPanel::ChercheListe(ListBox& listc, double /*max*/) {
+void KeywordPanel::ChercheListe(ListBox& listc) {
     if (keywords(0).text().isEmpty())
         return;
     const KeywordMatcher matcher = panelMatcher();

@@ -56,8 +56,8 @@ class KeywordPanel : public Panel {
     void MoCle_Click(int index);
     void Option3_Click(int index);
     void RechercheListe();
-    void ChercheListe(ListBox& listc, double max);
-    void ExtraireListe(ListBox& listc, double max);
+    void ChercheListe(ListBox& listc);
+    void ExtraireListe(ListBox& listc);
 
   private:
     // The matching rule set by the panel's boxes and options.

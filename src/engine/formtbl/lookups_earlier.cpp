@@ -14,36 +14,33 @@ QString LookupsPanel::selectedTaxonName() const {
 }
 
 void LookupsPanel::earlierLookup(int index) {
-    qint16 errw = 0;
     switch (index) {
     case 0:
-        Doc_Compose_chaine(1);
+        Doc_Compose_chaine();
         ShellExW(weblookups::imageSearchPrefix() + u' ' + searchName.caption() +
-                     weblookups::imageSearchButtonSuffix(),
-                 errw);
+                 weblookups::imageSearchButtonSuffix());
         break;
     case 1:
-        Doc_Compose_chaine(1);
+        Doc_Compose_chaine();
         ShellExW(weblookups::webSearchPrefix() + searchName.caption() +
-                     weblookups::pdfSearchSuffix(),
-                 errw);
+                 weblookups::pdfSearchSuffix());
         break;
     case 2:
-        Doc_Compose_chaine(1);
-        ShellExW(weblookups::databaseQuickSearchPrefix() + searchName.caption(), errw);
+        Doc_Compose_chaine();
+        ShellExW(weblookups::databaseQuickSearchPrefix() + searchName.caption());
         break;
     case 3:
         // The page opens (connection permitting), then the word picker offers the words
         // of the name for a keyword lookup.
-        Doc_Compose_chaine(1);
-        ShellExW(weblookups::societyKeywordSearchAddress(), errw);
+        Doc_Compose_chaine();
+        ShellExW(weblookups::societyKeywordSearchAddress());
         if (form_.onShowWordPicker)
             form_.onShowWordPicker(QString::fromUtf16(weblookups::WordPickerCaption),
                                    searchName.caption());
         break;
     case 7:
-        Doc_Compose_chaine(1);
-        ShellExW(weblookups::websiteDescriptionSearch(searchName.caption()), errw);
+        Doc_Compose_chaine();
+        ShellExW(weblookups::websiteDescriptionSearch(searchName.caption()));
         break;
     default:
         // "Doc" (4), "INPN-2" (6) and "INPN_1" (9) have no action.

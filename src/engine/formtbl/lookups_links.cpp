@@ -13,9 +13,6 @@ namespace sylvane::engine {
 
 namespace {
 
-constexpr double Red = 255;
-constexpr double Yellow = 65535;
-
 // The address a "#" link may open: http, https and mailto addresses as they are, an
 // address without a scheme as http; anything else (file:, javascript:, a program) gets
 // nothing.
@@ -39,32 +36,30 @@ bool LookupsPanel::CheckInternetConnection() {
     return form_.platform().isOnline();
 }
 
-void LookupsPanel::ShellEx(const QString& FileOrURL, const QString& /*Parametres*/) {
+void LookupsPanel::ShellEx(const QString& FileOrURL) {
     form_.platform().openUrl(FileOrURL);
 }
 
-void LookupsPanel::ShellExW(const QString& chn, qint16& errw) {
+void LookupsPanel::ShellExW(const QString& chn) {
     if (!CheckInternetConnection()) {
-        form_.Flash(Red, u"   pas de connexion Internet   "_s, 1, 2000, 1200);
-        errw = 1;
+        form_.Flash(Colour::Red, u"   pas de connexion Internet   "_s, 1, 2000, 1200);
         return;
     }
-    form_.Flash(Yellow, u"         appel page Web          "_s, 1, 2000, 1200);
-    ShellEx(chn, QString());
+    form_.Flash(Colour::Yellow, u"         appel page Web          "_s, 1, 2000, 1200);
+    ShellEx(chn);
 }
 
 void LookupsPanel::openLink(const QString& link) {
     const QString address = safeWebAddress(link);
     if (address.isEmpty()) {
-        form_.Flash(Red,
+        form_.Flash(Colour::Red,
                     u" lien refusé : "_s + link +
                         u" (seules les adresses web ou de courriel s'ouvrent) "_s,
                     1, form_.identification.valueList.left() + 100,
                     form_.identification.valueList.top() + 100);
         return;
     }
-    qint16 ignored = 0;
-    ShellExW(address, ignored);
+    ShellExW(address);
 }
 
 void LookupsPanel::openDocument(const QString& path) {
@@ -72,13 +67,14 @@ void LookupsPanel::openDocument(const QString& path) {
     const int y = form_.identification.valueList.top() + 100;
     const QFileInfo info(path);
     if (!core::FileExists(path)) {
-        form_.Flash(Yellow, u"fichier  "_s + path + u" non trouvé"_s, 1, x, y);
+        form_.Flash(Colour::Yellow, u"fichier  "_s + path + u" non trouvé"_s, 1, x, y);
         return;
     }
     if (!info.isFile() || info.isExecutable()) {
-        form_.Flash(
-            Red, u"fichier  "_s + path + u" refusé : un programme ne s'ouvre pas depuis la table"_s,
-            1, x, y);
+        form_.Flash(Colour::Red,
+                    u"fichier  "_s + path +
+                        u" refusé : un programme ne s'ouvre pas depuis la table"_s,
+                    1, x, y);
         return;
     }
     form_.platform().openDocument(info.absoluteFilePath());

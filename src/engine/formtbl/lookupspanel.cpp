@@ -7,6 +7,7 @@
 #include "engine/weblookups.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -54,37 +55,34 @@ void LookupsPanel::Command6_Click(int index) {
         earlierLookup(index);
         return;
     }
-    qint16 errw = 0;
     switch (index) {
     case 0:
-        ShellExW(weblookups::imageSearchPrefix() + u' ' + form_.results.heading.caption(), errw);
+        ShellExW(weblookups::imageSearchPrefix() + u' ' + form_.results.heading.caption());
         break;
     case 1:
-        Doc_Compose_chaine(1);
-        ShellExW(weblookups::databaseQuickSearchPrefix() + searchName.caption(), errw);
+        Doc_Compose_chaine();
+        ShellExW(weblookups::databaseQuickSearchPrefix() + searchName.caption());
         break;
     case 2:
         // Announces a documentation search; the wait pointer stays until another command
         // sets the pointer again.
-        Doc_Compose_chaine(1);
+        Doc_Compose_chaine();
         form_.platform().setBusyCursor(true);
         form_.statusBar.setCaption(u" recherche de la documentation,  patientez ..."_s);
         break;
     case 3:
-        Doc_Compose_chaine(1);
+        Doc_Compose_chaine();
         break;
     case 6:
         // The website search opens without asking for the connection.
-        Doc_Compose_chaine(1);
+        Doc_Compose_chaine();
         ShellEx(weblookups::websiteSearchPrefix() + searchName.caption() +
-                    weblookups::websiteSearchSuffix(),
-                QString());
+                weblookups::websiteSearchSuffix());
         break;
     case 7:
-        Doc_Compose_chaine(2);
+        Doc_Compose_chaine();
         ShellExW(weblookups::inventoryPrefix() + searchName.caption() +
-                     weblookups::inventorySearchSuffix(),
-                 errw);
+                 weblookups::inventorySearchSuffix());
         break;
     default:
         break;
@@ -107,7 +105,7 @@ QString LookupsPanel::Extrc_Nom_genre(QString& chn) {
     return core::trimBlanks(blank < 0 ? QStringView(chn) : QStringView(chn).first(blank));
 }
 
-void LookupsPanel::Doc_Compose_chaine(int /*index*/) {
+void LookupsPanel::Doc_Compose_chaine() {
     searchName.setCaption(QString());
     // The earlier build searches for the taxon selected in the taxon list.
     if (form_.isEarlierBuild()) {
@@ -117,15 +115,18 @@ void LookupsPanel::Doc_Compose_chaine(int /*index*/) {
     // Every button searches for the genus that names the current key table's file
     // («Russula_sect-Lactarioides.txt» searches «Russula»), the database, the website
     // and the national inventory alike.
-    keptFileName_ = NomFich(form_.state().CurrentFile);
-    QString name = keptFileName_;
+    QString name = NomFich(form_.state().CurrentFile);
     searchName.setCaption(Extrc_Nom_genre(name));
 }
 
 void LookupsPanel::Notepad() {
     const QString& file = form_.state().CurrentFile;
-    if (core::FileExists(file))
-        form_.platform().startEditor(file);
+    if (!core::FileExists(file) || form_.platform().startEditor(file))
+        return;
+    form_.platform().messageBox(
+        u"Aucun éditeur de texte n'a pu s'ouvrir sur "_s + QFileInfo(file).absoluteFilePath() +
+            u" (cherché : $VISUAL, $EDITOR, puis l'application par défaut des fichiers texte)"_s,
+        u"Sylvane"_s, core::MessageButtons::Ok);
 }
 
 void LookupsPanel::NavDoc_Click() {
@@ -133,6 +134,9 @@ void LookupsPanel::NavDoc_Click() {
     const QString manual = QDir::current().absoluteFilePath(u"Sylvane.pdf"_s);
     if (core::FileExists(manual))
         form_.platform().openDocument(manual);
+    else
+        form_.platform().messageBox(u"Manuel introuvable : "_s + manual, u"Sylvane"_s,
+                                    core::MessageButtons::Ok);
 }
 
 void LookupsPanel::MnApropos_Click() {

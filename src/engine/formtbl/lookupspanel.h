@@ -43,15 +43,15 @@ class LookupsPanel : public Panel {
     // Connects the events of the controls to their handlers.
     void wire();
 
-    void ShellEx(const QString& FileOrURL, const QString& Parametres);
-    void ShellExW(const QString& chn, qint16& errw);
+    void ShellEx(const QString& FileOrURL);
+    void ShellExW(const QString& chn);
     bool CheckInternetConnection();
     void openLink(const QString& link);     // the "#" links of the lists
     void openDocument(const QString& path); // the "%" links of the lists
     void Command6_Click(int index);
     QString NomFich(const QString& filename);
     QString Extrc_Nom_genre(QString& chn);
-    void Doc_Compose_chaine(int index);
+    void Doc_Compose_chaine();
     void Notepad();
     void NavDoc_Click();
     void MnApropos_Click();
@@ -61,8 +61,6 @@ class LookupsPanel : public Panel {
     // The earlier build's lookups (lookups_earlier.cpp).
     QString selectedTaxonName() const;
     void earlierLookup(int index);
-
-    QString keptFileName_; // Doc_Compose_chaine's file name
 };
 
 } // namespace sylvane::engine

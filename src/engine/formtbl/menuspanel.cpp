@@ -5,10 +5,9 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-void MenusPanel::MnuCopie_Click() {}
-
 void MenusPanel::wire() {
-    editCopy.onClick = [this] { MnuCopie_Click(); };
+    // "Copie resultat" has no action in this program: the result list copies through its
+    // pop-up menu ("Copie Résultats").
     menuBar_ = {&fileMenu,
                 &open,
                 &quit,

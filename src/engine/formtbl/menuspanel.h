@@ -70,8 +70,6 @@ class MenusPanel : public Panel {
     // The items of a pop-up menu (PopDesc, PopEspeces, mnufile).
     std::vector<MenuItem*> popupItems(const MenuItem& popup);
 
-    void MnuCopie_Click();
-
   private:
     std::vector<MenuItem*> menuBar_;
 };

@@ -34,7 +34,8 @@ void ResultPanel::ListEspeces_Click() {
 }
 
 void ResultPanel::ListEspeces_MouseDown(int button) {
-    if (form_.identification.taxonList.count() >= 2 && button == 2 && form_.onPopup)
+    if (form_.identification.taxonList.count() >= 2 && isButton(button, MouseButton::Right) &&
+        form_.onPopup)
         form_.onPopup(form_.menus.taxonPopup);
 }
 

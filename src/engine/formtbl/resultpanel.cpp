@@ -37,13 +37,12 @@ void ResultPanel::ListeResultat_Click() {
 }
 
 void ResultPanel::ListeResultat_KeyDown(int keyCode) {
-    constexpr int shiftKey = 16;
-    if (keyCode == shiftKey)
+    if (isKey(keyCode, KeyCode::Shift))
         ListResultat_Big();
 }
 
 void ResultPanel::ListeResultat_MouseDown(int button) {
-    if (resultList.count() >= 2 && button == 2 && form_.onPopup)
+    if (resultList.count() >= 2 && isButton(button, MouseButton::Right) && form_.onPopup)
         form_.onPopup(form_.menus.resultPopup);
 }
 
