@@ -7,7 +7,6 @@
 #include "ui/qtplatform.h"
 #include "ui/secondarywindows.h"
 #include "ui/startoptions.h"
-#include "ui/viewhub.h"
 
 #include <QApplication>
 
@@ -45,7 +44,6 @@ int main(int argc, char* argv[]) {
     form.Form_Load(options.commandLine);
     form.Form_Activate();
     view.setActivationEnabled(true);
-    sylvane::ui::ViewHub::refreshAll();
     if (!form.visible())
         return 0; // closed while it was starting
     return QApplication::exec();

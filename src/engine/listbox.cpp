@@ -31,7 +31,7 @@ void ListBox::setItemData(int index, qint32 data) {
     if (index < 0 || index >= count())
         return;
     entries_[index].itemData = data;
-    contentChanged();
+    touch(ControlChange::Rows, index, index);
 }
 
 bool ListBox::isMarked(int index) const {
@@ -42,13 +42,14 @@ void ListBox::setMarked(int index, bool marked) {
     if (index < 0 || index >= count() || entries_[index].marked == marked)
         return;
     entries_[index].marked = marked;
-    touch();
+    touch(ControlChange::Rows, index, index);
 }
 
 void ListBox::setAllMarked(bool marked) {
     for (ListEntry& entry : entries_)
         entry.marked = marked;
-    touch();
+    if (!entries_.empty())
+        touch(ControlChange::Rows, 0, count() - 1);
 }
 
 int ListBox::markedCount() const {
@@ -63,7 +64,7 @@ void ListBox::setCurrentIndex(int index) {
         for (int i = 0; i < count(); ++i)
             entries_[i].marked = i == index;
     current_ = index;
-    touch();
+    touch(ControlChange::Current);
 }
 
 int ListBox::addItem(const QString& text, qint32 data) {
@@ -145,8 +146,7 @@ QStringList ListBox::texts() const {
 }
 
 void ListBox::contentChanged() {
-    ++contentRevision_;
-    touch();
+    touch(ControlChange::Entries);
 }
 
 } // namespace sylvane::engine

@@ -2,7 +2,6 @@
 
 #include "ui/menuview.h"
 #include "ui/qtplatform.h"
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QCoreApplication>
@@ -22,10 +21,8 @@ FormTblView::FormTblView(engine::FormTbl& form, QtPlatform* platform)
     form_.onCloseRequested = [this] { close(); };
     // The program ends with its main window, whatever other window is still open.
     onClosed = [] { QCoreApplication::quit(); };
-    if (platform) {
+    if (platform)
         platform->setDialogParent(this);
-        platform->setBeforeEvents([] { ViewHub::refreshAll(); });
-    }
 }
 
 void showDeveloperControls(engine::FormTbl& form) {

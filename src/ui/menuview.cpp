@@ -1,7 +1,6 @@
 #include "ui/menuview.h"
 
 #include "engine/userinput.h"
-#include "ui/viewhub.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -19,10 +18,8 @@ void showItem(QAction* action, const engine::MenuItem& item) {
 
 void connectClick(QAction* action, engine::Window& window, engine::MenuItem& item,
                   QObject* context) {
-    QObject::connect(action, &QAction::triggered, context, [&window, &item] {
-        engine::userClick(window, item);
-        ViewHub::refreshAll();
-    });
+    QObject::connect(action, &QAction::triggered, context,
+                     [&window, &item] { engine::userClick(window, item); });
 }
 
 } // namespace
@@ -53,24 +50,14 @@ MenuView::MenuView(engine::Window& window, const std::vector<engine::MenuItem*>&
             connectClick(action, window_, *item, this);
         }
         action->setObjectName(item->name());
-        entries_.push_back({item, action, ~quint64{0}});
-    }
-    ViewHub::add(this, [this] { refresh(); });
-    refresh();
-}
-
-MenuView::~MenuView() {
-    ViewHub::remove(this);
-}
-
-void MenuView::refresh() {
-    for (Entry& entry : entries_) {
-        if (entry.item->revision() == entry.shownRevision)
-            continue;
-        showItem(entry.action, *entry.item);
-        entry.shownRevision = entry.item->revision();
+        showItem(action, *item);
+        connect(item, &engine::Control::changed, action,
+                [action, item] { showItem(action, *item); });
+        entries_.push_back({item, action});
     }
 }
+
+MenuView::~MenuView() = default;
 
 QAction* MenuView::actionFor(const QString& name) const {
     for (const Entry& entry : entries_)
@@ -89,14 +76,11 @@ void showPopupMenu(engine::Window& window, const std::vector<engine::MenuItem*>&
         showItem(action, *item);
         actions.emplace_back(action, item);
     }
-    ViewHub::refreshAll();
     // The chosen item's click runs once the menu has closed.
     const QAction* chosen = menu.exec(QCursor::pos());
     for (const auto& [action, item] : actions)
-        if (action == chosen) {
+        if (action == chosen)
             engine::userClick(window, *item);
-            ViewHub::refreshAll();
-        }
 }
 
 } // namespace sylvane::ui

@@ -59,14 +59,8 @@ QtPlatform::QtPlatform() {
     clock_.start();
 }
 
-void QtPlatform::refreshViews() {
-    if (beforeEvents_)
-        beforeEvents_();
-}
-
 core::MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title,
                                            core::MessageButtons buttons) {
-    refreshViews();
     QMessageBox box(dialogParent_);
     box.setWindowTitle(title);
     box.setText(text);
@@ -82,8 +76,7 @@ core::MessageAnswer QtPlatform::messageBox(const QString& text, const QString& t
 }
 
 void QtPlatform::flash(double, const QString&, int, int, int) {
-    // The window's FraFlash model carries the message; showing it is refreshing the view.
-    refreshViews();
+    // The window's FraFlash model carries the message, and its view shows it.
 }
 
 void QtPlatform::openDocument(const QString& path) {
@@ -140,19 +133,16 @@ void QtPlatform::setBusyCursor(bool busy) {
 }
 
 void QtPlatform::processEvents() {
-    refreshViews();
     QCoreApplication::processEvents();
 }
 
 void QtPlatform::waitForEvents(int milliseconds) {
-    refreshViews();
     QEventLoop loop;
     QTimer::singleShot(std::max(milliseconds, 1), &loop, &QEventLoop::quit);
     loop.exec();
 }
 
 QString QtPlatform::openFileDialog(const QString& filter) {
-    refreshViews();
     QFileDialog dialog(dialogParent_);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(fileDialogFilters(filter));

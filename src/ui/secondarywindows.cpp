@@ -1,7 +1,5 @@
 #include "ui/secondarywindows.h"
 
-#include "ui/viewhub.h"
-
 namespace sylvane::ui {
 
 SecondaryWindows::SecondaryWindows(engine::FormTbl& main, core::ProgramState& state,

@@ -2,7 +2,6 @@
 
 #include "ui/menuview.h"
 #include "ui/twips.h"
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QCloseEvent>
@@ -24,20 +23,16 @@ WindowHost::WindowHost(engine::Window& window, const std::vector<engine::MenuIte
     setCentralWidget(view_);
     if (!menus.empty())
         menus_ = new MenuView(window, menus, menuBar());
-    ViewHub::add(this, [this] { refresh(); });
-    refresh();
+    connect(&window_, &engine::Control::changed, this, &WindowHost::showWindowModel);
+    showWindowModel();
 }
 
 WindowHost::~WindowHost() {
-    ViewHub::remove(this);
     if (lastActive == this)
         lastActive = nullptr;
 }
 
-void WindowHost::refresh() {
-    if (window_.revision() == shownRevision_)
-        return;
-    shownRevision_ = window_.revision();
+void WindowHost::showWindowModel() {
     setWindowTitle(window_.caption());
     // Moved where the logic puts it; where the user drags it afterwards is the user's.
     if (window_.left() != shownLeft_ || window_.top() != shownTop_) {
@@ -50,14 +45,11 @@ void WindowHost::refresh() {
 }
 
 void WindowHost::closeEvent(QCloseEvent* event) {
-    const bool mayClose = window_.queryClose();
-    ViewHub::refreshAll();
-    if (!mayClose) {
+    if (!window_.queryClose()) {
         event->ignore();
         return;
     }
     window_.setVisible(false);
-    shownRevision_ = window_.revision();
     event->accept();
     if (onClosed)
         onClosed();
@@ -69,10 +61,8 @@ void WindowHost::changeEvent(QEvent* event) {
         return;
     WindowHost* previous = lastActive;
     lastActive = this;
-    if (activationEnabled_ && previous && previous != this) {
+    if (activationEnabled_ && previous && previous != this)
         window_.activate();
-        ViewHub::refreshAll();
-    }
 }
 
 } // namespace sylvane::ui

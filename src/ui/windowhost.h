@@ -29,8 +29,6 @@ class WindowHost : public QMainWindow {
     // first activation itself, after the load).
     void setActivationEnabled(bool enabled) { activationEnabled_ = enabled; }
 
-    void refresh();
-
     // Runs once the window has agreed to close and is gone.
     std::function<void()> onClosed;
 
@@ -39,10 +37,12 @@ class WindowHost : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // Caption, place and visibility as the window's model has them.
+    void showWindowModel();
+
     engine::Window& window_;
     WindowView* view_;
     MenuView* menus_ = nullptr;
-    quint64 shownRevision_ = ~quint64{0};
     int shownLeft_ = -1;
     int shownTop_ = -1;
     bool activationEnabled_ = true;

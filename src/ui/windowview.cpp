@@ -5,7 +5,6 @@
 #include "ui/listboxmodel.h"
 #include "ui/twips.h"
 #include "ui/vbinput.h"
-#include "ui/viewhub.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -19,6 +18,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using sylvane::engine::ControlKind;
@@ -63,13 +64,13 @@ WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent
         if (engine::Control* container = binding->control->container())
             if (Binding* holder = byName_.value(container->name()))
                 binding->widget->setParent(holder->widget);
-    ViewHub::add(this, [this] { refresh(); });
-    refresh();
+    connect(&window_, &engine::Control::changed, this, [this] { fitToWindow(); });
+    fitToWindow();
+    for (const auto& binding : bindings_)
+        apply(*binding);
 }
 
-WindowView::~WindowView() {
-    ViewHub::remove(this);
-}
+WindowView::~WindowView() = default;
 
 QWidget* WindowView::widgetFor(const QString& name) const {
     const Binding* binding = byName_.value(name);
@@ -126,6 +127,8 @@ QWidget* WindowView::createWidget(Binding& binding) {
 
 void WindowView::connectSignals(Binding& binding) {
     Binding* b = &binding;
+    connect(binding.control, &engine::Control::changed, this,
+            [this, b](engine::ControlChange what) { controlChanged(*b, what); });
     if (auto* button = qobject_cast<QAbstractButton*>(binding.widget)) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, b] { afterUserEvent(*b, engine::userClick(window_, *b->control)); });
@@ -151,26 +154,34 @@ void WindowView::connectSignals(Binding& binding) {
 // model as it was, so the widget, which has already changed, shows the model again.
 void WindowView::afterUserEvent(Binding& binding, bool accepted) {
     if (!accepted)
-        binding.shownRevision = ~quint64{0};
-    afterUserEvent();
+        apply(binding);
 }
 
-void WindowView::afterUserEvent() {
-    ViewHub::refreshAll();
-}
-
-void WindowView::refresh() {
-    refreshing_ = true;
+void WindowView::fitToWindow() {
     const QRect client = twipsRect(0, 0, window_.width(), window_.height(), dpi_);
     if (client.size() != size() && !client.isEmpty())
         setFixedSize(client.size());
-    for (const auto& binding : bindings_)
-        if (binding->control->revision() != binding->shownRevision)
-            apply(*binding);
-    refreshing_ = false;
+}
+
+void WindowView::controlChanged(Binding& binding, engine::ControlChange what) {
+    switch (what) {
+    case engine::ControlChange::Look:
+        apply(binding);
+        break;
+    case engine::ControlChange::Entries:
+    case engine::ControlChange::Current:
+        showCurrentEntry(binding);
+        break;
+    case engine::ControlChange::Focus:
+        focusLater(binding);
+        break;
+    case engine::ControlChange::Rows:
+        break; // the list's item model repaints those rows
+    }
 }
 
 void WindowView::apply(Binding& binding) {
+    const bool wasRefreshing = std::exchange(refreshing_, true);
     engine::Control& control = *binding.control;
     QWidget* widget = binding.widget;
     switch (control.kind()) {
@@ -189,8 +200,7 @@ void WindowView::apply(Binding& binding) {
         applyText(binding);
         break;
     case ControlKind::ListBox:
-        applyList(binding);
-        break;
+        break; // its rows follow its item model
     case ControlKind::Frame:
         static_cast<QGroupBox*>(widget)->setTitle(control.caption());
         break;
@@ -205,7 +215,7 @@ void WindowView::apply(Binding& binding) {
         break;
     }
     applyCommon(binding);
-    binding.shownRevision = control.revision();
+    refreshing_ = wasRefreshing;
 }
 
 void WindowView::applyCommon(Binding& binding) {
@@ -242,28 +252,35 @@ void WindowView::applyCommon(Binding& binding) {
 }
 
 void WindowView::applyText(Binding& binding) {
-    auto& box = static_cast<engine::TextBox&>(*binding.control);
+    const auto& box = static_cast<const engine::TextBox&>(*binding.control);
     if (auto* line = qobject_cast<QLineEdit*>(binding.widget)) {
         if (line->text() != box.text())
             line->setText(box.text());
-        if (box.focusRequests() != binding.shownFocus) {
-            line->setFocus();
-            line->setSelection(box.selectionStart(), box.selectionLength());
-        }
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(binding.widget)) {
         const QString text = shownText(box.text());
         if (edit->toPlainText() != text)
             edit->setPlainText(text);
-        if (box.focusRequests() != binding.shownFocus)
-            edit->setFocus();
     }
-    binding.shownFocus = box.focusRequests();
 }
 
-void WindowView::applyList(Binding& binding) {
-    auto& list = static_cast<engine::ListBox&>(*binding.control);
+// The focus goes to the box once the handler that asked for it is over, with the
+// selection the logic asked for by then.
+void WindowView::focusLater(Binding& binding) {
+    QWidget* widget = binding.widget;
+    const auto* box = static_cast<const engine::TextBox*>(binding.control);
+    QMetaObject::invokeMethod(
+        widget,
+        [widget, box] {
+            widget->setFocus();
+            if (auto* line = qobject_cast<QLineEdit*>(widget))
+                line->setSelection(box->selectionStart(), box->selectionLength());
+        },
+        Qt::QueuedConnection);
+}
+
+void WindowView::showCurrentEntry(Binding& binding) {
+    const auto& list = static_cast<const engine::ListBox&>(*binding.control);
     auto* view = static_cast<QListView*>(binding.widget);
-    binding.model->sync();
     if (list.currentIndex() >= 0)
         view->scrollTo(binding.model->index(list.currentIndex()));
 }
@@ -288,7 +305,6 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         if (control.onMouseDown) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             engine::userMouseDown(window_, control, vbMouseButton(mouse->button()));
-            afterUserEvent();
         }
         break;
     case QEvent::MouseButtonRelease: {
@@ -299,7 +315,6 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         if (plain && watched == binding->widget && mouse->button() == Qt::LeftButton &&
             binding->widget->rect().contains(mouse->position().toPoint())) {
             engine::userClick(window_, control);
-            afterUserEvent();
         }
         break;
     }
@@ -310,7 +325,6 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         const int code = vbKeyCode(key->key());
         if (code != 0 && control.onKeyDown) {
             engine::userKey(window_, control, code);
-            afterUserEvent();
         }
         if (isList)
             return listKey(*binding, key->key());
@@ -333,7 +347,6 @@ bool WindowView::listMouse(Binding& binding, QEvent* event) {
     if (button == 1 && position >= 0)
         engine::userClick(window_, *binding.control, position);
     view->setFocus();
-    afterUserEvent();
     return true;
 }
 
@@ -370,7 +383,6 @@ bool WindowView::listKey(Binding& binding, int qtKey) {
     if (list.multiSelect() || list.count() == 0 || target == list.currentIndex())
         return true;
     engine::userClick(window_, list, target);
-    afterUserEvent();
     return true;
 }
 

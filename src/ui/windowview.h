@@ -13,9 +13,9 @@ namespace sylvane::ui {
 class ListBoxModel;
 
 // The client area of any window of the program, built from its control models: one
-// widget per control (menu items aside), placed by its twips, refreshed from the models
-// by their revision counters, and forwarding the user's actions to the handlers through
-// the same rules as the headless driver (engine/userinput.h).
+// widget per control (menu items aside), placed by its twips, repainted where a model
+// signals a change, and forwarding the user's actions to the handlers through the same
+// rules as the headless driver (engine/userinput.h).
 class WindowView : public QWidget {
     Q_OBJECT
   public:
@@ -25,9 +25,6 @@ class WindowView : public QWidget {
     engine::Window& window() { return window_; }
     // The widget that shows a control (null for menu items and unknown names).
     QWidget* widgetFor(const QString& name) const;
-
-    // Shows the models again where their revision changed.
-    void refresh();
 
     // Puts these controls above the others, the last one on top.
     void raiseControls(const QStringList& names);
@@ -43,19 +40,19 @@ class WindowView : public QWidget {
         engine::Control* control = nullptr;
         QWidget* widget = nullptr;
         ListBoxModel* model = nullptr;
-        quint64 shownRevision = ~quint64{0};
-        quint64 shownFocus = 0;
     };
 
     QWidget* createWidget(Binding& binding);
     void connectSignals(Binding& binding);
+    void controlChanged(Binding& binding, engine::ControlChange what);
+    void fitToWindow();
     void apply(Binding& binding);
     void applyCommon(Binding& binding);
-    void applyList(Binding& binding);
     void applyText(Binding& binding);
+    void focusLater(Binding& binding);
+    void showCurrentEntry(Binding& binding);
     bool listMouse(Binding& binding, QEvent* event);
     bool listKey(Binding& binding, int qtKey);
-    void afterUserEvent();
     void afterUserEvent(Binding& binding, bool accepted);
 
     engine::Window& window_;

@@ -3,13 +3,11 @@
 #include "uifixture.h"
 
 #include "ui/menuview.h"
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -103,7 +101,6 @@ class TestFormTblView : public QObject {
 
         // The developer mode shows its controls, and only those.
         ui::showDeveloperControls(f.form);
-        ui::ViewHub::refreshAll();
         for (const QString& shown : {u"Command8"_s, u"Command9"_s, u"Command11"_s, u"Command6(0)"_s,
                                      u"Command6(2)"_s, u"Frame12"_s})
             QVERIFY2(v.widgetFor(shown)->isVisibleTo(&v), qPrintable(shown));
@@ -129,7 +126,6 @@ class TestFormTblView : public QObject {
                          u"Verif champs"_s, u"Documentation"_s, u"A propos"_s}));
         // A model change shows at the next refresh; a chosen item runs its handler.
         f.form.Mnfiltr.setEnabled(true);
-        ui::ViewHub::refreshAll();
         QVERIFY(f.view.menus()->actionFor(u"Mnfiltr"_s)->isEnabled());
         f.state.CurrentFile = u"/x/y.txt"_s;
         f.view.menus()->actionFor(u"MnFDef"_s)->trigger();
@@ -141,12 +137,12 @@ class TestFormTblView : public QObject {
     void layoutIsTidy() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        answerNextMessageBox(QMessageBox::Ok); // no settings file
+        MessageBoxAnswer noSettings(QMessageBox::Ok);
         f.form.Form_Load(sampleTable);
+        QVERIFY(noSettings.answered());
         f.form.Form_Activate();
         ui::showDeveloperControls(f.form);
         f.form.Command4.setVisible(true);
-        ui::ViewHub::refreshAll();
         auto& v = f.view.view();
         const auto check = [&v] {
             const auto widgets = v.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
@@ -169,7 +165,6 @@ class TestFormTblView : public QObject {
         f.form.Picture1.setVisible(true);
         f.form.List5.setVisible(false);
         f.form.Label4.setVisible(false);
-        ui::ViewHub::refreshAll();
         check();
         for (QWidget* child : v.widgetFor(u"Picture1"_s)->findChildren<QWidget*>())
             if (!widgetText(child).isEmpty() && !qobject_cast<QGroupBox*>(child))
@@ -185,12 +180,6 @@ class TestFormTblView : public QObject {
         MainWindowFixture f(app.path());
         f.state.LineBreak = u"\r\n"_s;
         f.form.ListDesc.setEntries({{u"brun"_s}, {u"blanc"_s}});
-        if (!f.form.ListDesc.onMouseDown) // until the value list's handler lands
-            f.form.ListDesc.onMouseDown = [&f](int button) {
-                if (button == 2 && f.form.ListDesc.count() >= 2)
-                    f.form.onPopup(f.form.PopDesc);
-            };
-        ui::ViewHub::refreshAll();
         auto* list = qobject_cast<QListView*>(f.view.view().widgetFor(u"ListDesc"_s));
         QCOMPARE(list->model()->rowCount(), 2);
 
@@ -209,7 +198,6 @@ class TestFormTblView : public QObject {
 
         // One entry: no pop-up.
         f.form.ListDesc.setEntries({{u"seul"_s}});
-        ui::ViewHub::refreshAll();
         QTest::mousePress(list->viewport(), Qt::RightButton, {}, rowCentre(list, 0));
         QVERIFY(!QApplication::activePopupWidget());
     }
@@ -227,8 +215,11 @@ class TestFormTblView : public QObject {
             text = box.text();
             question = box.icon() == QMessageBox::Question;
         };
-        answerNextMessageBox(QMessageBox::No, look);
-        QVERIFY(!f.view.close());
+        {
+            MessageBoxAnswer no(QMessageBox::No, look);
+            QVERIFY(!f.view.close());
+            QVERIFY(no.answered());
+        }
         QCOMPARE(title, u"Sylvane : Amanites"_s);
         QCOMPARE(text, u"Voulez-vous vraiment quitter Sylvane ? "_s);
         QVERIFY(question);
@@ -236,8 +227,9 @@ class TestFormTblView : public QObject {
         QVERIFY(f.form.visible());
 
         // "Quitter" asks the same; Yes closes.
-        answerNextMessageBox(QMessageBox::Yes);
+        MessageBoxAnswer yes(QMessageBox::Yes);
         f.view.menus()->actionFor(u"Mnquit"_s)->trigger();
+        QVERIFY(yes.answered());
         QVERIFY(!f.view.isVisible());
         QVERIFY(!f.form.visible());
     }
@@ -246,7 +238,7 @@ class TestFormTblView : public QObject {
     // for delai seconds; a nested message reshapes it, then the outer one shows it again.
     void flashGeometryAndDuration() {
         QTemporaryDir app;
-        MainWindowFixture f(app.path());
+        BasicMainWindowFixture<ManualClockPlatform> f(app.path());
         f.view.show();
         auto& v = f.view.view();
         QWidget* frame = v.widgetFor(u"FraFlash"_s);
@@ -254,32 +246,31 @@ class TestFormTblView : public QObject {
         QRect seen;
         bool shown = false;
         QString nestedTextAfter;
-        QTimer::singleShot(300, frame, [&] {
+        qint64 nestedEnd = 0;
+        f.platform.at(300, [&] {
             shown = frame->isVisible();
             seen = frame->geometry();
             QCOMPARE(frame->palette().color(QPalette::Window), QColor(Qt::yellow));
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
             QCOMPARE(label->text(), u"0123456789"_s);
             f.form.Flash(255, u"abc"_s, 1, 0, 0);
+            nestedEnd = f.platform.now();
             nestedTextAfter = f.form.FraFlash.visible() ? u"visible"_s : u"hidden"_s;
-            QTimer::singleShot(200, frame, [&] {
+            f.platform.at(nestedEnd + 200, [&] {
                 nestedTextAfter +=
                     u" "_s + label->text() + (frame->isVisible() ? u" visible"_s : u" hidden"_s);
             });
         });
-        QElapsedTimer clock;
-        clock.start();
         f.form.Flash(65535, u"0123456789"_s, 2, 500, 500);
-        const qint64 elapsed = clock.elapsed();
         QVERIFY(shown);
         QCOMPARE(seen, QRect(QPoint(qRound(500 * v.dpi() / 1440), qRound(500 * v.dpi() / 1440)),
                              QPoint(qRound(1500 * v.dpi() / 1440) - 1,
                                     qRound(1300 * v.dpi() / 1440) - 1)));
-        // The nested one hid the frame at its end; the outer showed it again with the
-        // nested text until its own two seconds were up.
+        // The nested one lasted its second and hid the frame at its end; the outer showed
+        // it again with the nested text until its own two seconds were up, not longer.
+        QCOMPARE(nestedEnd, 300 + 1000);
         QCOMPARE(nestedTextAfter, u"hidden abc visible"_s);
-        QVERIFY2(elapsed >= 1950 && elapsed < 2600, qPrintable(QString::number(elapsed)));
-        ui::ViewHub::refreshAll(); // as after every handler
+        QCOMPARE(f.platform.now(), 2000);
         QVERIFY(!frame->isVisible());
     }
 
@@ -287,10 +278,9 @@ class TestFormTblView : public QObject {
     void identificationStepByClicks() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        answerNextMessageBox(QMessageBox::Ok);
+        MessageBoxAnswer noSettings(QMessageBox::Ok);
         f.form.Form_Load(sampleTable);
         f.form.Form_Activate();
-        ui::ViewHub::refreshAll(); // as the program does after its start-up
         f.view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         auto& v = f.view.view();

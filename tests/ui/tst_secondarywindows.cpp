@@ -3,7 +3,6 @@
 #include "uifixture.h"
 
 #include "ui/secondarywindows.h"
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QLineEdit>
@@ -51,10 +50,9 @@ QString boxText(QWidget* widget) {
 struct Started {
     Started(core::Edition edition, const QString& appFolder) : form(state, platform, edition) {
         state.AppFolder = appFolder;
-        answerNextMessageBox(QMessageBox::Ok); // no settings file in a fresh folder
+        MessageBoxAnswer noSettings(QMessageBox::Ok); // no settings file in a fresh folder
         form.Form_Load(sampleTable);
         form.Form_Activate();
-        ui::ViewHub::refreshAll();
         view.show();
     }
     core::ProgramState state;
@@ -78,7 +76,6 @@ class TestSecondaryWindows : public QObject {
         QVERIFY(!s.secondary.crossFilterView()->isVisible());
 
         ui::showDeveloperControls(s.form);
-        ui::ViewHub::refreshAll();
         clickButton(s.view.view().widgetFor(u"Command9"_s));
         ui::WindowHost* crx = s.secondary.crossFilterView();
         QVERIFY(crx->isVisible());
@@ -113,7 +110,6 @@ class TestSecondaryWindows : public QObject {
 
         QVERIFY(s.form.onShowWordPicker);
         s.form.onShowWordPicker(u"Bibliographie"_s, u"Amanita  muscaria (L.) Lam."_s);
-        ui::ViewHub::refreshAll();
         ui::WindowHost* picker = s.secondary.wordPickerView();
         QVERIFY(picker);
         QVERIFY(picker->isVisible());
