@@ -4,9 +4,11 @@
 #include "core/programstate.h"
 #include "engine/formtbl.h"
 #include "ui/formtblview.h"
+#include "ui/frenchtranslations.h"
 #include "ui/qtplatform.h"
 #include "ui/secondarywindows.h"
 #include "ui/startoptions.h"
+#include "ui/windowplaces.h"
 
 #include <QApplication>
 
@@ -17,6 +19,8 @@ using namespace Qt::StringLiterals;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Sylvane"_s);
+    QApplication::setWindowIcon(sylvane::ui::programIcon());
+    sylvane::ui::installFrenchTranslations(app);
     const sylvane::ui::StartOptions options = sylvane::ui::parseStartOptions(
         QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath(),
         qEnvironmentVariable("SYLVANE_APP_FOLDER"), qEnvironmentVariable("SYLVANE_DEV"));
@@ -33,12 +37,14 @@ int main(int argc, char* argv[]) {
         state, platform, sylvane::core::editionFromName(QStringLiteral(SYLVANE_EDITION_NAME)));
     if (options.developer)
         sylvane::ui::showDeveloperControls(form);
-    sylvane::ui::SecondaryWindows secondary(form, state, platform);
 
     // The window is shown before the load so that the announcement of a command-line
     // file and the progress of a long load can be seen; its first activation runs once
     // the load is done.
+    sylvane::ui::WindowPlaces places(sylvane::ui::WindowPlaces::userFile());
     sylvane::ui::FormTblView view(form, &platform);
+    view.setPlaces(&places);
+    sylvane::ui::SecondaryWindows secondary(form, state, platform, &view, &places);
     view.setActivationEnabled(false);
     view.show();
     form.Form_Load(options.commandLine);

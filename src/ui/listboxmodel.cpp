@@ -24,6 +24,13 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
         if (entry.marked)
             return QGuiApplication::palette().brush(QPalette::Highlight);
+        if (index.row() == list_.currentIndex()) {
+            // The current entry of a list that marks entries on its own (the value chosen
+            // in single choice, the last one clicked in multiple choice): a lighter shade.
+            QColor shade = QGuiApplication::palette().color(QPalette::Highlight);
+            shade.setAlpha(80);
+            return shade;
+        }
         return {};
     case Qt::ForegroundRole:
         if (entry.marked)
@@ -46,7 +53,7 @@ void ListBoxModel::listChanged(engine::ControlChange what, int first, int last) 
         return;
     if (what == ControlChange::Rows)
         Q_EMIT dataChanged(index(first), index(last), {Qt::BackgroundRole, Qt::ForegroundRole});
-    else if (what == ControlChange::Current) // a single-selection list marks its current entry
+    else if (what == ControlChange::Current) // the marks and the shade of the current entry
         Q_EMIT dataChanged(index(0), index(shownCount_ - 1),
                            {Qt::BackgroundRole, Qt::ForegroundRole});
 }

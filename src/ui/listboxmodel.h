@@ -8,7 +8,8 @@ namespace sylvane::ui {
 
 // Shows a list box model to a QListView without copying its entries: the rows are read
 // from the list box itself. The list box's change signal drives it: a reset when the
-// entries changed, a repaint of the rows whose marks changed otherwise.
+// entries changed, a repaint of the rows whose marks changed otherwise. Marked entries
+// are highlighted, the current entry shaded.
 class ListBoxModel : public QAbstractListModel {
     Q_OBJECT
   public:

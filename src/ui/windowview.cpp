@@ -2,7 +2,7 @@
 
 #include "engine/listbox.h"
 #include "engine/userinput.h"
-#include "ui/listboxmodel.h"
+#include "ui/listboxview.h"
 #include "ui/twips.h"
 #include "ui/vbinput.h"
 
@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,6 +40,24 @@ QString modelText(const QString& shown) {
     return text;
 }
 
+Elasticity elasticityOf(const engine::Control& control) {
+    switch (control.kind()) {
+    case ControlKind::ListBox:
+        return Elasticity::Stretch;
+    case ControlKind::TextBox:
+        return static_cast<const engine::TextBox&>(control).multiLine() ? Elasticity::Stretch
+                                                                        : Elasticity::StretchWidth;
+    case ControlKind::Label:
+    case ControlKind::ScrollBar:
+        return Elasticity::StretchWidth;
+    default:
+        return Elasticity::Fixed;
+    }
+}
+
+// The twips under the lowest control that the status bar's strip takes in the design.
+constexpr int StatusStripMargin = 100;
+
 } // namespace
 
 WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent), window_(window) {
@@ -53,7 +70,8 @@ WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent
         binding->control = control;
         binding->widget = createWidget(*binding);
         binding->widget->setObjectName(control->name());
-        binding->widget->installEventFilter(this);
+        if (control->kind() != ControlKind::ListBox)
+            binding->widget->installEventFilter(this);
         byWidget_.insert(binding->widget, binding.get());
         byName_.insert(control->name(), binding.get());
         connectSignals(*binding);
@@ -96,27 +114,16 @@ QWidget* WindowView::createWidget(Binding& binding) {
             return box;
         }
         return new QLineEdit(this);
-    case ControlKind::ListBox: {
-        auto* view = new QListView(this);
-        binding.model = new ListBoxModel(static_cast<engine::ListBox&>(control), view);
-        view->setModel(binding.model);
-        view->setUniformItemSizes(true);
-        view->setSelectionMode(QAbstractItemView::NoSelection);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        view->viewport()->installEventFilter(this);
-        byWidget_.insert(view->viewport(), &binding);
-        return view;
-    }
+    case ControlKind::ListBox:
+        return new ListBoxView(window_, static_cast<engine::ListBox&>(control), this);
     case ControlKind::Frame:
         return new QGroupBox(this);
     case ControlKind::ScrollBar:
         return new QScrollBar(Qt::Horizontal, this);
     case ControlKind::StatusBar: {
         auto* bar = new QLabel(this);
-        bar->setFrameShape(QFrame::Panel);
-        bar->setFrameShadow(QFrame::Sunken);
         bar->setIndent(4);
+        statusBar_ = bar;
         return bar;
     }
     case ControlKind::Label:
@@ -157,27 +164,40 @@ void WindowView::afterUserEvent(Binding& binding, bool accepted) {
         apply(binding);
 }
 
+// The design follows the window's model; the client area starts at that size, and the
+// window's host may then make it larger or smaller.
 void WindowView::fitToWindow() {
-    const QRect client = twipsRect(0, 0, window_.width(), window_.height(), dpi_);
-    if (client.size() != size() && !client.isEmpty())
-        setFixedSize(client.size());
+    int height = window_.height();
+    if (statusBar_) {
+        int bottom = 0;
+        for (const auto& binding : bindings_) {
+            const engine::Control& control = *binding->control;
+            if (!control.container() && control.kind() != ControlKind::StatusBar)
+                bottom = std::max(bottom, control.top() + control.height());
+        }
+        height = std::min(height, bottom + StatusStripMargin);
+    }
+    const QSize designed = twipsRect(0, 0, window_.width(), height, dpi_).size();
+    if (designed == designed_ || designed.isEmpty())
+        return;
+    designed_ = designed;
+    resize(designed_);
+    layout_ = ElasticLayout(designed_, size());
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layout_ = ElasticLayout(designed_, size());
+    for (const auto& binding : bindings_)
+        place(*binding);
 }
 
 void WindowView::controlChanged(Binding& binding, engine::ControlChange what) {
-    switch (what) {
-    case engine::ControlChange::Look:
+    if (what == engine::ControlChange::Look)
         apply(binding);
-        break;
-    case engine::ControlChange::Entries:
-    case engine::ControlChange::Current:
-        showCurrentEntry(binding);
-        break;
-    case engine::ControlChange::Focus:
+    else if (what == engine::ControlChange::Focus)
         focusLater(binding);
-        break;
-    case engine::ControlChange::Rows:
-        break; // the list's item model repaints those rows
-    }
+    // Lists repaint their own rows and cursor.
 }
 
 void WindowView::apply(Binding& binding) {
@@ -221,14 +241,6 @@ void WindowView::apply(Binding& binding) {
 void WindowView::applyCommon(Binding& binding) {
     const engine::Control& control = *binding.control;
     QWidget* widget = binding.widget;
-    if (control.kind() == ControlKind::StatusBar) {
-        // A status bar lies along the bottom of the window, whatever its own geometry.
-        const int height = widget->fontMetrics().height() + 8;
-        widget->setGeometry(0, this->height() - height, this->width(), height);
-    } else {
-        widget->setGeometry(
-            twipsRect(control.left(), control.top(), control.width(), control.height(), dpi_));
-    }
     widget->setEnabled(control.enabled());
     if (control.fontSize() > 0) {
         QFont font = widget->font();
@@ -248,7 +260,34 @@ void WindowView::applyCommon(Binding& binding) {
     }
     widget->setAutoFillBackground(coloured);
     widget->setPalette(palette);
+    place(binding);
     widget->setVisible(control.visible());
+    // A container's controls follow it.
+    for (const auto& other : bindings_)
+        if (other->control->container() == &control)
+            place(*other);
+}
+
+QRect WindowView::designedRect(const engine::Control& control) const {
+    return twipsRect(control.left(), control.top(), control.width(), control.height(), dpi_);
+}
+
+QRect WindowView::placed(const Binding& binding) const {
+    const engine::Control& control = *binding.control;
+    const QSize needed = binding.widget->sizeHint();
+    if (const engine::Control* container = control.container())
+        if (const Binding* holder = byName_.value(container->name()))
+            return layout_.inside(designedRect(*container), placed(*holder))
+                .place(designedRect(control), elasticityOf(control), needed);
+    QRect rect = layout_.place(designedRect(control), elasticityOf(control), needed);
+    if (binding.covered && control.visible())
+        rect = rect.united(placed(*binding.covered));
+    return rect;
+}
+
+void WindowView::place(Binding& binding) {
+    if (binding.widget != statusBar_)
+        binding.widget->setGeometry(placed(binding));
 }
 
 void WindowView::applyText(Binding& binding) {
@@ -278,17 +317,18 @@ void WindowView::focusLater(Binding& binding) {
         Qt::QueuedConnection);
 }
 
-void WindowView::showCurrentEntry(Binding& binding) {
-    const auto& list = static_cast<const engine::ListBox&>(*binding.control);
-    auto* view = static_cast<QListView*>(binding.widget);
-    if (list.currentIndex() >= 0)
-        view->scrollTo(binding.model->index(list.currentIndex()));
-}
-
 void WindowView::raiseControls(const QStringList& names) {
     for (const QString& name : names)
         if (QWidget* widget = widgetFor(name))
             widget->raise();
+}
+
+void WindowView::coverWith(const QString& panel, const QString& covered) {
+    Binding* binding = byName_.value(panel);
+    if (!binding)
+        return;
+    binding->covered = byName_.value(covered);
+    place(*binding);
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
@@ -296,12 +336,9 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     if (!binding)
         return QWidget::eventFilter(watched, event);
     engine::Control& control = *binding->control;
-    const bool isList = control.kind() == ControlKind::ListBox;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (isList)
-            return watched != binding->widget && listMouse(*binding, event);
         if (control.onMouseDown) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             engine::userMouseDown(window_, control, vbMouseButton(mouse->button()));
@@ -312,78 +349,21 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const bool plain = qobject_cast<QLabel*>(binding->widget) != nullptr ||
                            qobject_cast<QGroupBox*>(binding->widget) != nullptr;
-        if (plain && watched == binding->widget && mouse->button() == Qt::LeftButton &&
-            binding->widget->rect().contains(mouse->position().toPoint())) {
+        if (plain && mouse->button() == Qt::LeftButton &&
+            binding->widget->rect().contains(mouse->position().toPoint()))
             engine::userClick(window_, control);
-        }
         break;
     }
     case QEvent::KeyPress: {
-        if (watched != binding->widget)
-            break;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const int code = vbKeyCode(key->key());
-        if (code != 0 && control.onKeyDown) {
+        const int code = vbKeyCode(static_cast<QKeyEvent*>(event)->key());
+        if (code != 0 && control.onKeyDown)
             engine::userKey(window_, control, code);
-        }
-        if (isList)
-            return listKey(*binding, key->key());
         break;
     }
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-// A press over a list: its mouse-down event with the button, then for the left button a
-// click on the entry under the mouse. The view's own selection is never used.
-bool WindowView::listMouse(Binding& binding, QEvent* event) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* view = static_cast<QListView*>(binding.widget);
-    const int position = view->indexAt(mouse->position().toPoint()).row();
-    const int button = vbMouseButton(mouse->button());
-    engine::userMouseDown(window_, *binding.control, button, position);
-    if (button == 1 && position >= 0)
-        engine::userClick(window_, *binding.control, position);
-    view->setFocus();
-    return true;
-}
-
-// The arrow and paging keys move the current entry of a single-selection list, and
-// that is a click on the new entry; a multi-selection list keeps its marks.
-bool WindowView::listKey(Binding& binding, int qtKey) {
-    auto& list = static_cast<engine::ListBox&>(*binding.control);
-    auto* view = static_cast<QListView*>(binding.widget);
-    const int page = std::max(view->viewport()->height() / std::max(view->sizeHintForRow(0), 1), 1);
-    int target = list.currentIndex();
-    switch (qtKey) {
-    case Qt::Key_Up:
-        target -= 1;
-        break;
-    case Qt::Key_Down:
-        target += 1;
-        break;
-    case Qt::Key_PageUp:
-        target -= page;
-        break;
-    case Qt::Key_PageDown:
-        target += page;
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = list.count() - 1;
-        break;
-    default:
-        return false;
-    }
-    target = std::clamp(target, 0, std::max(list.count() - 1, 0));
-    if (list.multiSelect() || list.count() == 0 || target == list.currentIndex())
-        return true;
-    engine::userClick(window_, list, target);
-    return true;
 }
 
 } // namespace sylvane::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/window.h"
+#include "ui/elasticlayout.h"
 
 #include <QHash>
 #include <QWidget>
@@ -10,12 +11,16 @@
 
 namespace sylvane::ui {
 
-class ListBoxModel;
-
 // The client area of any window of the program, built from its control models: one
 // widget per control (menu items aside), placed by its twips, repainted where a model
 // signals a change, and forwarding the user's actions to the handlers through the same
 // rules as the headless driver (engine/userinput.h).
+//
+// The twips are the design of the window at its starting size. When the window is
+// larger or smaller, the controls follow it (ElasticLayout): lists and text panels take
+// their share of the room, buttons and check boxes keep their size and stay beside their
+// lists. The status bar's control is not placed here: the window's host shows it in its
+// own status bar.
 class WindowView : public QWidget {
     Q_OBJECT
   public:
@@ -25,21 +30,32 @@ class WindowView : public QWidget {
     engine::Window& window() { return window_; }
     // The widget that shows a control (null for menu items and unknown names).
     QWidget* widgetFor(const QString& name) const;
+    // The widget of the window's status bar control (null when it has none).
+    QWidget* statusBarWidget() const { return statusBar_; }
 
     // Puts these controls above the others, the last one on top.
     void raiseControls(const QStringList& names);
+
+    // Shows the control named panel, while it is visible, over the place of covered too
+    // (a panel that opens over a list takes at least that list's room).
+    void coverWith(const QString& panel, const QString& covered);
+
+    // The client size the twips design: the window's size, less the strip of the status
+    // bar when the window has one.
+    QSize designedSize() const { return designed_; }
 
     // Logical dots per inch used for twips (the screen's; tests may set it).
     double dpi() const { return dpi_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct Binding {
         engine::Control* control = nullptr;
         QWidget* widget = nullptr;
-        ListBoxModel* model = nullptr;
+        Binding* covered = nullptr; // shown over this control's room too
     };
 
     QWidget* createWidget(Binding& binding);
@@ -50,16 +66,19 @@ class WindowView : public QWidget {
     void applyCommon(Binding& binding);
     void applyText(Binding& binding);
     void focusLater(Binding& binding);
-    void showCurrentEntry(Binding& binding);
-    bool listMouse(Binding& binding, QEvent* event);
-    bool listKey(Binding& binding, int qtKey);
+    void place(Binding& binding);
+    QRect placed(const Binding& binding) const;
+    QRect designedRect(const engine::Control& control) const;
     void afterUserEvent(Binding& binding, bool accepted);
 
     engine::Window& window_;
     std::vector<std::unique_ptr<Binding>> bindings_;
     QHash<QObject*, Binding*> byWidget_;
     QHash<QString, Binding*> byName_;
+    QWidget* statusBar_ = nullptr;
     double dpi_ = 96;
+    QSize designed_;
+    ElasticLayout layout_;
     bool refreshing_ = false;
 };
 

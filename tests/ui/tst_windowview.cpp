@@ -153,7 +153,11 @@ class TestWindowView : public QObject {
         QCOMPARE(f.window.Values.markedCount(), 1);
         QVERIFY(f.window.Values.isMarked(0));
         QVERIFY(values->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
-        QVERIFY(!values->model()->index(2, 0).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!values->model()->index(1, 0).data(Qt::BackgroundRole).isValid());
+        // The last entry clicked is current: shaded, lighter than a mark.
+        QCOMPARE(f.window.Values.currentIndex(), 2);
+        QVERIFY(values->model()->index(2, 0).data(Qt::BackgroundRole).value<QColor>().alpha() <
+                255);
         QCOMPARE(resets.size(), 1);
 
         QTest::keyClick(values, Qt::Key_Shift);

@@ -4,6 +4,7 @@
 #include "engine/formtbl.h"
 #include "ui/formtblview.h"
 #include "ui/qtplatform.h"
+#include "ui/windowview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,6 +46,12 @@ template <typename Platform = sylvane::ui::QtPlatform> struct BasicMainWindowFix
     sylvane::ui::FormTblView view{form, &platform};
 };
 using MainWindowFixture = BasicMainWindowFixture<>;
+
+// Shows a window with its client area at its designed size, whatever the screen's size.
+inline void showAtDesignedSize(sylvane::ui::WindowHost& host) {
+    host.show();
+    host.resize(host.view().designedSize() + (host.size() - host.view().size()));
+}
 
 // Answers the next message box while it lives: runs check on the box as soon as it shows,
 // then presses button on it. Its timer stops with it, so that a box a test did not
