@@ -19,6 +19,7 @@ class FormTblView : public WindowHost {
     engine::FormTbl& form() { return form_; }
 
   private:
+    void arrangePanels();
     void setUpKeyboard();
 
     engine::FormTbl& form_;

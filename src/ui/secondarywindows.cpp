@@ -17,8 +17,10 @@ QPoint besideMainWindow(WindowHost& main, const QString& fieldList, QSize frame)
     if (const QWidget* list = main.view().widgetFor(fieldList))
         keepLeft = list->mapToGlobal(QPoint(list->width(), 0)).x();
     const QWidget* bar = main.menuWidget();
+    // A title bar's height lower, whether the window manager places frames or clients.
     const int keepTop =
-        bar ? bar->mapToGlobal(QPoint(0, bar->height())).y() : main.geometry().top();
+        (bar ? bar->mapToGlobal(QPoint(0, bar->height())).y() : main.geometry().top()) +
+        (main.geometry().top() - main.frameGeometry().top());
     return besideTopLeft(available, main.frameGeometry(), frame, keepLeft, keepTop);
 }
 

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -38,8 +39,12 @@ WindowHost::WindowHost(engine::Window& window, const std::vector<engine::MenuIte
     setCentralWidget(view_);
     if (!menus.empty())
         menus_ = new MenuView(window, menus, menuBar());
-    if (QWidget* bar = view_->statusBarWidget())
+    if (QWidget* bar = view_->statusBarWidget()) {
+        // Moved out of the client area, and shown again before the status bar measures it.
+        bar->setParent(statusBar());
+        bar->show();
         statusBar()->addWidget(bar, 1);
+    }
     view_->setMinimumSize(view_->designedSize().boundedTo(clientLimit()));
     resize(view_->designedSize() + chrome());
     setWindowTitle(window_.caption());
@@ -58,10 +63,13 @@ WindowHost::~WindowHost() {
 
 QSize WindowHost::chrome() const {
     int height = 0;
+    const auto heightOf = [](const QWidget* bar) {
+        return std::max(bar->sizeHint().height(), bar->minimumSizeHint().height());
+    };
     if (menus_)
-        height += menuBar()->sizeHint().height();
+        height += heightOf(menuBar());
     if (view_->statusBarWidget())
-        height += statusBar()->sizeHint().height();
+        height += heightOf(statusBar());
     return {0, height};
 }
 
@@ -99,18 +107,29 @@ void WindowHost::showWindowModel() {
 // far as the screen allows, placed by its frame.
 void WindowHost::placeAtFirstShow() {
     placed_ = true;
-    if (places_) {
-        const QByteArray kept = places_->geometry(objectName());
-        if (!kept.isEmpty() && restoreGeometry(kept))
+    const QByteArray kept = places_ ? places_->geometry(objectName()) : QByteArray();
+    if (kept.isEmpty() || !restoreGeometry(kept)) {
+        const QScreen* screen = this->screen();
+        if (!screen)
             return;
+        resize(startingClientSize(view_->designedSize(), view_->minimumSize(),
+                                  screen->availableGeometry().size(), chrome() + frameExtra()) +
+               chrome());
+        move(firstPlace ? firstPlace(size() + frameExtra()) : modelFramePlace());
     }
-    const QScreen* screen = this->screen();
-    if (!screen)
-        return;
-    resize(startingClientSize(view_->designedSize(), view_->minimumSize(),
-                              screen->availableGeometry().size(), chrome() + frameExtra()) +
-           chrome());
-    move(firstPlace ? firstPlace(size() + frameExtra()) : modelFramePlace());
+    // A window manager may place a new window its own way: for a moment after the first
+    // show, the frame is put back where it was asked to go.
+    wantedFrame_ = pos();
+    QTimer::singleShot(1000, this, [this] { wantedFrame_.reset(); });
+}
+
+void WindowHost::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (wantedFrame_ && isVisible() && frameGeometry().topLeft() != *wantedFrame_) {
+        const QPoint wanted = *wantedFrame_;
+        wantedFrame_.reset();
+        move(wanted);
+    }
 }
 
 void WindowHost::keepPlace() {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 namespace sylvane::ui {
 
@@ -58,6 +59,7 @@ class WindowHost : public QMainWindow {
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     // Caption, place and visibility as the window's model has them.
@@ -77,6 +79,7 @@ class WindowHost : public QMainWindow {
     int shownTop_ = -1;
     bool activationEnabled_ = true;
     bool placed_ = false;
+    std::optional<QPoint> wantedFrame_;
 };
 
 } // namespace sylvane::ui

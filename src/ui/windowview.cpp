@@ -123,6 +123,7 @@ QWidget* WindowView::createWidget(Binding& binding) {
     case ControlKind::StatusBar: {
         auto* bar = new QLabel(this);
         bar->setIndent(4);
+        bar->setMinimumHeight(bar->fontMetrics().height() + 4); // also while it is empty
         statusBar_ = bar;
         return bar;
     }
@@ -193,9 +194,13 @@ void WindowView::resizeEvent(QResizeEvent* event) {
 }
 
 void WindowView::controlChanged(Binding& binding, engine::ControlChange what) {
-    if (what == engine::ControlChange::Look)
+    if (what == engine::ControlChange::Look) {
         apply(binding);
-    else if (what == engine::ControlChange::Focus)
+        // Adjusted places depend on other controls' places and visibility.
+        for (const auto& other : bindings_)
+            if (other->adjust && other.get() != &binding)
+                place(*other);
+    } else if (what == engine::ControlChange::Focus)
         focusLater(binding);
     // Lists repaint their own rows and cursor.
 }
@@ -272,17 +277,24 @@ QRect WindowView::designedRect(const engine::Control& control) const {
     return twipsRect(control.left(), control.top(), control.width(), control.height(), dpi_);
 }
 
-QRect WindowView::placed(const Binding& binding) const {
+QRect WindowView::laidOut(const Binding& binding) const {
     const engine::Control& control = *binding.control;
     const QSize needed = binding.widget->sizeHint();
     if (const engine::Control* container = control.container())
         if (const Binding* holder = byName_.value(container->name()))
             return layout_.inside(designedRect(*container), placed(*holder))
                 .place(designedRect(control), elasticityOf(control), needed);
-    QRect rect = layout_.place(designedRect(control), elasticityOf(control), needed);
-    if (binding.covered && control.visible())
-        rect = rect.united(placed(*binding.covered));
-    return rect;
+    return layout_.place(designedRect(control), elasticityOf(control), needed);
+}
+
+QRect WindowView::placed(const Binding& binding) const {
+    const QRect rect = laidOut(binding);
+    return binding.adjust ? binding.adjust(rect) : rect;
+}
+
+QRect WindowView::layoutPlace(const QString& name) const {
+    const Binding* binding = byName_.value(name);
+    return binding ? laidOut(*binding) : QRect();
 }
 
 void WindowView::place(Binding& binding) {
@@ -323,11 +335,12 @@ void WindowView::raiseControls(const QStringList& names) {
             widget->raise();
 }
 
-void WindowView::coverWith(const QString& panel, const QString& covered) {
-    Binding* binding = byName_.value(panel);
+void WindowView::adjustPlace(const QString& name,
+                             std::function<QRect(const QRect& placed)> adjust) {
+    Binding* binding = byName_.value(name);
     if (!binding)
         return;
-    binding->covered = byName_.value(covered);
+    binding->adjust = std::move(adjust);
     place(*binding);
 }
 

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,9 +37,12 @@ class WindowView : public QWidget {
     // Puts these controls above the others, the last one on top.
     void raiseControls(const QStringList& names);
 
-    // Shows the control named panel, while it is visible, over the place of covered too
-    // (a panel that opens over a list takes at least that list's room).
-    void coverWith(const QString& panel, const QString& covered);
+    // Where the control named name is shown: adjust gets the place the layout gives it
+    // and returns the place to use (a panel that takes a list's room too, a list that
+    // takes a hidden panel's room).
+    void adjustPlace(const QString& name, std::function<QRect(const QRect& placed)> adjust);
+    // The place the layout gives a control (before its own adjustment); empty if none.
+    QRect layoutPlace(const QString& name) const;
 
     // The client size the twips design: the window's size, less the strip of the status
     // bar when the window has one.
@@ -55,7 +59,7 @@ class WindowView : public QWidget {
     struct Binding {
         engine::Control* control = nullptr;
         QWidget* widget = nullptr;
-        Binding* covered = nullptr; // shown over this control's room too
+        std::function<QRect(const QRect&)> adjust;
     };
 
     QWidget* createWidget(Binding& binding);
@@ -68,6 +72,7 @@ class WindowView : public QWidget {
     void focusLater(Binding& binding);
     void place(Binding& binding);
     QRect placed(const Binding& binding) const;
+    QRect laidOut(const Binding& binding) const;
     QRect designedRect(const engine::Control& control) const;
     void afterUserEvent(Binding& binding, bool accepted);
 

@@ -142,6 +142,10 @@ class TestLivableWindow : public QObject {
         QWidget* status = s.view.view().widgetFor(u"StatusBar1"_s);
         QCOMPARE(status->parentWidget(), s.view.statusBar());
         QCOMPARE(qobject_cast<QLabel*>(status)->text(), s.form.StatusBar1.caption());
+        QVERIFY(status->isVisible());
+        QVERIFY2(status->height() >= status->fontMetrics().height(),
+                 qPrintable(QString::number(status->height())));
+        QCOMPARE(s.view.statusBar()->geometry().bottom(), s.view.rect().bottom());
     }
 
     // "Agrandir" opens a panel at least as large as the result list it enlarges.
