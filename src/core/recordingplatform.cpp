@@ -1,5 +1,6 @@
 #include "core/recordingplatform.h"
 
+#include "core/boundedtext.h"
 #include "core/vbtext.h"
 
 using namespace Qt::StringLiterals;
@@ -51,8 +52,8 @@ MessageAnswer RecordingPlatform::messageBox(const QString& text, const QString& 
     const QString word = answer == MessageAnswer::Ok    ? u"ok"_s
                          : answer == MessageAnswer::Yes ? u"yes"_s
                                                         : u"no"_s;
-    write(u"[msgbox "_s + escapeForTranscript(title) + u"] "_s + escapeForTranscript(text) +
-          u" -> "_s + word);
+    write(u"[msgbox "_s + escapeForTranscript(title) + u"] "_s +
+          escapeForTranscript(boundedForScreen(text)) + u" -> "_s + word);
     return answer;
 }
 

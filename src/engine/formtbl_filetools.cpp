@@ -39,6 +39,8 @@ QString optimiseFailureText(const keytable::OptimiseResult& r, const QString& pa
     case OptimiseOutcome::ReplaceFailed:
         return u"Le fichier "_s + path + u" n'a pas pu être remplacé ("_s + r.errorText +
                u") ; il est resté tel quel. Sa copie de sauvegarde est "_s + r.backupFile + u"."_s;
+    case OptimiseOutcome::Refused:
+        return r.errorText;
     case OptimiseOutcome::NothingToDo:
     case OptimiseOutcome::Declined:
     case OptimiseOutcome::Replaced:

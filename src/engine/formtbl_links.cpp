@@ -3,6 +3,7 @@
 #include "engine/formtbl.h"
 
 #include "core/moduleroutines.h"
+#include "core/regularfile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -71,7 +72,8 @@ void FormTbl::openDocument(const QString& path) {
     const int y = ListDesc.top() + 100;
     const QFileInfo info(path);
     if (!core::FileExists(path)) {
-        Flash(Yellow, u"fichier  "_s + path + u" non trouvé"_s, 1, x, y);
+        Flash(Yellow, u"fichier  "_s + path + u" non trouvé"_s + core::notRegularFileNote(path), 1,
+              x, y);
         return;
     }
     if (!info.isFile() || info.isExecutable()) {

@@ -2,6 +2,7 @@
 // display and the list copies.
 #include "engine/formtbl.h"
 
+#include "core/boundedtext.h"
 #include "core/moduleroutines.h"
 
 using namespace Qt::StringLiterals;
@@ -15,7 +16,8 @@ void FormTbl::wireShell() {
     MnuCopie.onClick = [this] { MnuCopie_Click(); };
 }
 
-void FormTbl::Flash(double couleur, const QString& chn, int delai, int x, int y) {
+void FormTbl::Flash(double couleur, const QString& message, int delai, int x, int y) {
+    const QString chn = core::boundedForScreen(message, core::FlashLineLength);
     FraFlash.setCaption(QString());
     lblLabelflashx.setVisible(true);
     FraFlash.setBackColour(couleur);

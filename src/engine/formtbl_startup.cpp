@@ -2,6 +2,7 @@
 #include "engine/formtbl.h"
 
 #include "core/moduleroutines.h"
+#include "core/regularfile.h"
 #include "core/settingsfile.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
@@ -61,8 +62,9 @@ void FormTbl::Ini_Charge() {
     s.DataFolder = s.AppFolder;
     s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
     if (!core::FileExists(s.SettingsFile)) {
-        platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s, u"Sylvane"_s,
-                              core::MessageButtons::Ok);
+        platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s +
+                                  core::notRegularFileNote(s.SettingsFile),
+                              u"Sylvane"_s, core::MessageButtons::Ok);
         return;
     }
     core::TextFileReader reader;
@@ -94,7 +96,7 @@ void FormTbl::ini_sauve() {
     QDir::setCurrent(s.AppFolder);
     const QString folder = core::FolderOf(s.CurrentFile);
     // A file that cannot be written is not reported, and the data folder stays as it was.
-    if (core::writeTextFile(
+    if (core::writeSettingsFile(
             s.SettingsFile,
             core::settingsLines(s.CurrentFile, folder, CheckChoix.value(), !isEarlierBuild())))
         s.DataFolder = folder;

@@ -1,5 +1,6 @@
 #include "keytable/keytablereader.h"
 
+#include "core/boundedtext.h"
 #include "core/moduleroutines.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
@@ -21,14 +22,14 @@ QString tooManyValuesMessage(int row, int values, int declaredFields, const QStr
     return u" erreur ligne %1 : nb de choix :%2 > Nb champs : %3 / cf : "_s.arg(row)
                .arg(values)
                .arg(declaredFields) +
-           line;
+           core::quotedLine(line);
 }
 
 QString tooManyFieldValuesMessage(int row, int values, const QString& line) {
     return u" erreur ligne %1 : nb de choix :%2 > %3 (maximum de la table) / cf : "_s.arg(row)
                .arg(values)
                .arg(MaxFields) +
-           line;
+           core::quotedLine(line);
 }
 
 QString tooManyFieldNamesMessage(int row, int names) {
@@ -137,12 +138,15 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
     return result;
 }
 
-bool readLines(const QString& path, QStringList& lines) {
+bool readLines(const QString& path, QStringList& lines, LoadSink& sink) {
     if (!core::FileExists(path))
         return false;
     core::TextFileReader reader;
-    if (!reader.open(path))
+    if (!reader.open(path)) {
+        if (reader.check() == core::FileCheck::TooLarge)
+            sink.refused(core::tooLargeFileMessage(path));
         return false;
+    }
     lines = reader.lines();
     return true;
 }
@@ -154,7 +158,7 @@ bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) 
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
-    if (!readLines(path, lines))
+    if (!readLines(path, lines, sink))
         return false;
     readHeaderLines(state, lines, sink);
     return true;
@@ -171,7 +175,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
-    if (!readLines(path, lines)) {
+    if (!readLines(path, lines, sink)) {
         core::ClearKeyTable(state);
         return LoadOutcome::NotFound;
     }

@@ -1,5 +1,7 @@
 #include "ui/qtplatform.h"
 
+#include "core/boundedtext.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -69,7 +71,7 @@ core::MessageAnswer QtPlatform::messageBox(const QString& text, const QString& t
     refreshViews();
     QMessageBox box(dialogParent_);
     box.setWindowTitle(title);
-    box.setText(text);
+    box.setText(core::boundedForScreen(text));
     if (buttons == core::MessageButtons::YesNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

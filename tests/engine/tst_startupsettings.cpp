@@ -47,8 +47,10 @@ class TestStartupSettings : public QObject {
 
         QFile saved(app.path() + u"/Sylvane.ini"_s);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray expected = "\r\nFICDEFAUT =" + table.toLatin1() +
-                                    "\r\nREPDATA =" + folder.toLatin1() + "\r\nCHOIXMULT =1\r\n";
+        // Values with a comma go between double quotes.
+        const QByteArray expected = "\r\n\"FICDEFAUT =" + table.toLatin1() +
+                                    "\"\r\n\"REPDATA =" + folder.toLatin1() +
+                                    "\"\r\nCHOIXMULT =1\r\n";
         QCOMPARE(saved.readAll(), expected); // Windows-1252: "é" is one byte
 
         core::ProgramState again;

@@ -1,11 +1,15 @@
 // Loading key tables into the main window: counts, rows, messages and bad input.
 #include "core/recordingplatform.h"
+#include "core/regularfile.h"
 #include "core/textfile.h"
 #include "engine/formtbl.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace sylvane;
@@ -161,6 +165,65 @@ class TestLoader : public QObject {
         Loaded big(writeBytes(dir, u"h.txt"_s, huge));
         QCOMPARE(big.state.LineCount, 2.0);
         QCOMPARE(big.state.KeyTable(2, 2).size(), 1 << 20);
+    }
+
+    // A refused line of megabytes is quoted by its first 200 characters.
+    void aRefusedLineIsQuotedShort() {
+        QTemporaryDir dir;
+        const QString longLine = u"a;b;c;d;e;"_s + QString(5'000'000, u'x');
+        Loaded t(writeLines(dir, u"l.txt"_s, header + QStringList{longLine}));
+        QCOMPARE(t.messages(),
+                 QStringList{u"[msgbox Sylvane]  erreur ligne 3 : nb de choix :6 > Nb champs : "
+                             u"4 / cf : "_s +
+                             longLine.first(200) + u"... -> ok"_s});
+    }
+
+    // Files from today's editors and spreadsheets: UTF-8 with or without a mark, UTF-16.
+    void tablesInOtherEncodingsReadAsWritten_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray utf8 = "TITRE=C\xc3\xa8pes\r\nCHAMP=Esp\xc3\xa8"
+                                "ce;Chapeau\r\n"
+                                "Bolet \xc3\xa0 pied rouge;brun \xe2\x80\x93 ros\xc3\xa9\r\n";
+        QTest::newRow("utf-8") << utf8;
+        QTest::newRow("utf-8 with mark") << "\xef\xbb\xbf" + utf8;
+        const QString text = QString::fromUtf8(utf8);
+        QTest::newRow("utf-16 le") << "\xff\xfe" + QStringEncoder(QStringEncoder::Utf16LE)(text);
+        QTest::newRow("utf-16 be") << "\xfe\xff" + QStringEncoder(QStringEncoder::Utf16BE)(text);
+    }
+    void tablesInOtherEncodingsReadAsWritten() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        Loaded t(writeBytes(dir, u"u.txt"_s, bytes));
+        QCOMPARE(t.form.caption(), u"Sylvane : Cèpes"_s);
+        QCOMPARE(t.state.FieldCount, qint16(2));
+        QCOMPARE(t.state.FieldNames[1], u"Espèce"_s);
+        QCOMPARE(t.state.KeyTable(3, 1), u"Bolet à pied rouge"_s);
+        QCOMPARE(t.state.KeyTable(3, 2), u"brun – rosé"_s);
+        QCOMPARE(t.state.LineCount, 3.0);
+    }
+
+    // Neither a FIFO (an ordinary open would wait for a writer for ever) nor a device
+    // (read without end) is loaded; a file above the size limit is refused unread.
+    void specialAndHugeFilesAreNotRead() {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(u"fifo.txt"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        for (const QString& path : {fifo, u"/dev/zero"_s}) {
+            Loaded t(path);
+            QCOMPARE(t.state.LineCount, 0.0);
+            QVERIFY(t.messages().isEmpty());
+        }
+        const QString big = dir.filePath(u"big.txt"_s);
+        QFile f(big);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("CHAMP=a;b\r\nx;y\r\n") > 0);
+        QVERIFY(f.resize(core::MaxTextFileBytes + 1)); // sparse: costs no disk
+        Loaded t(big);
+        QCOMPARE(t.messages(),
+                 QStringList{
+                     u"[msgbox Sylvane] Le fichier "_s + big +
+                     u" dépasse 64 Mo : ce n'est pas une table de clé. Il n'est pas lu. -> ok"_s});
+        QCOMPARE(t.state.LineCount, 0.0);
+        QCOMPARE(t.state.FieldCount, qint16(0));
     }
 
     void realTablesLoadWithTheirCounts() {
