@@ -26,10 +26,7 @@ bench::LoadedWindow* window(Table table) {
         if (table == Table::Biggest) {
             path = bench::writeBigTable(dir.path());
         } else {
-            // SYLVANE_SHARED_DATA in the environment overrides the folder built in.
-            const QString folder =
-                qEnvironmentVariable("SYLVANE_SHARED_DATA", QStringLiteral(SYLVANE_SHARED_DATA));
-            const QString source = folder + u"/secondary_61069_en.txt"_s;
+            const QString source = bench::sharedDataTable(u"secondary_61069_en.txt"_s);
             if (!core::FileExists(source))
                 return nullptr;
             // Five header lines, then as many data lines as fit in 30000 rows.
@@ -82,7 +79,7 @@ void clickValue(engine::FormTbl& form, int position) {
 bench::LoadedWindow* prepared(benchmark::State& run, Table table) {
     bench::LoadedWindow* w = window(table);
     if (!w)
-        run.SkipWithError("table not found");
+        bench::skipUnlessPresent(run, bench::sharedDataTable(u"secondary_61069_en.txt"_s));
     return w;
 }
 
