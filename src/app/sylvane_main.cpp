@@ -1,7 +1,9 @@
 // Sylvane_2023-01 and Sylvane_2019-02: the same program, told apart by the edition
 // that CMake names at build time.
+#include "app/quitafterpaint.h"
 #include "core/edition.h"
 #include "core/programstate.h"
+#include "core/settingslocation.h"
 #include "engine/formtbl.h"
 #include "ui/formtblview.h"
 #include "ui/qtplatform.h"
@@ -10,8 +12,10 @@
 #include "ui/viewhub.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -28,7 +32,13 @@ int main(int argc, char* argv[]) {
     }
 
     sylvane::core::ProgramState state;
-    state.AppFolder = options.appFolder;
+    const sylvane::core::SettingsLocation settings =
+        sylvane::core::chooseSettingsLocation(sylvane::core::findSettingsPlaces(
+            options.appFolderGiven ? options.appFolder : QString(), options.appFolder,
+            QStringLiteral(SYLVANE_DATA_FROM_PROGRAM),
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+    state.AppFolder = settings.folder;
+    state.DefaultSettingsFile = settings.defaultFile;
     sylvane::ui::QtPlatform platform;
     sylvane::engine::FormTbl form(
         state, platform, sylvane::core::editionFromName(QStringLiteral(SYLVANE_EDITION_NAME)));
@@ -40,6 +50,13 @@ int main(int argc, char* argv[]) {
     // file and the progress of a long load can be seen; its first activation runs once
     // the load is done.
     sylvane::ui::FormTblView view(form, &platform);
+    // SYLVANE_QUIT_AFTER_MS=N: quit N ms after the main loop starts, once the window is
+    // painted (smoke tests).
+    std::optional<sylvane::app::QuitAfterPaint> quitAfterPaint;
+    bool quitDelayGiven = false;
+    const int quitDelay = qEnvironmentVariableIntValue("SYLVANE_QUIT_AFTER_MS", &quitDelayGiven);
+    if (quitDelayGiven)
+        quitAfterPaint.emplace(view, quitDelay);
     view.setActivationEnabled(false);
     view.show();
     form.Form_Load(options.commandLine);
@@ -48,5 +65,7 @@ int main(int argc, char* argv[]) {
     sylvane::ui::ViewHub::refreshAll();
     if (!form.visible())
         return 0; // closed while it was starting
+    if (quitAfterPaint)
+        quitAfterPaint->arm();
     return QApplication::exec();
 }

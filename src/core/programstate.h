@@ -48,6 +48,7 @@ struct ProgramState {
     QString DataFolder;
     QString AppFolder;
     QString SettingsFile;
+    QString DefaultSettingsFile; // read while AppFolder has no Sylvane.ini (installed defaults)
     QString LineBreak;
 
     // Reader state.

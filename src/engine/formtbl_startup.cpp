@@ -3,6 +3,7 @@
 
 #include "core/moduleroutines.h"
 #include "core/settingsfile.h"
+#include "core/settingslocation.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
 
@@ -60,13 +61,14 @@ void FormTbl::Ini_Charge() {
     auto& s = state();
     s.DataFolder = s.AppFolder;
     s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
-    if (!core::FileExists(s.SettingsFile)) {
+    const QString source = core::settingsFileToRead(s.SettingsFile, s.DefaultSettingsFile);
+    if (!core::FileExists(source)) {
         platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s, u"Sylvane"_s,
                               core::MessageButtons::Ok);
         return;
     }
     core::TextFileReader reader;
-    if (!reader.open(s.SettingsFile))
+    if (!reader.open(source))
         return;
     for (const core::SettingsItem& item : core::readSettingsItems(reader.lines())) {
         double number = 0;
@@ -91,6 +93,9 @@ void FormTbl::Ini_Charge() {
 
 void FormTbl::ini_sauve() {
     auto& s = state();
+    // A folder with installed defaults is the user's own, made at the first save.
+    if (!s.DefaultSettingsFile.isEmpty())
+        QDir().mkpath(s.AppFolder);
     QDir::setCurrent(s.AppFolder);
     const QString folder = core::FolderOf(s.CurrentFile);
     // A file that cannot be written is not reported, and the data folder stays as it was.
