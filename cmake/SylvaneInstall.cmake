@@ -10,7 +10,7 @@ install(FILES "${PROJECT_BINARY_DIR}/data/Sylvane.pdf"
         DESTINATION ${SYLVANE_INSTALL_DATADIR})
 install(CODE "
     include(\"${CMAKE_CURRENT_LIST_DIR}/SylvaneSettings.cmake\")
-    sylvane_install_default_settings(\"${PROJECT_BINARY_DIR}/install/Sylvane.ini\"
+    sylvane_install_default_settings(\"${PROJECT_BINARY_DIR}/install\"
                                      \"${SYLVANE_INSTALL_DATADIR}\")")
 install(FILES "${PROJECT_SOURCE_DIR}/data/icons/sylvane.svg"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -40,5 +40,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

@@ -6,14 +6,18 @@ function(sylvane_write_default_settings file dataFolder)
 endfunction()
 
 # At install time: writes the default settings naming the installed data folder (dataDir,
-# relative to the installation prefix unless absolute) into stageFile, then installs it
-# there. The prefix is only known at install time (cmake --install --prefix, CPack).
-function(sylvane_install_default_settings stageFile dataDir)
+# relative to the installation prefix unless absolute) under stageFolder, then installs
+# them there. The prefix is only known at install time (cmake --install --prefix, CPack).
+# Each destination has its own staged file, so that two installations at once (the
+# install and package tests) do not write over each other's.
+function(sylvane_install_default_settings stageFolder dataDir)
     if(IS_ABSOLUTE "${dataDir}")
         set(installed "${dataDir}")
     else()
         set(installed "${CMAKE_INSTALL_PREFIX}/${dataDir}")
     endif()
+    string(MD5 destination "$ENV{DESTDIR}${installed}")
+    set(stageFile "${stageFolder}/${destination}/Sylvane.ini")
     sylvane_write_default_settings("${stageFile}" "${installed}/")
     file(INSTALL "${stageFile}" DESTINATION "${installed}")
 endfunction()

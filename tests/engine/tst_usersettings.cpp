@@ -25,6 +25,21 @@ QByteArray readBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// An installed data folder: a sample table and the default settings naming it.
+struct Installation {
+    QTemporaryDir root;
+    QString share = root.filePath(u"share/sylvane"_s);
+    QString sample = share + u"/exemple.txt"_s;
+    QString defaults = share + u"/Sylvane.ini"_s;
+    QByteArray defaultLines =
+        "\r\nFICDEFAUT =" + sample.toUtf8() + "\r\nREPDATA =" + share.toUtf8() + "/\r\n";
+
+    Installation() {
+        writeBytes(sample, "TITRE=T\r\nCHAMP=Espece;Chapeau\r\nAmanita;rouge\r\n");
+        writeBytes(defaults, defaultLines);
+    }
+};
+
 // A window started the way an installed program starts it.
 struct Started {
     core::ProgramState state;
@@ -47,59 +62,49 @@ class TestUserSettings : public QObject {
     void cleanup() { QDir::setCurrent(previous_); }
 
     void defaultsUntilTheUserSavesACopy() {
-        QTemporaryDir root;
-        const QString share = root.filePath(u"share/sylvane"_s);
-        const QString sample = share + u"/exemple.txt"_s;
-        writeBytes(sample, "TITRE=T\r\nCHAMP=Espece;Chapeau\r\nAmanita;rouge\r\n");
-        const QString defaults = share + u"/Sylvane.ini"_s;
-        const QByteArray defaultLines =
-            "\r\nFICDEFAUT =" + sample.toUtf8() + "\r\nREPDATA =" + share.toUtf8() + "/\r\n";
-        writeBytes(defaults, defaultLines);
-        const QString user = root.filePath(u"home/.config/Sylvane"_s);
+        Installation installed;
+        const QString user = installed.root.filePath(u"home/.config/Sylvane"_s);
 
-        Started first(user, defaults);
+        Started first(user, installed.defaults);
         QVERIFY2(first.messages().isEmpty(), qPrintable(first.messages().join(u'\n')));
-        QCOMPARE(first.state.CurrentFile, sample);
-        QCOMPARE(first.state.DataFolder, share + u'/');
+        QCOMPARE(first.state.CurrentFile, installed.sample);
+        QCOMPARE(first.state.DataFolder, installed.share + u'/');
         QCOMPARE(first.state.SettingsFile, user + u"/Sylvane.ini"_s);
         QVERIFY(!QFileInfo::exists(user)); // reading writes nothing
 
-        const QString other = root.filePath(u"mes clés/bois.txt"_s);
+        const QString other = installed.root.filePath(u"mes clés/bois.txt"_s);
         writeBytes(other, "TITRE=B\r\nCHAMP=Espece\r\nBoletus\r\n");
         first.state.CurrentFile = other;
         first.form.CheckChoix.setValue(1);
         first.form.inisauve.onClick();
-        const QString otherFolder = root.filePath(u"mes clés/"_s);
+        const QString otherFolder = installed.root.filePath(u"mes clés/"_s);
         QCOMPARE(first.state.DataFolder, otherFolder);
         QCOMPARE(readBytes(user + u"/Sylvane.ini"_s), "\r\nFICDEFAUT =" + other.toLatin1() +
                                                           "\r\nREPDATA =" + otherFolder.toLatin1() +
                                                           "\r\nCHOIXMULT =1\r\n");
-        QCOMPARE(readBytes(defaults), defaultLines); // the installed defaults stay as they were
+        // The installed defaults stay as they were.
+        QCOMPARE(readBytes(installed.defaults), installed.defaultLines);
 
         // The next start reads the user's copy.
-        Started second(user, defaults);
+        Started second(user, installed.defaults);
         QVERIFY(second.messages().isEmpty());
         QCOMPARE(second.state.CurrentFile, other);
         QCOMPARE(second.form.CheckChoix.value(), 1);
     }
 
     void aFailedSaveKeepsTheDataFolder() {
-        QTemporaryDir root;
-        const QString share = root.filePath(u"share"_s);
-        const QString sample = share + u"/exemple.txt"_s;
-        writeBytes(sample, "CHAMP=Espece\r\nA\r\n");
-        const QString defaults = share + u"/Sylvane.ini"_s;
-        writeBytes(defaults, "FICDEFAUT =" + sample.toUtf8() + "\r\n");
+        Installation installed;
         // The user's folder cannot be made: a file stands where a folder should be.
-        writeBytes(root.filePath(u"home/.config"_s), "not a folder");
-        const QString user = root.filePath(u"home/.config/Sylvane"_s);
+        writeBytes(installed.root.filePath(u"home/.config"_s), "not a folder");
+        const QString user = installed.root.filePath(u"home/.config/Sylvane"_s);
 
-        Started started(user, defaults);
-        started.state.CurrentFile = root.filePath(u"ailleurs/t.txt"_s);
+        Started started(user, installed.defaults);
+        started.state.CurrentFile = installed.root.filePath(u"ailleurs/t.txt"_s);
         started.form.inisauve.onClick();
-        QCOMPARE(started.state.DataFolder, share + u'/');
+        QCOMPARE(started.state.DataFolder, installed.share + u'/');
         QVERIFY(started.messages().isEmpty()); // a failed save says nothing
-        QCOMPARE(readBytes(defaults), "FICDEFAUT =" + sample.toUtf8() + "\r\n");
+        QCOMPARE(readBytes(installed.defaults), installed.defaultLines);
+        QVERIFY(!QFileInfo::exists(user + u"/Sylvane.ini"_s));
     }
 
     void neitherCopyNamesTheUsersFile() {
