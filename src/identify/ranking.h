@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -38,90 +40,104 @@ QString rankListText(const FieldRank& rank);
 // that does not separate.
 QString rankDriverText(const FieldRank& rank);
 
+// The found rows grouped by taxon: taxa numbered 0.. in order of first appearance, each
+// with its rows in found order. names: the name id of each found row (0: no name, the row
+// is left out); namePool: the ids of names run below it.
+class TaxonGroups {
+  public:
+    TaxonGroups(std::span<const int> rows, std::span<const int> names, int namePool);
+    int count() const { return static_cast<int>(start_.size()) - 1; }
+    std::span<const int> rowsOf(int taxon) const {
+        const auto first = static_cast<size_t>(start_[static_cast<size_t>(taxon)]);
+        const auto last = static_cast<size_t>(start_[static_cast<size_t>(taxon) + 1]);
+        return std::span<const int>(rows_).subspan(first, last - first);
+    }
+
+  private:
+    std::vector<int> rows_;
+    std::vector<int> start_; // taxon t's rows are rows_[start_[t] .. start_[t + 1])
+};
+
+// The taxa that each value of one field keeps, fed taxon by taxon.
+class ValueTaxaCounter {
+  public:
+    void reset(int field, int poolSize);
+    // The next taxon; keptAnyway: every choice of the field keeps it (an empty cell when
+    // taxa without a value are kept), so it counts once in every value.
+    void startTaxon(int taxon, bool keptAnyway) {
+        taxon_ = taxon;
+        keptAnyway_ = keptAnyway;
+        keptByAny_ += keptAnyway ? 1 : 0;
+    }
+    // A value id of one of the current taxon's rows (0: empty cell).
+    void addValue(int value) {
+        const auto v = static_cast<size_t>(value);
+        if (value == 0 || lastTaxon_[v] == taxon_)
+            return;
+        if (lastTaxon_[v] < 0)
+            seenValues_.push_back(value);
+        lastTaxon_[v] = taxon_;
+        if (!keptAnyway_)
+            ++taxaOfValue_[v];
+    }
+    FieldTally tally() const;
+
+  private:
+    int field_ = 0;
+    int taxon_ = -1;
+    bool keptAnyway_ = false;
+    qint64 keptByAny_ = 0;
+    std::vector<int> taxaOfValue_;
+    std::vector<int> lastTaxon_; // -1: value not seen among the found rows
+    std::vector<int> seenValues_;
+};
+
 // Counts, for each field of fields, the taxa that each of its values would keep among
 // the found rows. Table is the typed key table (or anything with its shape):
-//   int rowCount(), int fieldCount(), int poolSize(int field) (distinct ids of the column,
-//   id 0 included), ValueId cellId(int row, int field) (rows and fields 1-based, id 0 for
-//   an empty cell, ids below poolSize(field)).
+//   int rowCount(), int poolSize(int field) (distinct ids of the column, id 0 included),
+//   ValueId cellId(int row, int field) (rows and fields 1-based, id 0 for an empty cell,
+//   ids below poolSize(field)).
 // Rows are merged into taxa by their name (the id of field 1); rows without a name are
 // left out, as the taxa list leaves them out. A taxon counts once for each distinct value
-// found in any of its rows. With keepEmpty (taxa without a value are kept by a choice), a
-// taxon with an empty cell for the field in one of its found rows survives any choice of
-// that field, so it counts in every n_v.
+// found in any of its rows. With keepEmpty (a choice also keeps the rows without a value),
+// a taxon with an empty cell for the field in one of its found rows survives any choice
+// of that field, so it counts in every n_v.
 template <class Table>
 std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> foundRows,
                                     std::span<const int> fields, bool keepEmpty) {
-    // The found rows grouped by taxon (a counting sort on the taxon's dense number), so
-    // that each field is one pass with a "last taxon seen" mark per value.
-    std::vector<int> taxonOfName(static_cast<size_t>(table.poolSize(1)), -1);
-    std::vector<int> taxonOfRow;
-    taxonOfRow.reserve(foundRows.size());
-    int taxonCount = 0;
+    std::vector<int> names;
+    names.reserve(foundRows.size());
     for (const int row : foundRows) {
         Q_ASSERT(row >= 1 && row <= table.rowCount());
-        const auto name = static_cast<size_t>(table.cellId(row, 1));
-        if (name == 0) {
-            taxonOfRow.push_back(-1);
-            continue;
-        }
-        int& taxon = taxonOfName[name];
-        if (taxon < 0)
-            taxon = taxonCount++;
-        taxonOfRow.push_back(taxon);
+        names.push_back(static_cast<int>(table.cellId(row, 1)));
     }
-    std::vector<int> groupStart(static_cast<size_t>(taxonCount) + 1, 0);
-    for (const int taxon : taxonOfRow)
-        if (taxon >= 0)
-            ++groupStart[static_cast<size_t>(taxon) + 1];
-    for (size_t t = 1; t < groupStart.size(); ++t)
-        groupStart[t] += groupStart[t - 1];
-    std::vector<int> grouped(static_cast<size_t>(groupStart.back()));
-    {
-        std::vector<int> next(groupStart.begin(), groupStart.end() - 1);
-        for (size_t i = 0; i < foundRows.size(); ++i)
-            if (taxonOfRow[i] >= 0)
-                grouped[static_cast<size_t>(next[static_cast<size_t>(taxonOfRow[i])]++)] =
-                    foundRows[i];
-    }
+    const TaxonGroups taxa(foundRows, names, table.poolSize(1));
 
+    // A few fields per pass over the rows: the cells of a row are read together, and the
+    // counters of the fields stay small.
+    constexpr size_t blockWidth = 8;
+    std::array<ValueTaxaCounter, blockWidth> counters;
     std::vector<FieldTally> tallies;
     tallies.reserve(fields.size());
-    std::vector<int> taxaOfValue;
-    std::vector<int> lastTaxon; // -1: value not seen among the found rows
-    std::vector<int> seenValues;
-    for (const int field : fields) {
-        const auto pool = static_cast<size_t>(table.poolSize(field));
-        taxaOfValue.assign(pool, 0);
-        lastTaxon.assign(pool, -1);
-        seenValues.clear();
-        qint64 keptByAny = 0; // taxa that any choice of this field keeps
-        for (int taxon = 0; taxon < taxonCount; ++taxon) {
-            const int* first = grouped.data() + groupStart[static_cast<size_t>(taxon)];
-            const int* last = grouped.data() + groupStart[static_cast<size_t>(taxon) + 1];
-            bool countsEverywhere = false;
+    for (size_t first = 0; first < fields.size(); first += blockWidth) {
+        const auto block = fields.subspan(first, std::min(blockWidth, fields.size() - first));
+        for (size_t k = 0; k < block.size(); ++k)
+            counters[k].reset(block[k], table.poolSize(block[k]));
+        for (int taxon = 0; taxon < taxa.count(); ++taxon) {
+            const auto rows = taxa.rowsOf(taxon);
+            std::array<bool, blockWidth> hasEmpty{};
             if (keepEmpty)
-                for (const int* row = first; row != last && !countsEverywhere; ++row)
-                    countsEverywhere = table.cellId(*row, field) == 0;
-            keptByAny += countsEverywhere ? 1 : 0;
-            for (const int* row = first; row != last; ++row) {
-                const auto value = static_cast<size_t>(table.cellId(*row, field));
-                if (value == 0 || lastTaxon[value] == taxon)
-                    continue;
-                if (lastTaxon[value] < 0)
-                    seenValues.push_back(static_cast<int>(value));
-                lastTaxon[value] = taxon;
-                // A taxon kept by every choice is added to every value below, once.
-                if (!countsEverywhere)
-                    ++taxaOfValue[value];
-            }
+                for (const int row : rows)
+                    for (size_t k = 0; k < block.size(); ++k)
+                        hasEmpty[k] = hasEmpty[k] || table.cellId(row, block[k]) == 0;
+            for (size_t k = 0; k < block.size(); ++k)
+                counters[k].startTaxon(taxon, hasEmpty[k]);
+            for (const int row : rows)
+                for (size_t k = 0; k < block.size(); ++k)
+                    counters[k].addValue(static_cast<int>(table.cellId(row, block[k])));
         }
-        FieldTally tally{field, static_cast<int>(seenValues.size()), 0, 0};
-        for (const int value : seenValues) {
-            const qint64 n = taxaOfValue[static_cast<size_t>(value)] + keptByAny;
-            tally.taxaSum += n;
-            tally.squaresSum += n * n;
-        }
-        tallies.push_back(tally);
+        for (size_t k = 0; k < block.size(); ++k)
+            tallies.push_back(counters[k].tally());
     }
     return tallies;
 }
