@@ -105,11 +105,15 @@ class ValueTaxaCounter {
 template <class Table>
 std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> foundRows,
                                     std::span<const int> fields, bool keepEmpty) {
+    // ValueId is an integer or an enumeration over one.
+    const auto id = [&table](int row, int field) {
+        return static_cast<int>(table.cellId(row, field));
+    };
     std::vector<int> names;
     names.reserve(foundRows.size());
     for (const int row : foundRows) {
         Q_ASSERT(row >= 1 && row <= table.rowCount());
-        names.push_back(static_cast<int>(table.cellId(row, 1)));
+        names.push_back(id(row, 1));
     }
     const TaxonGroups taxa(foundRows, names, table.poolSize(1));
 
@@ -129,12 +133,12 @@ std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> fou
             if (keepEmpty)
                 for (const int row : rows)
                     for (size_t k = 0; k < block.size(); ++k)
-                        hasEmpty[k] = hasEmpty[k] || table.cellId(row, block[k]) == 0;
+                        hasEmpty[k] = hasEmpty[k] || id(row, block[k]) == 0;
             for (size_t k = 0; k < block.size(); ++k)
                 counters[k].startTaxon(taxon, hasEmpty[k]);
             for (const int row : rows)
                 for (size_t k = 0; k < block.size(); ++k)
-                    counters[k].addValue(static_cast<int>(table.cellId(row, block[k])));
+                    counters[k].addValue(id(row, block[k]));
         }
         for (size_t k = 0; k < block.size(); ++k)
             tallies.push_back(counters[k].tally());

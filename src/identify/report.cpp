@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace sylvane::identify {
@@ -10,8 +12,11 @@ namespace sylvane::identify {
 void IdentificationReport::addSheets(
     const std::function<std::vector<ReportLine>(int index)>& linesOf) {
     const int detailed = std::min<int>(static_cast<int>(taxaFound.size()), MaxReportSheets);
-    for (int i = 0; i < detailed; ++i)
-        sheets.push_back({taxaFound[i], linesOf(i)});
+    for (int i = 0; i < detailed; ++i) {
+        std::vector<ReportLine> lines = linesOf(i);
+        std::erase_if(lines, [](const ReportLine& line) { return line.value.isEmpty(); });
+        sheets.push_back({taxaFound[i], std::move(lines)});
+    }
     sheetsLeftOut = static_cast<int>(taxaFound.size()) - detailed;
 }
 

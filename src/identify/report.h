@@ -42,7 +42,8 @@ struct IdentificationReport {
     int sheetsLeftOut = 0;           // taxa found whose sheet is not in the report
 
     // Fills sheets for the first MaxReportSheets taxa of taxaFound, asking linesOf(i) for
-    // the lines of taxaFound[i], and counts the others as left out.
+    // the fields of taxaFound[i] (the lines with an empty value are left out), and counts
+    // the others as left out.
     void addSheets(const std::function<std::vector<ReportLine>(int index)>& linesOf);
 };
 

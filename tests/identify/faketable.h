@@ -9,6 +9,9 @@
 
 namespace sylvane::testing {
 
+// A value id typed as the key table may type it (0: empty text).
+enum class FakeValueId : int {};
+
 // A key table of value ids built from texts, with the shape of the typed key table: each
 // column numbers its distinct texts from 1 in order of appearance, the empty text is 0.
 class FakeTable {
@@ -24,7 +27,7 @@ class FakeTable {
                 auto& column = ids[static_cast<size_t>(f)];
                 if (!text.isEmpty() && !column.contains(text))
                     column.insert(text, static_cast<int>(column.size()) + 1);
-                cells_.push_back(column.value(text, 0));
+                cells_.push_back(FakeValueId{column.value(text, 0)});
             }
         for (const auto& column : ids)
             pools_.push_back(static_cast<int>(column.size()) + 1);
@@ -33,14 +36,14 @@ class FakeTable {
     int rowCount() const { return rows_; }
     int fieldCount() const { return fields_; }
     int poolSize(int field) const { return pools_[static_cast<size_t>(field - 1)]; }
-    int cellId(int row, int field) const {
+    FakeValueId cellId(int row, int field) const {
         return cells_[static_cast<size_t>((row - 1) * fields_ + field - 1)];
     }
 
   private:
     int rows_;
     int fields_ = 0;
-    std::vector<int> cells_;
+    std::vector<FakeValueId> cells_;
     std::vector<int> pools_;
 };
 

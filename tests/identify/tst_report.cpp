@@ -24,7 +24,7 @@ IdentificationReport sampleReport() {
         if (index == 0)
             return std::vector<ReportLine>{{u"Chapeau couleur"_s, u"rosé"_s},
                                            {u"Odeur"_s, u"d'anis \"fort\""_s}};
-        return std::vector<ReportLine>{{u"Pied"_s, u"ventru"_s}};
+        return std::vector<ReportLine>{{u"Chapeau couleur"_s, QString()}, {u"Pied"_s, u"ventru"_s}};
     });
     return report;
 }
@@ -58,7 +58,8 @@ class TestReport : public QObject {
         QVERIFY(first > 0);
         QVERIFY(second > first);
         QVERIFY(html.contains(u"Taxons trouvés : 2"_s));
-        QVERIFY(html.contains(u"<h3>Cèpe &amp; bolet</h3>\n<ul>\n<li>Pied : ventru</li>"_s));
+        // A sheet gives the non-empty fields only.
+        QVERIFY(html.contains(u"<h3>Cèpe &amp; bolet</h3>\n<ul>\n<li>Pied : ventru</li>\n</ul>"_s));
         QVERIFY(!html.contains(u"non reproduite"_s));
         // Self-contained: nothing is fetched from elsewhere.
         QVERIFY(!html.contains(u"src="_s));
