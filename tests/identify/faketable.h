@@ -12,8 +12,9 @@ namespace sylvane::testing {
 // A value id typed as the key table may type it (0: empty text).
 enum class FakeValueId : int {};
 
-// A key table of value ids built from texts, with the shape of the typed key table: each
-// column numbers its distinct texts from 1 in order of appearance, the empty text is 0.
+// A key table of value ids built from texts, with the shape of the typed key table (for the
+// tests and the ranking benchmark): each column numbers its distinct texts from 1 in order
+// of appearance, the empty text is 0.
 class FakeTable {
   public:
     // rows: one list of cells per row (field 1 first); short rows end with empty cells.
