@@ -1,8 +1,5 @@
 #include "identify/report.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -102,27 +99,6 @@ QString reportHtml(const IdentificationReport& report) {
            escaped(title) + u"</title>\n<style>\n"_s + styleSheet +
            u"</style>\n</head>\n<body>\n"_s + heading(report) + choices(report) +
            taxaFound(report) + sheets(report) + u"</body>\n</html>\n"_s;
-}
-
-bool writeReportFile(const QString& path, const QByteArray& bytes, QString* errorText) {
-    const auto fail = [&](const QString& what, const QString& why) {
-        if (errorText)
-            *errorText = what + u" « "_s + path + u" » : "_s + why;
-        return false;
-    };
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return fail(u"Le rapport ne peut pas remplacer"_s, u"ce n'est pas un fichier ordinaire"_s);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(u"Le rapport ne peut pas être écrit à côté de"_s, file.errorString());
-    if (file.write(bytes) != bytes.size())
-        return fail(u"Le rapport n'a pas pu être écrit en entier pour"_s, file.errorString());
-    // commit() flushes, syncs and renames; error() is checked too, since a buffered write
-    // that failed is recorded there.
-    if (!file.commit() || file.error() != QFileDevice::NoError)
-        return fail(u"Le rapport n'a pas pu être enregistré sous"_s, file.errorString());
-    return true;
 }
 
 } // namespace sylvane::identify

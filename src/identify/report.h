@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -50,10 +49,5 @@ struct IdentificationReport {
 // The report as one self-contained UTF-8 HTML document in French. Every text from the
 // table is escaped.
 QString reportHtml(const IdentificationReport& report);
-
-// Writes bytes to path through a temporary file beside it, renamed over path only once
-// every byte is written and synced: a failure leaves an existing file as it was. Only a
-// regular file is replaced. On failure, errorText says which step failed and why.
-bool writeReportFile(const QString& path, const QByteArray& bytes, QString* errorText);
 
 } // namespace sylvane::identify

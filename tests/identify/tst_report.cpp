@@ -1,10 +1,7 @@
-// The identification report's HTML (contents, escaping, accents, the cut after the first
-// sheets) and the writing of the report file.
+// The identification report's HTML: contents, escaping, accents, the cut after the first
+// sheets.
 #include "identify/report.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,16 +24,6 @@ IdentificationReport sampleReport() {
         return std::vector<ReportLine>{{u"Chapeau couleur"_s, QString()}, {u"Pied"_s, u"ventru"_s}};
     });
     return report;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -128,57 +115,6 @@ class TestReport : public QObject {
             QVERIFY(!html.contains(u"non reproduite"_s));
         else
             QVERIFY(html.contains(note));
-    }
-
-    void writesUtf8() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"rapport.html"_s);
-        const QByteArray bytes = reportHtml(sampleReport()).toUtf8();
-        QString error;
-        QVERIFY2(writeReportFile(path, bytes, &error), qPrintable(error));
-        QCOMPARE(readFile(path), bytes);
-        QVERIFY(readFile(path).contains("Cèpe &amp; bolet"));
-    }
-
-    // An existing report is replaced whole, and nothing is left beside it.
-    void replacesExistingFile() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"rapport.html"_s);
-        QVERIFY(writeFile(path, "ancien rapport, plus long que le nouveau"));
-        QString error;
-        QVERIFY2(writeReportFile(path, "nouveau", &error), qPrintable(error));
-        QCOMPARE(readFile(path), QByteArray("nouveau"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{u"rapport.html"_s});
-    }
-
-    void failures_data() {
-        QTest::addColumn<QString>("relativePath");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("a folder")
-            << u"dossier"_s
-            << u"Le rapport ne peut pas remplacer « %1 » : ce n'est pas un fichier ordinaire"_s;
-        QTest::newRow("missing folder")
-            << u"absent/rapport.pdf"_s
-            << u"Le rapport ne peut pas être écrit à côté de « %1 » : "_s;
-        QTest::newRow("under a file") << u"ancien.html/rapport.pdf"_s
-                                      << u"Le rapport ne peut pas être écrit à côté de « %1 » : "_s;
-    }
-    // A failure says what failed and leaves what was there.
-    void failures() {
-        QFETCH(QString, relativePath);
-        QFETCH(QString, message);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
-        QVERIFY(writeFile(dir.filePath(u"ancien.html"_s), "ancien"));
-        const QString path = dir.filePath(relativePath);
-        QString error;
-        QVERIFY(!writeReportFile(path, "nouveau", &error));
-        QVERIFY2(error.startsWith(message.arg(path)), qPrintable(error));
-        QVERIFY(QFileInfo(dir.filePath(u"dossier"_s)).isDir());
-        QCOMPARE(readFile(dir.filePath(u"ancien.html"_s)), QByteArray("ancien"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{u"ancien.html"_s, u"dossier"_s}));
     }
 };
 
