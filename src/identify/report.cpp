@@ -19,32 +19,30 @@ void IdentificationReport::addSheets(
 
 namespace {
 
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
-}
-
 QString item(const QString& field, const QString& value) {
-    return u"<li>"_s + escaped(field) + u" : "_s + escaped(value) + u"</li>\n"_s;
+    return u"<li>"_s + field.toHtmlEscaped() + u" : "_s + value.toHtmlEscaped() + u"</li>\n"_s;
 }
 
-// "1 taxon" or "3 taxons" (French plural with s).
-QString counted(int count, const QString& noun) {
-    return QString::number(count) + u' ' + noun + (count > 1 ? u"s"_s : QString());
+// The ending of a French plural: "" for 0 or 1, "s" above.
+QString plural(int count) {
+    return count > 1 ? u"s"_s : QString();
 }
 
-const QString styleSheet = uR"(body { font-family: sans-serif; margin: 2em; color: #222; }
+QString styleSheet() {
+    return uR"(body { font-family: sans-serif; margin: 2em; color: #222; }
 h1 { font-size: 150%; color: #2e5b2e; }
 h2 { font-size: 120%; color: #2e5b2e; border-bottom: 1px solid #9ab89a; }
 h3 { font-size: 105%; margin-bottom: 0.2em; }
 ul, ol { margin-top: 0.2em; }
 .note { font-style: italic; }
 )"_s;
+}
 
 QString heading(const IdentificationReport& report) {
     QString html = u"<h1>Rapport d'identification</h1>\n<p>"_s;
     if (!report.tableTitle.isEmpty())
-        html += u"Table : <b>"_s + escaped(report.tableTitle) + u"</b><br>\n"_s;
-    html += u"Fichier : "_s + escaped(report.tableFile) + u"<br>\n"_s;
+        html += u"Table : <b>"_s + report.tableTitle.toHtmlEscaped() + u"</b><br>\n"_s;
+    html += u"Fichier : "_s + report.tableFile.toHtmlEscaped() + u"<br>\n"_s;
     html += u"Date : le "_s + report.madeAt.toString(u"dd/MM/yyyy"_s) + u" à "_s +
             report.madeAt.toString(u"HH:mm"_s) + u"</p>\n"_s;
     return html;
@@ -67,7 +65,7 @@ QString taxaFound(const IdentificationReport& report) {
         return html + u"<p>Aucun taxon trouvé.</p>\n"_s;
     html += u"<ul>\n"_s;
     for (const QString& taxon : report.taxaFound)
-        html += u"<li>"_s + escaped(taxon) + u"</li>\n"_s;
+        html += u"<li>"_s + taxon.toHtmlEscaped() + u"</li>\n"_s;
     return html + u"</ul>\n"_s;
 }
 
@@ -76,14 +74,14 @@ QString sheets(const IdentificationReport& report) {
         return {};
     QString html = u"<h2>Fiches</h2>\n"_s;
     for (const ReportSheet& sheet : report.sheets) {
-        html += u"<h3>"_s + escaped(sheet.taxon) + u"</h3>\n<ul>\n"_s;
+        html += u"<h3>"_s + sheet.taxon.toHtmlEscaped() + u"</h3>\n<ul>\n"_s;
         for (const ReportLine& line : sheet.lines)
             html += item(line.field, line.value);
         html += u"</ul>\n"_s;
     }
     if (report.sheetsLeftOut > 0)
-        html += u"<p class=\"note\">"_s + counted(report.sheetsLeftOut, u"fiche"_s) +
-                (report.sheetsLeftOut > 1 ? u" non reproduites"_s : u" non reproduite"_s) +
+        html += u"<p class=\"note\">"_s + QString::number(report.sheetsLeftOut) +
+                u" fiche%1 non reproduite%1"_s.arg(plural(report.sheetsLeftOut)) +
                 u" : le rapport donne au plus "_s + QString::number(MaxReportSheets) +
                 u" fiches.</p>\n"_s;
     return html;
@@ -96,7 +94,7 @@ QString reportHtml(const IdentificationReport& report) {
     if (!report.tableTitle.isEmpty())
         title += u" - "_s + report.tableTitle;
     return u"<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s +
-           escaped(title) + u"</title>\n<style>\n"_s + styleSheet +
+           title.toHtmlEscaped() + u"</title>\n<style>\n"_s + styleSheet() +
            u"</style>\n</head>\n<body>\n"_s + heading(report) + choices(report) +
            taxaFound(report) + sheets(report) + u"</body>\n</html>\n"_s;
 }

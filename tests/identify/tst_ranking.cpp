@@ -135,7 +135,7 @@ class TestRanking : public QObject {
         auto ranks = sylvane::identify::rankFields(table, allRows(table), fields, false);
         QCOMPARE(orderOf(ranks), (QList<int>{4, 3, 5, 2, 6}));
         // Ties and the fields that go last keep the order they were given in.
-        const std::vector<int> reversed{6, 5, 4, 3, 2};
+        const QList<int> reversed{6, 5, 4, 3, 2}; // the field list's item data
         ranks = sylvane::identify::rankFields(table, allRows(table), reversed, false);
         QCOMPARE(orderOf(ranks), (QList<int>{4, 5, 3, 6, 2}));
         // Nothing found: nothing separates, the order stays.
