@@ -26,13 +26,13 @@ void BM_ValueListDistinctCells(benchmark::State& run) {
     auto& s = b.window.state;
     const int lastField = s.FieldCount;
     for (int row = 1; row <= s.lineCount(); ++row)
-        s.KeyTable.set(row, lastField, u"valeur %1"_s.arg(row));
-    b.crx.ListeChamps.setCurrentIndex(lastField - 1);
+        s.KeyTable.setCell(row, lastField, u"valeur %1"_s.arg(row));
+    b.crx.fieldList.setCurrentIndex(lastField - 1);
     for (auto _ : run) {
         b.crx.ListeChamps_Click();
-        benchmark::DoNotOptimize(b.crx.ListeChoix.count());
+        benchmark::DoNotOptimize(b.crx.valueList.count());
     }
-    run.counters["values"] = b.crx.ListeChoix.count();
+    run.counters["values"] = b.crx.valueList.count();
 }
 BENCHMARK(BM_ValueListDistinctCells)->Unit(benchmark::kMillisecond);
 
@@ -55,9 +55,9 @@ void BM_CrossSearch49Filters(benchmark::State& run) {
     b.crx.FilterCount = 49;
     for (auto _ : run) {
         b.crx.Command1_Click();
-        benchmark::DoNotOptimize(b.crx.Text3.text().size());
+        benchmark::DoNotOptimize(b.crx.reportBox.text().size());
     }
-    run.counters["report_chars"] = static_cast<double>(b.crx.Text3.text().size());
+    run.counters["report_chars"] = static_cast<double>(b.crx.reportBox.text().size());
 }
 BENCHMARK(BM_CrossSearch49Filters)->Unit(benchmark::kMillisecond);
 

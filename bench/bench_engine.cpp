@@ -26,10 +26,7 @@ bench::LoadedWindow* window(Table table) {
         if (table == Table::Biggest) {
             path = bench::writeBigTable(dir.path());
         } else {
-            // SYLVANE_SHARED_DATA in the environment overrides the folder built in.
-            const QString folder =
-                qEnvironmentVariable("SYLVANE_SHARED_DATA", QStringLiteral(SYLVANE_SHARED_DATA));
-            const QString source = folder + u"/secondary_61069_en.txt"_s;
+            const QString source = bench::sharedDataTable(u"secondary_61069_en.txt"_s);
             if (!core::FileExists(source))
                 return nullptr;
             // Five header lines, then as many data lines as fit in 30000 rows.
@@ -44,16 +41,16 @@ bench::LoadedWindow* window(Table table) {
 int richestField(engine::FormTbl& form) {
     int best = 0;
     int bestCount = -1;
-    for (int i = 0; i < form.List2.count(); ++i) {
-        form.RazListes();
-        form.List2.setCurrentIndex(i);
-        form.List2_Simulclic();
-        if (form.ListDesc.count() > bestCount) {
-            bestCount = form.ListDesc.count();
+    for (int i = 0; i < form.identification.fieldList.count(); ++i) {
+        form.identification.RazListes();
+        form.identification.fieldList.setCurrentIndex(i);
+        form.identification.List2_Simulclic();
+        if (form.identification.valueList.count() > bestCount) {
+            bestCount = form.identification.valueList.count();
             best = i;
         }
     }
-    form.RazListes();
+    form.identification.RazListes();
     return best;
 }
 
@@ -70,19 +67,19 @@ int fullestValue(const core::ProgramState& state, const engine::ListBox& list) {
 }
 
 void clickField(engine::FormTbl& form, int position) {
-    form.List2.setCurrentIndex(position);
-    form.List2_Click();
+    form.identification.fieldList.setCurrentIndex(position);
+    form.identification.List2_Click();
 }
 
 void clickValue(engine::FormTbl& form, int position) {
-    form.ListDesc.setCurrentIndex(position);
-    form.ListDesc_Click();
+    form.identification.valueList.setCurrentIndex(position);
+    form.identification.ListDesc_Click();
 }
 
 bench::LoadedWindow* prepared(benchmark::State& run, Table table) {
     bench::LoadedWindow* w = window(table);
     if (!w)
-        run.SkipWithError("table not found");
+        bench::skipUnlessPresent(run, bench::sharedDataTable(u"secondary_61069_en.txt"_s));
     return w;
 }
 
@@ -95,9 +92,9 @@ void BM_FieldClick(benchmark::State& run, Table table) {
     const int field = richestField(form);
     for (auto _ : run) {
         clickField(form, field);
-        benchmark::DoNotOptimize(form.ListDesc.count());
+        benchmark::DoNotOptimize(form.identification.valueList.count());
     }
-    run.counters["values"] = form.ListDesc.count();
+    run.counters["values"] = form.identification.valueList.count();
 }
 
 // The taxon column: one value per taxon name.
@@ -106,12 +103,12 @@ void BM_TaxonColumnClick(benchmark::State& run, Table table) {
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
-    form.RazListes();
+    form.identification.RazListes();
     for (auto _ : run) {
-        form.Label2_Click();
-        benchmark::DoNotOptimize(form.ListDesc.count());
+        form.identification.Label2_Click();
+        benchmark::DoNotOptimize(form.identification.valueList.count());
     }
-    run.counters["values"] = form.ListDesc.count();
+    run.counters["values"] = form.identification.valueList.count();
 }
 
 // A value click (the value with the most rows) right after its field was listed.
@@ -120,19 +117,19 @@ void BM_ValueClick(benchmark::State& run, Table table) {
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
-    form.CheckChoix.setValue(0);
-    form.RazListes();
+    form.identification.multipleChoice.setValue(0);
+    form.identification.RazListes();
     clickField(form, 0);
-    const int value = fullestValue(w->state, form.ListDesc);
+    const int value = fullestValue(w->state, form.identification.valueList);
     for (auto _ : run) {
         run.PauseTiming();
-        form.RazListes();
+        form.identification.RazListes();
         clickField(form, 0);
         run.ResumeTiming();
         clickValue(form, value);
-        benchmark::DoNotOptimize(form.ListEspeces.count());
+        benchmark::DoNotOptimize(form.identification.taxonList.count());
     }
-    run.counters["taxa"] = form.ListEspeces.count();
+    run.counters["taxa"] = form.identification.taxonList.count();
 }
 
 // "Tous" in multiple choice on the taxon column: every row found again at once.
@@ -141,19 +138,19 @@ void BM_AllValuesClick(benchmark::State& run, Table table) {
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
-    form.CheckChoix.setValue(1);
+    form.identification.multipleChoice.setValue(1);
     for (auto _ : run) {
         run.PauseTiming();
-        form.RazListes();
-        form.Label2_Click();
-        form.Check4.setValue(1);
+        form.identification.RazListes();
+        form.identification.Label2_Click();
+        form.identification.selectAll.setValue(1);
         run.ResumeTiming();
-        form.Check4_Click();
-        benchmark::DoNotOptimize(form.ListEspeces.count());
+        form.identification.Check4_Click();
+        benchmark::DoNotOptimize(form.identification.taxonList.count());
     }
-    form.CheckChoix.setValue(0);
-    form.Check4.setValue(0);
-    run.counters["taxa"] = form.ListEspeces.count();
+    form.identification.multipleChoice.setValue(0);
+    form.identification.selectAll.setValue(0);
+    run.counters["taxa"] = form.identification.taxonList.count();
 }
 
 // "RAZ" after a field and a value have been chosen.
@@ -165,9 +162,9 @@ void BM_Reset(benchmark::State& run, Table table) {
     for (auto _ : run) {
         run.PauseTiming();
         clickField(form, 0);
-        clickValue(form, fullestValue(w->state, form.ListDesc));
+        clickValue(form, fullestValue(w->state, form.identification.valueList));
         run.ResumeTiming();
-        form.Command1_Click();
+        form.identification.Command1_Click();
         benchmark::DoNotOptimize(w->state.FoundRows[0]);
     }
 }
@@ -179,10 +176,10 @@ void BM_StepBack20(benchmark::State& run, Table table) {
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
-    form.RazListes();
+    form.identification.RazListes();
     for (int step = 0; step < 10; ++step) {
         clickField(form, 0);
-        clickValue(form, fullestValue(w->state, form.ListDesc));
+        clickValue(form, fullestValue(w->state, form.identification.valueList));
     }
     clickField(form, 0);
     const QString path = w->state.ChoicePath;
@@ -194,7 +191,7 @@ void BM_StepBack20(benchmark::State& run, Table table) {
     for (auto _ : run) {
         w->state.ChoicePath = path;
         w->state.ChoiceSteps = steps;
-        form.Command5_Click();
+        form.identification.Command5_Click();
         benchmark::DoNotOptimize(w->state.ChoiceSteps);
     }
     run.counters["taxa"] = w->state.foundCount();

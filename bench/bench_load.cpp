@@ -1,8 +1,6 @@
 // Loading key tables: the largest table the format allows and the real tables.
 #include "bigtable.h"
 
-#include "core/moduleroutines.h"
-
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
@@ -11,10 +9,8 @@ using namespace sylvane;
 namespace {
 
 void loadTable(benchmark::State& run, const QString& path) {
-    if (!core::FileExists(path)) {
-        run.SkipWithError("table not found");
+    if (bench::skipUnlessPresent(run, path))
         return;
-    }
     bench::LoadedWindow window(path);
     for (auto _ : run) {
         window.form->execute();
@@ -47,13 +43,13 @@ void BM_LoadBiggestTableIntoEmptyWindow(benchmark::State& run) {
 BENCHMARK(BM_LoadBiggestTableIntoEmptyWindow)->Unit(benchmark::kMillisecond);
 
 void BM_LoadUciMushroom(benchmark::State& run) {
-    loadTable(run, QStringLiteral(SYLVANE_SHARED_DATA) + u"/uci_mushroom_fr.txt"_s);
+    loadTable(run, QStringLiteral(SYLVANE_TEST_DATA) + u"/uci_mushroom_fr.txt"_s);
 }
 BENCHMARK(BM_LoadUciMushroom)->Unit(benchmark::kMillisecond);
 
 // 61069 data lines: the load stops at the row limit with its message.
 void BM_LoadSecondaryOverLimit(benchmark::State& run) {
-    loadTable(run, QStringLiteral(SYLVANE_SHARED_DATA) + u"/secondary_61069_en.txt"_s);
+    loadTable(run, bench::sharedDataTable(u"secondary_61069_en.txt"_s));
 }
 BENCHMARK(BM_LoadSecondaryOverLimit)->Unit(benchmark::kMillisecond);
 

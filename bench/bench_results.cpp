@@ -39,8 +39,6 @@ struct BigWindow {
     engine::FormTbl form{state, platform};
 
     explicit BigWindow(bool yieldEveryTime = false) : platform(yieldEveryTime) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         state.CurrentFile = bench::writeBigTable(dir.path());
         form.execute();
     }
@@ -51,8 +49,8 @@ struct BigWindow {
         for (int row = 1; row <= state.lineCount(); ++row)
             if (!state.KeyTable(row, field).isEmpty())
                 values.push_back({state.KeyTable(row, field), row});
-        form.ListDesc.setEntries(std::move(values));
-        form.Allege();
+        form.identification.valueList.setEntries(std::move(values));
+        form.identification.Allege();
     }
 };
 
@@ -61,35 +59,35 @@ void BM_KeywordSearch30000Entries(benchmark::State& run) {
     std::vector<engine::ListEntry> entries;
     for (int row = 4; row <= w.state.lineCount(); ++row)
         entries.push_back({w.state.KeyTable(row, 50) + u" n°"_s + QString::number(row), row});
-    w.form.ListDesc.setEntries(std::move(entries));
-    w.form.Textcle(0).setText(u"ROUGE"_s);
-    w.form.Textcle(1).setText(u"ecaill"_s);
+    w.form.identification.valueList.setEntries(std::move(entries));
+    w.form.keyword.keywords(0).setText(u"ROUGE"_s);
+    w.form.keyword.keywords(1).setText(u"ecaill"_s);
     for (auto _ : run) {
-        w.form.MoCle_Click(0);
-        benchmark::DoNotOptimize(w.form.ListeResultat.count());
+        w.form.keyword.MoCle_Click(0);
+        benchmark::DoNotOptimize(w.form.results.resultList.count());
     }
-    run.counters["entries"] = w.form.ListDesc.count();
-    run.counters["found"] = w.form.ListeResultat.count();
+    run.counters["entries"] = w.form.identification.valueList.count();
+    run.counters["found"] = w.form.results.resultList.count();
 }
 BENCHMARK(BM_KeywordSearch30000Entries)->Unit(benchmark::kMillisecond);
 
 void BM_Extraction(benchmark::State& run) {
     BigWindow w;
     w.deriveValues(50);
-    const auto values = w.form.ListDesc.entries();
+    const auto values = w.form.identification.valueList.entries();
     const auto valueRows = w.state.ValueRows;
-    w.form.Textcle(0).setText(u"e"_s);
+    w.form.keyword.keywords(0).setText(u"e"_s);
     for (auto _ : run) {
         run.PauseTiming();
-        w.form.ListDesc.setEntriesInOrder(values);
+        w.form.identification.valueList.setEntriesInOrder(values);
         w.state.ValueRows = valueRows;
         run.ResumeTiming();
-        w.form.MoCle_Click(1);
-        benchmark::DoNotOptimize(w.form.ListDesc.count());
+        w.form.keyword.MoCle_Click(1);
+        benchmark::DoNotOptimize(w.form.identification.valueList.count());
     }
     run.counters["values"] = static_cast<double>(values.size());
     run.counters["rows"] = w.state.foundCount();
-    run.counters["taxa"] = w.form.ListDesc.count();
+    run.counters["taxa"] = w.form.identification.valueList.count();
 }
 BENCHMARK(BM_Extraction)->Unit(benchmark::kMillisecond);
 
@@ -98,16 +96,16 @@ void compareWithAllTaxa(benchmark::State& run, bool yieldEveryTime) {
     std::vector<engine::ListEntry> taxa;
     for (int row = 4; row <= w.state.lineCount(); ++row)
         taxa.push_back({w.state.KeyTable(row, 1), row});
-    w.form.ListEspeces.setEntries(std::move(taxa));
-    w.form.ListEspeces.setCurrentIndex(w.form.ListEspeces.count() / 2);
-    w.form.Check6.setValue(1);
+    w.form.identification.taxonList.setEntries(std::move(taxa));
+    w.form.identification.taxonList.setCurrentIndex(w.form.identification.taxonList.count() / 2);
+    w.form.identification.compare.setValue(1);
     for (auto _ : run) {
         w.platform.yields = 0;
-        w.form.ListEspeces_Click();
-        benchmark::DoNotOptimize(w.form.ListeResultat.count());
+        w.form.results.ListEspeces_Click();
+        benchmark::DoNotOptimize(w.form.results.resultList.count());
     }
-    run.counters["taxa"] = w.form.ListEspeces.count();
-    run.counters["lines"] = w.form.ListeResultat.count();
+    run.counters["taxa"] = w.form.identification.taxonList.count();
+    run.counters["lines"] = w.form.results.resultList.count();
     run.counters["yields"] = w.platform.yields;
 }
 

@@ -1,5 +1,6 @@
 #include "bigtable.h"
 
+#include "core/moduleroutines.h"
 #include "core/textfile.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,18 @@
 using namespace Qt::StringLiterals;
 
 namespace sylvane::bench {
+
+QString sharedDataTable(const QString& name) {
+    return qEnvironmentVariable("SYLVANE_SHARED_DATA", QStringLiteral(SYLVANE_SHARED_DATA)) + u'/' +
+           name;
+}
+
+bool skipUnlessPresent(benchmark::State& run, const QString& path) {
+    if (core::FileExists(path))
+        return false;
+    run.SkipWithError(qPrintable(u"skipped: missing table "_s + path));
+    return true;
+}
 
 QString writeBigTable(const QString& folder, int rows, int fields) {
     QStringList lines{u"TITRE=Table de mesure"_s, u"COMMENTAIRE=générée"_s};
@@ -54,8 +67,6 @@ QString writeTableHead(const QString& source, const QString& folder, int dataLin
 
 LoadedWindow::LoadedWindow(const QString& path) {
     form = std::make_unique<engine::FormTbl>(state, platform);
-    state.Separator = u";"_s;
-    state.LineBreak = u"\r\n"_s;
     state.CurrentFile = path;
     form->execute();
 }

@@ -9,6 +9,10 @@
 
 #include <memory>
 
+namespace benchmark {
+class State;
+}
+
 namespace sylvane::bench {
 
 // Writes a key table of rows data lines by fields fields (the largest the format allows
@@ -19,6 +23,13 @@ QString writeBigTable(const QString& folder, int rows = 30000 - 3, int fields = 
 
 // Copies the header and the first dataLines data lines of a table into folder.
 QString writeTableHead(const QString& source, const QString& folder, int dataLines);
+
+// The path of a table kept outside the repository (too large for it): in the folder named
+// by the environment variable SYLVANE_SHARED_DATA, else in the one built in.
+QString sharedDataTable(const QString& name);
+
+// Marks a benchmark skipped, naming the missing table, when path does not exist.
+bool skipUnlessPresent(benchmark::State& run, const QString& path);
 
 // A main window logic on a recording platform, with a table loaded.
 struct LoadedWindow {

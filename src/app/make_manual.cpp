@@ -1,11 +1,13 @@
 // Renders the user manual, kept as HTML in the repository, to the PDF that the program
 // opens with "Documentation". Run at build time: make_manual SOURCE.html TARGET.pdf
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <cstdio>
@@ -26,7 +28,12 @@ int main(int argc, char** argv) {
     }
     QTextDocument document;
     document.setDefaultFont(QFont(u"DejaVu Sans"_s, 10));
-    document.setHtml(QString::fromUtf8(source.readAll()));
+    // Images are named relative to the manual's folder; the copy of the document that is
+    // printed finds only absolute names.
+    QString html = QString::fromUtf8(source.readAll());
+    html.replace(QRegularExpression(uR"(<img src="(?!/))"_s),
+                 u"<img src=\""_s + QFileInfo(args[1]).absolutePath() + u'/');
+    document.setHtml(html);
 
     QPdfWriter writer(args[2]);
     writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));

@@ -1,23 +1,30 @@
 // Sylvane_2023-01 and Sylvane_2019-02: the same program, told apart by the edition
 // that CMake names at build time.
+#include "app/quitafterpaint.h"
 #include "core/edition.h"
 #include "core/programstate.h"
+#include "core/settingslocation.h"
 #include "engine/formtbl.h"
 #include "ui/formtblview.h"
+#include "ui/frenchtranslations.h"
 #include "ui/qtplatform.h"
 #include "ui/secondarywindows.h"
 #include "ui/startoptions.h"
-#include "ui/viewhub.h"
+#include "ui/windowplaces.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Sylvane"_s);
+    QApplication::setWindowIcon(sylvane::ui::programIcon());
+    sylvane::ui::installFrenchTranslations(app);
     const sylvane::ui::StartOptions options = sylvane::ui::parseStartOptions(
         QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath(),
         qEnvironmentVariable("SYLVANE_APP_FOLDER"), qEnvironmentVariable("SYLVANE_DEV"));
@@ -28,25 +35,41 @@ int main(int argc, char* argv[]) {
     }
 
     sylvane::core::ProgramState state;
-    state.AppFolder = options.appFolder;
+    const sylvane::core::SettingsLocation settings =
+        sylvane::core::chooseSettingsLocation(sylvane::core::findSettingsPlaces(
+            options.appFolderGiven ? options.appFolder : QString(), options.appFolder,
+            QStringLiteral(SYLVANE_DATA_FROM_PROGRAM),
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+    state.AppFolder = settings.folder;
+    state.DefaultSettingsFile = settings.defaultFile;
     sylvane::ui::QtPlatform platform;
     sylvane::engine::FormTbl form(
         state, platform, sylvane::core::editionFromName(QStringLiteral(SYLVANE_EDITION_NAME)));
     if (options.developer)
         sylvane::ui::showDeveloperControls(form);
-    sylvane::ui::SecondaryWindows secondary(form, state, platform);
 
     // The window is shown before the load so that the announcement of a command-line
     // file and the progress of a long load can be seen; its first activation runs once
     // the load is done.
+    sylvane::ui::WindowPlaces places(sylvane::ui::WindowPlaces::userFile());
     sylvane::ui::FormTblView view(form, &platform);
+    view.setPlaces(&places);
+    sylvane::ui::SecondaryWindows secondary(form, state, platform, &view, &places);
+    // SYLVANE_QUIT_AFTER_MS=N: quit N ms after the main loop starts, once the window is
+    // painted (smoke tests).
+    std::optional<sylvane::app::QuitAfterPaint> quitAfterPaint;
+    bool quitDelayGiven = false;
+    const int quitDelay = qEnvironmentVariableIntValue("SYLVANE_QUIT_AFTER_MS", &quitDelayGiven);
+    if (quitDelayGiven)
+        quitAfterPaint.emplace(view, quitDelay);
     view.setActivationEnabled(false);
     view.show();
     form.Form_Load(options.commandLine);
     form.Form_Activate();
     view.setActivationEnabled(true);
-    sylvane::ui::ViewHub::refreshAll();
     if (!form.visible())
         return 0; // closed while it was starting
+    if (quitAfterPaint)
+        quitAfterPaint->arm();
     return QApplication::exec();
 }

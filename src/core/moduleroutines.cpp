@@ -1,24 +1,20 @@
 #include "core/moduleroutines.h"
 
+#include "core/regularfile.h"
 #include "core/vbtext.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QList>
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace sylvane::core {
 
 bool FileExists(const QString& path) {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    return checkReadableFile(path, std::numeric_limits<qint64>::max()) == FileCheck::Readable;
 }
 
 QString ExtensionOf(const QString& name) {

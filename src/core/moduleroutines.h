@@ -10,7 +10,8 @@
 // The small routines of module Tableau that every window calls.
 namespace sylvane::core {
 
-// True when the path names a regular file that can be opened for reading.
+// True when the path names a regular file that can be opened for reading (checked
+// without blocking: a FIFO or a device is not a file here).
 bool FileExists(const QString& path);
 
 // The text after the first "." of the whole name; the whole name when it has none.

@@ -30,7 +30,8 @@ class Platform {
     virtual bool isOnline() = 0;
 
     // Starts the user's text editor on the file, detached; the path is one argument.
-    virtual void startEditor(const QString& path) = 0;
+    // False when no editor could be started.
+    virtual bool startEditor(const QString& path) = 0;
 
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;

@@ -1,5 +1,6 @@
 #include "core/recordingplatform.h"
 
+#include "core/boundedtext.h"
 #include "core/vbtext.h"
 
 using namespace Qt::StringLiterals;
@@ -51,8 +52,8 @@ MessageAnswer RecordingPlatform::messageBox(const QString& text, const QString& 
     const QString word = answer == MessageAnswer::Ok    ? u"ok"_s
                          : answer == MessageAnswer::Yes ? u"yes"_s
                                                         : u"no"_s;
-    write(u"[msgbox "_s + escapeForTranscript(title) + u"] "_s + escapeForTranscript(text) +
-          u" -> "_s + word);
+    write(u"[msgbox "_s + escapeForTranscript(title) + u"] "_s +
+          escapeForTranscript(boundedForScreen(text)) + u" -> "_s + word);
     return answer;
 }
 
@@ -69,8 +70,10 @@ void RecordingPlatform::openUrl(const QString& address) {
     write(u"[open] "_s + escapeForTranscript(address));
 }
 
-void RecordingPlatform::startEditor(const QString& path) {
-    write(u"[editor] "_s + escapeForTranscript(path));
+bool RecordingPlatform::startEditor(const QString& path) {
+    if (editorAvailable_)
+        write(u"[editor] "_s + escapeForTranscript(path));
+    return editorAvailable_;
 }
 
 void RecordingPlatform::clearClipboard() {

@@ -22,6 +22,8 @@ class RecordingPlatform : public Platform {
     void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
     void queueDialogResult(const QString& path) { dialogResults_.push_back(path); }
     void setOnline(bool online) { online_ = online; }
+    // Whether a text editor can be started (default: yes).
+    void setEditorAvailable(bool available) { editorAvailable_ = available; }
     void advanceClock(qint64 milliseconds) { clock_ += milliseconds; }
 
     // Every line written so far (also handed to the sink as it happens).
@@ -35,7 +37,7 @@ class RecordingPlatform : public Platform {
     void openDocument(const QString& path) override;
     void openUrl(const QString& address) override;
     bool isOnline() override { return online_; }
-    void startEditor(const QString& path) override;
+    bool startEditor(const QString& path) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     bool clipboardHasText() override { return !clipboard_.isEmpty(); }
@@ -61,6 +63,7 @@ class RecordingPlatform : public Platform {
     std::deque<QString> dialogResults_;
     QString clipboard_;
     bool online_ = true;
+    bool editorAvailable_ = true;
     bool busy_ = false;
     qint64 clock_ = 0;
 };

@@ -1,6 +1,9 @@
 #include "core/settingsfile.h"
 
+#include "core/textfile.h"
 #include "core/vbtext.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -39,12 +42,16 @@ QStringList lineItems(const QString& line) {
     }
     pieces.append(current);
 
+    // Each piece is looked at once, so that a line of many commas reads in linear time.
     QStringList items;
+    bool lastHoldsPath = false;
     for (const QString& piece : pieces) {
-        if (!items.isEmpty() && holdsPath(items.back()) && !isKnownKey(piece))
+        if (lastHoldsPath && !isKnownKey(piece)) {
             items.back() += u',' + piece;
-        else
+        } else {
             items.append(piece);
+            lastHoldsPath = holdsPath(piece);
+        }
     }
     for (QString& item : items) {
         item = trimLeadingBlanks(item);
@@ -72,12 +79,29 @@ std::vector<SettingsItem> readSettingsItems(const QStringList& lines) {
     return items;
 }
 
+namespace {
+// A value holding a comma is written with its whole item between double quotes, which
+// every reader of the file takes as one item.
+QString settingsItem(const QString& keyAndBlank, const QString& value) {
+    const QString item = keyAndBlank + u"="_s + value;
+    return value.contains(u',') ? u'"' + item + u'"' : item;
+}
+} // namespace
+
 QStringList settingsLines(const QString& currentFile, const QString& dataFolder, int multipleChoice,
                           bool withMultipleChoice) {
-    QStringList lines{QString(), u"FICDEFAUT ="_s + currentFile, u"REPDATA ="_s + dataFolder};
+    QStringList lines{QString(), settingsItem(u"FICDEFAUT "_s, currentFile),
+                      settingsItem(u"REPDATA "_s, dataFolder)};
     if (withMultipleChoice)
         lines.append(u"CHOIXMULT ="_s + QString::number(multipleChoice));
     return lines;
+}
+
+bool writeSettingsFile(const QString& path, const QStringList& lines) {
+    const bool fits = std::all_of(lines.begin(), lines.end(),
+                                  [](const QString& line) { return fitsWindows1252(line); });
+    return writeTextFile(path, lines, nullptr,
+                         fits ? TextEncoding::Windows1252 : TextEncoding::Utf8);
 }
 
 } // namespace sylvane::core

@@ -20,8 +20,15 @@ struct SettingsItem {
 // around an item removed.
 std::vector<SettingsItem> readSettingsItems(const QStringList& lines);
 
-// The four lines the program writes (three in the earlier build, without CHOIXMULT).
+// The four lines the program writes (three in the earlier build, without CHOIXMULT). A
+// path holding a comma is written "FICDEFAUT =a,b" between double quotes.
 QStringList settingsLines(const QString& currentFile, const QString& dataFolder, int multipleChoice,
                           bool withMultipleChoice);
+
+// Replaces the settings file with the lines (see writeTextFile): in Windows-1252 when
+// every character fits, otherwise in UTF-8, which the reader recognises, so that a path
+// the code page cannot hold is recorded as it is instead of with "?". False when the
+// file could not be written whole; it is then as it was.
+bool writeSettingsFile(const QString& path, const QStringList& lines);
 
 } // namespace sylvane::core

@@ -1,7 +1,6 @@
 #include "core/textfile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "core/safewrite.h"
 
 #include <array>
 
@@ -91,72 +90,24 @@ QStringList splitLines(QStringView text) {
 bool TextFileReader::open(const QString& path) {
     lines_.clear();
     next_ = 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    lines_ = decodeWindows1252Lines(bytes);
-    return true;
-}
-
-namespace {
-QByteArray joinLines(const QStringList& lines) {
+    encoding_ = TextEncoding::Windows1252;
     QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += encodeWindows1252(line);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-} // namespace
-
-bool writeTextFile(const QString& path, const QStringList& lines, QString* errorText) {
-    QFile file(path);
-    const QByteArray bytes = joinLines(lines);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        if (errorText)
-            *errorText = file.errorString();
+    check_ = readRegularFile(path, bytes);
+    if (check_ != FileCheck::Readable)
         return false;
-    }
-    file.close();
+    encoding_ = detectEncoding(bytes);
+    lines_ = decodeLines(bytes, encoding_);
     return true;
 }
 
-bool writeTextFileAtomically(const QString& path, const QStringList& lines, QString* errorText) {
-    QSaveFile file(path);
-    const QByteArray bytes = joinLines(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool copyFileAtomically(const QString& from, const QString& to, QString* errorText) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) {
-        if (errorText)
-            *errorText = source.errorString();
-        return false;
-    }
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError) {
-        if (errorText)
-            *errorText = source.errorString();
-        return false;
-    }
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
-        !target.commit()) {
-        if (errorText)
-            *errorText = target.errorString();
-        return false;
-    }
-    return true;
+bool writeTextFile(const QString& path, const QStringList& lines, QString* errorText,
+                   TextEncoding encoding) {
+    WriteError error;
+    if (replaceFileContents(path, encodeLines(lines, encoding), &error))
+        return true;
+    if (errorText)
+        *errorText = error.text();
+    return false;
 }
 
 } // namespace sylvane::core

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/encoding.h"
+#include "core/regularfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// Windows-1252 text files: the one reader and writer of the program.
+// Text files, Windows-1252 unless their bytes show another encoding: the one reader and
+// writer of the program.
 namespace sylvane::core {
 
 // Bytes to text: 0x80-0x9F as the code page defines them; the five bytes it leaves
@@ -19,31 +23,30 @@ QByteArray encodeWindows1252(QStringView text);
 // line end does not start another (empty) line.
 QStringList splitLines(QStringView text);
 
-// A whole file read at once and served line by line.
+// A whole file read at once and served line by line, in the encoding its bytes show
+// (see detectEncoding). Only a regular file within the size limit is read.
 class TextFileReader {
   public:
-    // False when the file cannot be opened or read.
+    // False when the file is not a readable regular file within MaxTextFileBytes, or
+    // cannot be read; check() then says why.
     bool open(const QString& path);
     bool atEnd() const { return next_ >= lines_.size(); }
     QString readLine() { return atEnd() ? QString() : lines_[next_++]; }
     const QStringList& lines() const { return lines_; }
+    TextEncoding encoding() const { return encoding_; }
+    FileCheck check() const { return check_; }
 
   private:
     QStringList lines_;
     qsizetype next_ = 0;
+    TextEncoding encoding_ = TextEncoding::Windows1252;
+    FileCheck check_ = FileCheck::Missing;
 };
 
-// Writes lines each ended by CR LF. Returns false when the file could not be written
-// whole; the error text is then in errorText.
-bool writeTextFile(const QString& path, const QStringList& lines, QString* errorText = nullptr);
-
-// Writes the file through a temporary file beside it, flushed then renamed over it, so
-// that the file is either the old one or the new one, never half-written.
-bool writeTextFileAtomically(const QString& path, const QStringList& lines,
-                             QString* errorText = nullptr);
-
-// Copies a file byte for byte over another (created or replaced) in the same way: the
-// target is either its old self or a whole copy. False, with errorText, on any failure.
-bool copyFileAtomically(const QString& from, const QString& to, QString* errorText = nullptr);
+// Replaces the file with the lines, each ended by CR LF, in the encoding, through
+// replaceFileContents: the file is either its old self or the whole new text. False
+// when it could not be written; the step and the reason are then in errorText.
+bool writeTextFile(const QString& path, const QStringList& lines, QString* errorText = nullptr,
+                   TextEncoding encoding = TextEncoding::Windows1252);
 
 } // namespace sylvane::core

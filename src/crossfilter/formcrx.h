@@ -12,9 +12,38 @@ namespace sylvane::crossfilter {
 // The cross-filter window "Gestion des croix": numbered filters over the loaded key table,
 // each testing one or two values against fields, combined with ET or OU; a cross search
 // that reports taxon by taxon which filters pass; a counting run; a copy of the report.
-// Every control is a model under its designer name, every handler under its own name.
-// The handlers live in formcrx_filters.cpp (editing the filters) and formcrx_search.cpp
-// (search, counting, copy).
+// Every control is a model under a role name, its designer name as its name(); every
+// handler keeps its own name. The handlers live in formcrx_filters.cpp (editing the
+// filters) and formcrx_search.cpp (search, counting, copy).
+//
+//   member          designer name  caption
+//   fieldsTitle     Label6         "Choisir critère de filtre parmi"
+//   fieldList       ListeChamps
+//   valueList       ListeChoix
+//   valueBoxes      Text1(i)       0, 1
+//   exactMatch      Check1(i)      0, 1
+//   takeValue       Command2(i)    0 "<", 1 "<"
+//   combine         Option1(i)     0 "ET", 1 "OU"
+//   numberTitle     Label2         "Numéro de filtre"
+//   numberBox       Text2          "1"
+//   numberBar       HScroll1
+//   filterShown     Label1
+//   validate        Command4       "valider"
+//   clearFilters    Command5       "RAZ filtres"
+//   listFilters     Command6       "liste filtres"
+//   search          Command1       "Recherche"
+//   count           Command8       "Compter"
+//   showOptions     Command7       "options"
+//   reportBox       Text3
+//   progress        Label3         "***"
+//   elapsed         Label5
+//   optionsFrame    Frame2         "options"
+//   separatorTitle  Label4         "séparateur"
+//   separatorBox    Text4          ";"
+//   copyMenu        copiecroix     "Copie ds Presse papier"
+//   optionsMenu     MnuOptions     "Options"
+//   separatorMenu   MnSep          "Séparateur"
+//   separatorItems  sept(i)        0 ";", 1 ","
 class FormCrx : public engine::Window {
   public:
     FormCrx(core::ProgramState& state, core::Platform& platform);
@@ -22,47 +51,47 @@ class FormCrx : public engine::Window {
     void activate() override { Form_Activate(); }
 
     // ---- Field and value lists ---------------------------------------------------------
-    engine::Label Label6{QStringLiteral("Label6"),
-                         QStringLiteral("Choisir critère de filtre parmi")};
-    engine::ListBox ListeChamps{QStringLiteral("ListeChamps"), false};
-    engine::ListBox ListeChoix{QStringLiteral("ListeChoix"), true};
+    engine::Label fieldsTitle{QStringLiteral("Label6"),
+                              QStringLiteral("Choisir critère de filtre parmi")};
+    engine::ListBox fieldList{QStringLiteral("ListeChamps"), false};
+    engine::ListBox valueList{QStringLiteral("ListeChoix"), true};
 
     // ---- The filter being edited ---------------------------------------------------------
-    engine::ControlArray<engine::TextBox> Text1{QStringLiteral("Text1"), {{0, {}}, {1, {}}}};
-    engine::ControlArray<engine::CheckBox> Check1{QStringLiteral("Check1"), {{0, {}}, {1, {}}}};
-    engine::ControlArray<engine::Button> Command2{
+    engine::ControlArray<engine::TextBox> valueBoxes{QStringLiteral("Text1"), {{0, {}}, {1, {}}}};
+    engine::ControlArray<engine::CheckBox> exactMatch{QStringLiteral("Check1"), {{0, {}}, {1, {}}}};
+    engine::ControlArray<engine::Button> takeValue{
         QStringLiteral("Command2"), {{0, QStringLiteral("<")}, {1, QStringLiteral("<")}}};
-    engine::ControlArray<engine::OptionButton> Option1{
+    engine::ControlArray<engine::OptionButton> combine{
         QStringLiteral("Option1"), {{0, QStringLiteral("ET")}, {1, QStringLiteral("OU")}}};
-    engine::Label Label2{QStringLiteral("Label2"), QStringLiteral("Numéro de filtre")};
-    engine::TextBox Text2{QStringLiteral("Text2"), QStringLiteral("1")};
-    engine::ScrollBar HScroll1{QStringLiteral("HScroll1")};
-    engine::Label Label1{QStringLiteral("Label1")};
+    engine::Label numberTitle{QStringLiteral("Label2"), QStringLiteral("Numéro de filtre")};
+    engine::TextBox numberBox{QStringLiteral("Text2"), QStringLiteral("1")};
+    engine::ScrollBar numberBar{QStringLiteral("HScroll1")};
+    engine::Label filterShown{QStringLiteral("Label1")};
 
     // ---- Commands ------------------------------------------------------------------------
-    engine::Button Command4{QStringLiteral("Command4"), QStringLiteral("valider")};
-    engine::Button Command5{QStringLiteral("Command5"), QStringLiteral("RAZ filtres")};
-    engine::Button Command6{QStringLiteral("Command6"), QStringLiteral("liste filtres")};
-    engine::Button Command1{QStringLiteral("Command1"), QStringLiteral("Recherche")};
-    engine::Button Command8{QStringLiteral("Command8"), QStringLiteral("Compter")};
-    engine::Button Command7{QStringLiteral("Command7"), QStringLiteral("options")};
+    engine::Button validate{QStringLiteral("Command4"), QStringLiteral("valider")};
+    engine::Button clearFilters{QStringLiteral("Command5"), QStringLiteral("RAZ filtres")};
+    engine::Button listFilters{QStringLiteral("Command6"), QStringLiteral("liste filtres")};
+    engine::Button search{QStringLiteral("Command1"), QStringLiteral("Recherche")};
+    engine::Button count{QStringLiteral("Command8"), QStringLiteral("Compter")};
+    engine::Button showOptions{QStringLiteral("Command7"), QStringLiteral("options")};
 
     // ---- Filter list and report ----------------------------------------------------------
-    engine::TextBox Text3{QStringLiteral("Text3"), true};
-    engine::Label Label3{QStringLiteral("Label3"), QStringLiteral("***")};
-    engine::Label Label5{QStringLiteral("Label5")};
+    engine::TextBox reportBox{QStringLiteral("Text3"), true};
+    engine::Label progress{QStringLiteral("Label3"), QStringLiteral("***")};
+    engine::Label elapsed{QStringLiteral("Label5")};
 
     // ---- Options frame -------------------------------------------------------------------
-    engine::Frame Frame2{QStringLiteral("Frame2"), QStringLiteral("options")};
-    engine::Label Label4{QStringLiteral("Label4"), QStringLiteral("séparateur")};
-    engine::TextBox Text4{QStringLiteral("Text4"), QStringLiteral(";")};
+    engine::Frame optionsFrame{QStringLiteral("Frame2"), QStringLiteral("options")};
+    engine::Label separatorTitle{QStringLiteral("Label4"), QStringLiteral("séparateur")};
+    engine::TextBox separatorBox{QStringLiteral("Text4"), QStringLiteral(";")};
 
     // ---- Menus (menu bar order) ------------------------------------------------------------
-    engine::MenuItem copiecroix{QStringLiteral("copiecroix"),
-                                QStringLiteral("Copie ds Presse papier"), 0};
-    engine::MenuItem MnuOptions{QStringLiteral("MnuOptions"), QStringLiteral("Options"), 0};
-    engine::MenuItem MnSep{QStringLiteral("MnSep"), QStringLiteral("Séparateur"), 1};
-    engine::ControlArray<engine::MenuItem> sept{
+    engine::MenuItem copyMenu{QStringLiteral("copiecroix"),
+                              QStringLiteral("Copie ds Presse papier"), 0};
+    engine::MenuItem optionsMenu{QStringLiteral("MnuOptions"), QStringLiteral("Options"), 0};
+    engine::MenuItem separatorMenu{QStringLiteral("MnSep"), QStringLiteral("Séparateur"), 1};
+    engine::ControlArray<engine::MenuItem> separatorItems{
         QStringLiteral("sept"), {{0, QStringLiteral(";")}, {1, QStringLiteral(",")}}};
 
     // The menu bar in order: each menu followed by its items (levels 0, 1, 2).

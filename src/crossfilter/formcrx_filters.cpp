@@ -4,8 +4,6 @@
 
 #include "core/vbtext.h"
 
-#include <QSet>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -13,20 +11,20 @@ using namespace Qt::StringLiterals;
 namespace sylvane::crossfilter {
 
 void FormCrx::wireFilters() {
-    ListeChamps.onClick = [this] { ListeChamps_Click(); };
-    Command2.forEach([this](int index, engine::Button& button) {
+    fieldList.onClick = [this] { ListeChamps_Click(); };
+    takeValue.forEach([this](int index, engine::Button& button) {
         button.onClick = [this, index] { Command2_Click(index); };
     });
-    Command4.onClick = [this] { Command4_Click(); };
-    Command5.onClick = [this] { Command5_Click(); };
-    Command6.onClick = [this] { Command6_Click(); };
-    Command7.onClick = [this] { Command7_Click(); };
-    Text2.onChange = [this] { Text2_Change(); };
-    HScroll1.onChange = [this] { HScroll1_Change(); };
-    sept.forEach([this](int index, engine::MenuItem& item) {
+    validate.onClick = [this] { Command4_Click(); };
+    clearFilters.onClick = [this] { Command5_Click(); };
+    listFilters.onClick = [this] { Command6_Click(); };
+    showOptions.onClick = [this] { Command7_Click(); };
+    numberBox.onChange = [this] { Text2_Change(); };
+    numberBar.onChange = [this] { HScroll1_Change(); };
+    separatorItems.forEach([this](int index, engine::MenuItem& item) {
         item.onClick = [this, index] { sept_Click(index); };
     });
-    Text4.onChange = [this] { Text4_Change(); };
+    separatorBox.onChange = [this] { Text4_Change(); };
 }
 
 FilterRecord& FormCrx::filter(int number) {
@@ -34,61 +32,61 @@ FilterRecord& FormCrx::filter(int number) {
 }
 
 int FormCrx::filterNumber() const {
-    const double number = core::roundHalfEven(core::leadingNumericValue(Text2.text()));
+    const double number = core::roundHalfEven(core::leadingNumericValue(numberBox.text()));
     return number >= 0 && number <= FilterSlots ? static_cast<int>(number) : -1;
 }
 
 void FormCrx::setFilterNumberText(const QString& text) {
-    if (Text2.text() == text)
+    if (numberBox.text() == text)
         return;
-    Text2.setText(text);
+    numberBox.setText(text);
     Text2_Change();
 }
 
 void FormCrx::moveFilterBar(int value) {
-    if (HScroll1.value() == value)
+    if (numberBar.value() == value)
         return;
-    HScroll1.setValue(value);
+    numberBar.setValue(value);
     HScroll1_Change();
 }
 
 void FormCrx::AfficheChamps() {
-    const auto& s = state();
+    const identify::KeyTable& table = state().KeyTable;
     std::vector<engine::ListEntry> fields;
-    for (int i = 1; i <= s.DeclaredFieldCount && i <= core::MaxFields; ++i)
-        fields.emplace_back(s.FieldNames[static_cast<std::size_t>(i)], i);
-    ListeChamps.clear();
-    ListeChamps.addItems(std::move(fields));
+    for (int i = 1; i <= table.fieldCount(); ++i)
+        fields.emplace_back(table.fieldName(i), i);
+    fieldList.clear();
+    fieldList.addItems(std::move(fields));
 }
 
 // The distinct cells of the chosen field, empty cells included, compared exactly: the
-// list that adding each cell not yet listed gives, built with a hash set and one sort.
+// list that adding each cell not yet listed gives, one entry per value id, one sort.
 void FormCrx::ListeChamps_Click() {
-    const int selected = ListeChamps.currentIndex();
+    const int selected = fieldList.currentIndex();
     if (selected < 0)
         return;
     platform().setBusyCursor(true);
-    CurrentField = static_cast<qint16>(ListeChamps.itemData(selected));
-    ListeChoix.clear();
+    CurrentField = static_cast<qint16>(fieldList.itemData(selected));
+    valueList.clear();
     const auto& s = state();
+    const identify::KeyTable& table = s.KeyTable;
     const int rows = std::clamp(s.lineCount(), 0, core::MaxRows);
-    QSet<QString> seen;
-    seen.reserve(rows);
+    std::vector<bool> seen(static_cast<std::size_t>(std::max(1, table.poolSize(CurrentField))));
     std::vector<engine::ListEntry> values;
     for (int row = 1; row <= rows; ++row) {
-        const QString& cell = s.KeyTable(row, CurrentField);
-        const qsizetype before = seen.size();
-        seen.insert(cell);
-        if (seen.size() != before)
-            values.emplace_back(cell);
+        const identify::ValueId id = table.cellId(row, CurrentField);
+        if (!seen[id]) {
+            seen[id] = true;
+            values.emplace_back(table.text(CurrentField, id));
+        }
     }
-    ListeChoix.addItems(std::move(values));
+    valueList.addItems(std::move(values));
     platform().setBusyCursor(false);
 }
 
 void FormCrx::Command2_Click(int Index) {
-    const int selected = ListeChoix.currentIndex();
-    Text1(Index).setText(selected >= 0 ? ListeChoix.itemText(selected) : QString());
+    const int selected = valueList.currentIndex();
+    valueBoxes(Index).setText(selected >= 0 ? valueList.itemText(selected) : QString());
     PickedField[static_cast<std::size_t>(Index)] = CurrentField;
 }
 
@@ -102,16 +100,16 @@ void FormCrx::MajFiltres() {
     if (k < 1 || k > MaxFilters - 1)
         return; // the number box never holds such a number
     FilterRecord& f = filter(k);
-    f.Value1 = Text1(0).text();
-    f.Value2 = Text1(1).text();
+    f.Value1 = valueBoxes(0).text();
+    f.Value2 = valueBoxes(1).text();
     f.Field1 = core::numberText(int(PickedField[0]));
     f.Field2 = core::numberText(int(PickedField[1]));
-    f.Exact1 = Check1(0).value() == 1 ? u"1"_s : u"0"_s;
-    f.Exact2 = Check1(1).value() == 1 ? u"1"_s : u"0"_s;
-    f.Mode = Option1(0).value() == 1 ? u"1"_s : u"0"_s;
+    f.Exact1 = exactMatch(0).value() == 1 ? u"1"_s : u"0"_s;
+    f.Exact2 = exactMatch(1).value() == 1 ? u"1"_s : u"0"_s;
+    f.Mode = combine(0).value() == 1 ? u"1"_s : u"0"_s;
     if (f.Value1.isEmpty() || f.Value2.isEmpty())
         f.Mode = u"2"_s;
-    Label1.setCaption(f.Value1 + linkWordFor(LinkWords, f.Mode) + f.Value2);
+    filterShown.setCaption(f.Value1 + linkWordFor(LinkWords, f.Mode) + f.Value2);
     AfficheFiltres();
 }
 
@@ -124,8 +122,8 @@ void FormCrx::AfficheFiltres() {
         text += core::numberText(i) + u" : "_s + f.Value1 + u' ' + linkWordFor(LinkWords, f.Mode) +
                 u' ' + f.Value2 + u' ' + f.Field1 + br;
     }
-    Text3.setText(text);
-    Label3.setCaption(core::numberText(int(FilterCount)) + u" filtres"_s);
+    reportBox.setText(text);
+    progress.setCaption(core::numberText(int(FilterCount)) + u" filtres"_s);
 }
 
 qint16 FormCrx::DernierFiltre() const {
@@ -144,10 +142,10 @@ void FormCrx::RazFiltres() {
         f.Value2.clear();
         f.Mode = u"2"_s;
     }
-    Text3.setText(QString());
-    Label1.setCaption(QString());
-    Text1(0).setText(QString());
-    Text1(1).setText(QString());
+    reportBox.setText(QString());
+    filterShown.setCaption(QString());
+    valueBoxes(0).setText(QString());
+    valueBoxes(1).setText(QString());
     setFilterNumberText(u"1"_s);
 }
 
@@ -167,32 +165,32 @@ void FormCrx::Command6_Click() {
 }
 
 void FormCrx::Command7_Click() {
-    Frame2.setVisible(!Frame2.visible());
+    optionsFrame.setVisible(!optionsFrame.visible());
 }
 
 // A number outside 1..49 puts "1" back, which runs this rule again; a valid one moves the
 // bar (which loads that filter's values when it really moves) and shows the filter.
 void FormCrx::Text2_Change() {
-    const double v = core::leadingNumericValue(Text2.text());
+    const double v = core::leadingNumericValue(numberBox.text());
     if (v < 1 || v > MaxFilters - 1) {
         setFilterNumberText(u"1"_s);
         return;
     }
     const int k = static_cast<int>(core::roundHalfEven(v));
     moveFilterBar(k);
-    Label1.setCaption(filter(k).Value1 + u" & "_s + filter(k).Value2);
+    filterShown.setCaption(filter(k).Value1 + u" & "_s + filter(k).Value2);
 }
 
 // Loads the two values of the filter under the bar; the check boxes, the ET/OU choice and
 // the fields picked stay as they are shown.
 void FormCrx::HScroll1_Change() {
-    const int k = std::clamp(HScroll1.value(), HScroll1.minimum(), HScroll1.maximum());
-    HScroll1.setValue(k);
+    const int k = std::clamp(numberBar.value(), numberBar.minimum(), numberBar.maximum());
+    numberBar.setValue(k);
     setFilterNumberText(core::numberText(k));
     const FilterRecord& f = filter(k);
-    Text1(0).setText(f.Value1);
-    Text1(1).setText(f.Value2);
-    Label1.setCaption(f.Value1 + u' ' + linkWordFor(LinkWords, f.Mode) + u' ' + f.Value2);
+    valueBoxes(0).setText(f.Value1);
+    valueBoxes(1).setText(f.Value2);
+    filterShown.setCaption(f.Value1 + u' ' + linkWordFor(LinkWords, f.Mode) + u' ' + f.Value2);
 }
 
 void FormCrx::sept_Click(int Index) {
@@ -200,7 +198,7 @@ void FormCrx::sept_Click(int Index) {
 }
 
 void FormCrx::Text4_Change() {
-    OutputSeparator = Text4.text();
+    OutputSeparator = separatorBox.text();
 }
 
 } // namespace sylvane::crossfilter

@@ -4,20 +4,17 @@
 
 #include "core/vbtext.h"
 #include "crossfilter/crosssearch.h"
+#include "engine/eventcodes.h"
 
 using namespace Qt::StringLiterals;
 
 namespace sylvane::crossfilter {
 
-namespace {
-constexpr int RightButton = 2;
-}
-
 void FormCrx::wireSearch() {
-    Command1.onClick = [this] { Command1_Click(); };
-    Command8.onClick = [this] { Command8_Click(); };
-    copiecroix.onClick = [this] { copiecroix_Click(); };
-    Text3.onMouseDown = [this](int button) { Text3_MouseDown(button); };
+    search.onClick = [this] { Command1_Click(); };
+    count.onClick = [this] { Command8_Click(); };
+    copyMenu.onClick = [this] { copiecroix_Click(); };
+    reportBox.onMouseDown = [this](int button) { Text3_MouseDown(button); };
 }
 
 QString FormCrx::elapsedText() {
@@ -32,15 +29,15 @@ bool FormCrx::inclus(const QString& schn, const QString& chn) {
 // "ligne" and the last row scanned, and the time the run took.
 void FormCrx::Cherche() {
     StartTime = platform().monotonicMilliseconds();
-    Text3.setText(QString());
-    Label5.setCaption(elapsedText());
+    reportBox.setText(QString());
+    elapsed.setCaption(elapsedText());
     const CrossSearchReport report =
         runCrossSearch({state(), Filters, FilterCount, LinkWords, OutputSeparator, CountingMode});
     if (report.lastRow > 0)
-        Label3.setCaption(u"ligne"_s + core::numberText(report.lastRow));
-    Text3.setText(report.text);
+        progress.setCaption(u"ligne"_s + core::numberText(report.lastRow));
+    reportBox.setText(report.text);
     CountingMode = false;
-    Label5.setCaption(elapsedText());
+    elapsed.setCaption(elapsedText());
 }
 
 void FormCrx::Command1_Click() {
@@ -48,19 +45,19 @@ void FormCrx::Command1_Click() {
 }
 
 void FormCrx::Command8_Click() {
-    Text3.setText(QString());
+    reportBox.setText(QString());
     CountingMode = true;
     Cherche();
 }
 
 void FormCrx::copiecroix_Click() {
     platform().clearClipboard();
-    platform().setClipboardText(Text3.text());
+    platform().setClipboardText(reportBox.text());
     platform().beep();
 }
 
 void FormCrx::Text3_MouseDown(int Button) {
-    if (Button == RightButton && !Text3.text().isEmpty())
+    if (engine::isButton(Button, engine::MouseButton::Right) && !reportBox.text().isEmpty())
         copiecroix_Click();
 }
 

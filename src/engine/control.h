@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -7,8 +8,18 @@
 // Plain models of the window controls. The window logic reads and writes them; the Qt
 // views show them and forward the user's events to their handlers. Setting a property
 // from code never raises an event: where the logic wants a handler to run after a change
-// it made, it calls the handler itself.
+// it made, it calls the handler itself. Every change is signalled (changed()), so that a
+// view repaints what changed when it changed.
 namespace sylvane::engine {
+
+// What a change signal is about.
+enum class ControlChange {
+    Look,    // caption, text, value, visibility, state, place, size, font, colours, range
+    Entries, // the entries of a list box were added, removed or replaced
+    Rows,    // entries first to last changed in place (marks, item data)
+    Current, // the current entry of a list box (and, in a single-selection list, its marks)
+    Focus,   // the logic asks for the keyboard focus on a text box
+};
 
 enum class ControlKind {
     Window,
@@ -24,7 +35,8 @@ enum class ControlKind {
     StatusBar,
 };
 
-class Control {
+class Control : public QObject {
+    Q_OBJECT
   public:
     Control(QString name, ControlKind kind, QString caption = {});
     virtual ~Control() = default;
@@ -80,17 +92,20 @@ class Control {
     int maximum() const { return maximum_; }
     void setRange(int minimum, int maximum);
 
-    // Grows by one at every change, so that a view knows what to refresh.
-    quint64 revision() const { return revision_; }
-
     // Event handlers, set by the window logic.
     std::function<void()> onClick;
     std::function<void(int button)> onMouseDown;
     std::function<void(int keyCode)> onKeyDown;
     std::function<void()> onChange;
 
+  Q_SIGNALS:
+    // Emitted after every change; first and last name the entries for Rows.
+    void changed(sylvane::engine::ControlChange what, int first = -1, int last = -1);
+
   protected:
-    void touch() { ++revision_; }
+    void touch(ControlChange what = ControlChange::Look, int first = -1, int last = -1) {
+        Q_EMIT changed(what, first, last);
+    }
 
   private:
     QString name_;
@@ -107,7 +122,6 @@ class Control {
     Control* container_ = nullptr;
     QString group_;
     int minimum_ = 0, maximum_ = 0;
-    quint64 revision_ = 0;
 };
 
 // Named kinds so that a declaration says what the designer placed.
@@ -145,22 +159,16 @@ class TextBox : public Control {
     void select(int start, int length) {
         selectionStart_ = start;
         selectionLength_ = length;
-        touch();
     }
     int selectionStart() const { return selectionStart_; }
     int selectionLength() const { return selectionLength_; }
-    // Asks the view to give this box the keyboard focus.
-    void setFocus() {
-        ++focusRequests_;
-        touch();
-    }
-    quint64 focusRequests() const { return focusRequests_; }
+    // Asks the view to give this box the keyboard focus (with the selection above).
+    void setFocus() { touch(ControlChange::Focus); }
 
   private:
     bool multiLine_;
     int selectionStart_ = 0;
     int selectionLength_ = 0;
-    quint64 focusRequests_ = 0;
 };
 class Frame : public Control {
   public:

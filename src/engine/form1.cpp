@@ -9,17 +9,17 @@ namespace sylvane::engine {
 
 Form1::Form1(core::ProgramState& state, core::Platform& platform)
     : Window(u"Form1"_s, QString(), state, platform) {
-    add(Frame1);
-    add(Command1);
-    add(Option1);
-    Command1(0).setGeometry(100, 150, 1850, 420);
-    Command1(1).setGeometry(2050, 150, 1850, 420);
-    Command1.forEach([this](int index, Button& button) {
-        button.setContainer(&Frame1);
+    add(wordFrame);
+    add(commands);
+    add(wordOptions);
+    commands(0).setGeometry(100, 150, 1850, 420);
+    commands(1).setGeometry(2050, 150, 1850, 420);
+    commands.forEach([this](int index, Button& button) {
+        button.setContainer(&wordFrame);
         button.onClick = [this, index] { Command1_Click(index); };
     });
-    Option1.forEach([this](int index, OptionButton& option) {
-        option.setContainer(&Frame1);
+    wordOptions.forEach([this](int index, OptionButton& option) {
+        option.setContainer(&wordFrame);
         option.setGroup(u"Form1"_s);
         option.setGeometry(400, 800 + 400 * index, 3400, 350);
         option.setVisible(false);
@@ -29,9 +29,9 @@ Form1::Form1(core::ProgramState& state, core::Platform& platform)
 
 void Form1::Form_Load() {
     setGeometry(1000, 1000, 4100, 5300);
-    Frame1.setGeometry(0, 0, 4000, 5200);
+    wordFrame.setGeometry(0, 0, 4000, 5200);
     setCaption(QString());
-    Frame1.setCaption(QString());
+    wordFrame.setCaption(QString());
 }
 
 void Form1::Tdecompose(QString& chn) {
@@ -39,23 +39,23 @@ void Form1::Tdecompose(QString& chn) {
     core::ReplaceAll(u"  "_s, u" "_s, chn);
     words_ = chn.isEmpty() ? QStringList() : chn.split(u' ');
     for (int i = 0; i < OptionCount; ++i)
-        Option1(i).setVisible(false);
+        wordOptions(i).setVisible(false);
     const int shown = std::min(static_cast<int>(words_.size()), OptionCount);
     for (int i = 0; i < shown; ++i) {
         if (!words_[i].isEmpty())
-            Option1(i).setVisible(true);
-        Option1(i).setCaption(words_[i]);
-        Option1(i).move(400, 800 + 400 * i);
+            wordOptions(i).setVisible(true);
+        wordOptions(i).setCaption(words_[i]);
+        wordOptions(i).move(400, 800 + 400 * i);
     }
     for (int i = 0; i < OptionCount; ++i)
-        Option1(i).setValue(i == 0 ? 1 : 0);
+        wordOptions(i).setValue(i == 0 ? 1 : 0);
 }
 
 void Form1::Creplace() {}
 
 QString Form1::pickedWord() const {
     for (int i = 0; i < OptionCount && i < words_.size(); ++i)
-        if (Option1(i).value() == 1)
+        if (wordOptions(i).value() == 1)
             return words_[i];
     return {};
 }

@@ -8,15 +8,20 @@ namespace sylvane::engine {
 
 // The earlier build's word picker: shows each word of a taxon name as an option button so
 // that the user can pick one (genus, epithet, author...) for a keyword lookup.
+//
+//   member       designer name  caption
+//   wordFrame    Frame1
+//   commands     Command1(i)    0 "Appel Mot-clé", 1 "Annule"
+//   wordOptions  Option1(i)     0, 1, 2, 3, 4, 5, 6, 7, 8
 class Form1 : public Window {
   public:
     Form1(core::ProgramState& state, core::Platform& platform);
 
-    Frame Frame1{QStringLiteral("Frame1")};
-    ControlArray<Button> Command1{
+    Frame wordFrame{QStringLiteral("Frame1")};
+    ControlArray<Button> commands{
         QStringLiteral("Command1"),
         {{0, QStringLiteral("Appel Mot-clé")}, {1, QStringLiteral("Annule")}}};
-    ControlArray<OptionButton> Option1{
+    ControlArray<OptionButton> wordOptions{
         QStringLiteral("Option1"),
         {{0, {}}, {1, {}}, {2, {}}, {3, {}}, {4, {}}, {5, {}}, {6, {}}, {7, {}}, {8, {}}}};
 

@@ -1,6 +1,6 @@
 #include "engine/listbox.h"
 
-#include "engine/sortkey.h"
+#include "core/sortkey.h"
 
 #include <QStringList>
 
@@ -12,7 +12,7 @@ namespace {
 const QString noText;
 
 bool entryLess(const ListEntry& a, const ListEntry& b) {
-    return compareForList(a.key, a.text, b.key, b.text) < 0;
+    return core::compareForList(a.key, a.text, b.key, b.text) < 0;
 }
 } // namespace
 
@@ -31,7 +31,7 @@ void ListBox::setItemData(int index, qint32 data) {
     if (index < 0 || index >= count())
         return;
     entries_[index].itemData = data;
-    contentChanged();
+    touch(ControlChange::Rows, index, index);
 }
 
 bool ListBox::isMarked(int index) const {
@@ -42,13 +42,14 @@ void ListBox::setMarked(int index, bool marked) {
     if (index < 0 || index >= count() || entries_[index].marked == marked)
         return;
     entries_[index].marked = marked;
-    touch();
+    touch(ControlChange::Rows, index, index);
 }
 
 void ListBox::setAllMarked(bool marked) {
     for (ListEntry& entry : entries_)
         entry.marked = marked;
-    touch();
+    if (!entries_.empty())
+        touch(ControlChange::Rows, 0, count() - 1);
 }
 
 int ListBox::markedCount() const {
@@ -63,14 +64,14 @@ void ListBox::setCurrentIndex(int index) {
         for (int i = 0; i < count(); ++i)
             entries_[i].marked = i == index;
     current_ = index;
-    touch();
+    touch(ControlChange::Current);
 }
 
 int ListBox::addItem(const QString& text, qint32 data) {
     ListEntry entry(text, data);
     auto where = entries_.end();
     if (sorted_) {
-        entry.key = collationKey(text);
+        entry.key = core::collationKey(text);
         where = std::upper_bound(entries_.begin(), entries_.end(), entry, entryLess);
     }
     const int position = static_cast<int>(where - entries_.begin());
@@ -83,7 +84,7 @@ int ListBox::addItem(const QString& text, qint32 data) {
 
 void ListBox::sortRange(std::vector<ListEntry>& entries) {
     for (ListEntry& entry : entries)
-        entry.key = collationKey(entry.text);
+        entry.key = core::collationKey(entry.text);
     std::stable_sort(entries.begin(), entries.end(), entryLess);
 }
 
@@ -145,8 +146,7 @@ QStringList ListBox::texts() const {
 }
 
 void ListBox::contentChanged() {
-    ++contentRevision_;
-    touch();
+    touch(ControlChange::Entries);
 }
 
 } // namespace sylvane::engine

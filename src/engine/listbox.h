@@ -20,6 +20,7 @@ struct ListEntry {
 // (-1 when none), kept in order of addition or sorted (collationKey, then exact text;
 // among exactly equal texts an entry added later goes after those already there).
 class ListBox : public Control {
+    Q_OBJECT
   public:
     ListBox(QString name, bool sorted, bool multiSelect = false);
 
@@ -54,10 +55,6 @@ class ListBox : public Control {
     void removeItem(int index);
     void clear();
 
-    // Grows when entries are added, removed or changed (not for the current index or
-    // marks alone), so that a view rebuilds its rows only when needed.
-    quint64 contentRevision() const { return contentRevision_; }
-
     // The text of every entry, in order (copies and searches).
     QStringList texts() const;
 
@@ -69,7 +66,6 @@ class ListBox : public Control {
     bool multiSelect_;
     std::vector<ListEntry> entries_;
     int current_ = -1;
-    quint64 contentRevision_ = 0;
 };
 
 } // namespace sylvane::engine

@@ -1,6 +1,6 @@
 #include "engine/listorder.h"
 
-#include "engine/sortkey.h"
+#include "core/sortkey.h"
 
 #include <algorithm>
 #include <numeric>
@@ -30,11 +30,11 @@ std::vector<ListEntry> ListOrder::take() {
     const size_t groupCount = texts_.size();
     std::vector<QString> keys(groupCount);
     for (size_t g = 0; g < groupCount; ++g)
-        keys[g] = collationKey(texts_[g]);
+        keys[g] = core::collationKey(texts_[g]);
     std::vector<int> order(groupCount);
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return compareForList(keys[a], texts_[a], keys[b], texts_[b]) < 0;
+        return core::compareForList(keys[a], texts_[a], keys[b], texts_[b]) < 0;
     });
 
     // Where each group starts in the list, then every entry at the next place of its group.

@@ -38,8 +38,8 @@ void WordPickerHost::show(const QString& caption, const QString& name) {
 void WordPickerHost::lookUp(const QString& word) {
     if (main_.busy())
         return;
-    main_.Textcle(0).setText(word);
-    main_.Command3_Click();
+    main_.keyword.keywords(0).setText(word);
+    main_.keyword.Command3_Click();
 }
 
 } // namespace sylvane::engine

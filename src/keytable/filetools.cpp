@@ -1,10 +1,13 @@
 #include "keytable/filetools.h"
 
 #include "core/moduleroutines.h"
+#include "core/regularfile.h"
+#include "core/safewrite.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -82,18 +85,60 @@ std::optional<QString> optimiseBackupFile(const QString& path) {
     return folder + *stem + u".bak"_s;
 }
 
+namespace {
+
+// The backup's name, never the table itself: a table named "x.bak" (or reached through
+// a link from the backup's name) gets "x.bak.bak".
+QString backupBeside(QString backup, const QString& table) {
+    while (QFileInfo(backup).canonicalFilePath() == table)
+        backup += u".bak"_s;
+    return backup;
+}
+
+// The message of a file the optimisation does not read; empty for a missing one, which
+// is passed over in silence as a cancelled dialog is.
+QString refusalText(core::FileCheck check, const QString& path) {
+    switch (check) {
+    case core::FileCheck::NotRegular:
+        return u"Le fichier "_s + path +
+               u" n'est pas un fichier ordinaire : il n'est pas optimisé."_s;
+    case core::FileCheck::TooLarge:
+        return core::tooLargeFileMessage(path);
+    case core::FileCheck::Readable:
+    case core::FileCheck::Missing:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace) {
     OptimiseResult result;
-    core::TextFileReader reader;
-    if (path.isEmpty() || !core::FileExists(path) || !reader.open(path))
+    if (path.isEmpty())
         return result;
+    // Through a link, the file it points to is the one backed up and replaced.
+    const QString table = QFileInfo(path).canonicalFilePath();
+    QByteArray original;
+    const core::FileCheck check = core::readRegularFile(table, original);
+    if (check != core::FileCheck::Readable) {
+        result.errorText = refusalText(check, path);
+        if (!result.errorText.isEmpty())
+            result.outcome = OptimiseOutcome::Refused;
+        return result;
+    }
 
-    const OptimisedText optimised = optimiseLines(reader.lines());
+    // The optimised text goes back in the encoding the file was read in.
+    const core::TextEncoding encoding = core::detectEncoding(original);
+    const OptimisedText optimised = optimiseLines(core::decodeLines(original, encoding));
+    const QByteArray text = core::encodeLines(optimised.lines, encoding);
     state.HeaderDone = false;
     result.workFile = optimiseWorkFile(workFolder);
-    if (!core::writeTextFile(result.workFile, optimised.lines, &result.errorText)) {
+    core::WriteError error;
+    if (!core::replaceFileContents(result.workFile, text, &error)) {
+        result.errorText = error.text();
         result.outcome = OptimiseOutcome::WorkFileFailed;
         return result;
     }
@@ -108,14 +153,26 @@ OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
         result.outcome = OptimiseOutcome::NoBackupName;
         return result;
     }
-    result.backupFile = *backup;
-    if (!core::copyFileAtomically(path, *backup, &result.errorText)) {
+    result.backupFile = backupBeside(*backup, table);
+    if (!core::replaceFileContents(result.backupFile, original, &error)) {
+        result.errorText = error.text();
         result.outcome = OptimiseOutcome::BackupFailed;
         return result;
     }
-    result.outcome = core::copyFileAtomically(result.workFile, path, &result.errorText)
-                         ? OptimiseOutcome::Replaced
-                         : OptimiseOutcome::ReplaceFailed;
+    // The table is touched only once its copy reads back whole.
+    QByteArray copy;
+    if (core::readRegularFile(result.backupFile, copy) != core::FileCheck::Readable ||
+        copy != original) {
+        result.errorText = u"vérification de la copie : elle ne relit pas comme l'original"_s;
+        result.outcome = OptimiseOutcome::BackupFailed;
+        return result;
+    }
+    if (!core::replaceFileContents(table, text, &error)) {
+        result.errorText = error.text();
+        result.outcome = OptimiseOutcome::ReplaceFailed;
+        return result;
+    }
+    result.outcome = OptimiseOutcome::Replaced;
     return result;
 }
 

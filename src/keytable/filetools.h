@@ -47,7 +47,8 @@ struct OptimisedText {
 OptimisedText optimiseLines(const QStringList& lines);
 
 enum class OptimiseOutcome {
-    NothingToDo,    // empty path or a file that cannot be read
+    NothingToDo,    // empty path or a file that does not exist or cannot be read
+    Refused,        // not a regular file, or above the size limit: errorText says so
     WorkFileFailed, // the work file could not be written: nothing else done
     Declined,       // the user kept the file as it was
     NoBackupName,   // the path holds no "." to form the backup's name: file unchanged
@@ -66,13 +67,15 @@ struct OptimiseResult {
 // Name of the work file that holds the optimised text, in workFolder.
 QString optimiseWorkFile(const QString& workFolder);
 // Name of the backup of a table file: the path up to its first "." followed by ".bak".
+// (OptimiseFile appends ".bak" again while that name is the table itself.)
 std::optional<QString> optimiseBackupFile(const QString& path);
 
 // Optimises the file at path: writes the optimised text to the work file, sets LineCount
 // to its number of data lines, asks confirmReplace(path) and, when it answers true,
-// copies the file to its backup and then replaces the file with the work file. The
-// backup is complete before the file is touched and the file is replaced in one step,
-// so that it is never left half-written. The work file stays in every case.
+// writes the bytes read to its backup, reads the backup back, and then replaces the file
+// with the optimised text, in the encoding it was read in. Every write goes through
+// replaceFileContents: the table and its backup are each either their old bytes or the
+// complete new ones, never half-written. The work file stays in every case.
 OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace);

@@ -1,11 +1,11 @@
 #include "keytable/keytablereader.h"
 
+#include "core/boundedtext.h"
 #include "core/moduleroutines.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
 
 #include <array>
-#include <unordered_set>
 
 using namespace Qt::StringLiterals;
 using sylvane::core::MaxFields;
@@ -21,14 +21,14 @@ QString tooManyValuesMessage(int row, int values, int declaredFields, const QStr
     return u" erreur ligne %1 : nb de choix :%2 > Nb champs : %3 / cf : "_s.arg(row)
                .arg(values)
                .arg(declaredFields) +
-           line;
+           core::quotedLine(line);
 }
 
 QString tooManyFieldValuesMessage(int row, int values, const QString& line) {
     return u" erreur ligne %1 : nb de choix :%2 > %3 (maximum de la table) / cf : "_s.arg(row)
                .arg(values)
                .arg(MaxFields) +
-           line;
+           core::quotedLine(line);
 }
 
 QString tooManyFieldNamesMessage(int row, int names) {
@@ -39,30 +39,6 @@ QString tooManyFieldNamesMessage(int row, int names) {
 }
 
 namespace {
-
-// Cells of a column repeat the same few texts: each distinct text is allocated once and
-// the cells share it, which makes loading a full table several times faster.
-class CellTexts {
-  public:
-    CellTexts() { texts_.reserve(1 << 15); }
-    QString get(QStringView text) {
-        const auto found = texts_.find(text);
-        if (found != texts_.end())
-            return *found;
-        return *texts_.insert(text.toString()).first;
-    }
-
-  private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(QStringView v) const noexcept { return qHash(v); }
-    };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
-    };
-    std::unordered_set<QString, Hash, Equal> texts_;
-};
 
 // Splits a data line at every separator, exactly (no trimming), into pieces[1..]; returns
 // the number of values, counting on past what pieces can hold.
@@ -111,8 +87,10 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
         if (kv.hasKey)
             key = kv.key;
         if (key == u"TITRE"_s) {
+            state.KeyTable.setTitle(kv.value);
             sink.titleRead(kv.value);
         } else if (key == u"COMMENTAIRE"_s || key == u"COM"_s) {
+            state.KeyTable.addComment(kv.value);
             sink.commentRead(kv.value);
         } else if (key == u"CHAMP"_s) {
             result.fieldLineFound = true;
@@ -131,18 +109,23 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
                                  state.Separator.isEmpty() ? u";"_s : state.Separator);
             state.FieldCount = static_cast<qint16>(count);
             state.DeclaredFieldCount = state.FieldCount;
+            state.KeyTable.setFieldNames(
+                QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));
             return result;
         }
     }
     return result;
 }
 
-bool readLines(const QString& path, QStringList& lines) {
+bool readLines(const QString& path, QStringList& lines, LoadSink& sink) {
     if (!core::FileExists(path))
         return false;
     core::TextFileReader reader;
-    if (!reader.open(path))
+    if (!reader.open(path)) {
+        if (reader.check() == core::FileCheck::TooLarge)
+            sink.refused(core::tooLargeFileMessage(path));
         return false;
+    }
     lines = reader.lines();
     return true;
 }
@@ -154,7 +137,7 @@ bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) 
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
-    if (!readLines(path, lines))
+    if (!readLines(path, lines, sink))
         return false;
     readHeaderLines(state, lines, sink);
     return true;
@@ -162,19 +145,13 @@ bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) 
 
 LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink) {
     state.HeaderDone = false;
-    // The table is emptied as it is rewritten: every row this load reaches gets all its
-    // cells written, and the rows past the last one are cleared at the end. A full table
-    // is thereby touched once instead of twice.
-    const int previousRows = state.KeyTable.rowsInUse();
-    for (QString& name : state.FieldNames)
-        name.clear();
+    core::ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
-    if (!readLines(path, lines)) {
-        core::ClearKeyTable(state);
+    if (!readLines(path, lines, sink))
         return LoadOutcome::NotFound;
-    }
+    state.LineCount = 0;
 
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
     const HeaderResult header = readHeaderLines(state, lines, sink);
@@ -182,7 +159,6 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
         core::ClearKeyTable(state);
         state.FieldCount = 0;
         state.DeclaredFieldCount = 0;
-        state.LineCount = 0;
         return LoadOutcome::RefusedHeader;
     }
 
@@ -190,22 +166,20 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     // Header pass: every header line takes a row, blank or not; a file without a field
     // line is all header.
     const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1 : lines.size();
-    int row = 0;
-    LoadOutcome outcome = LoadOutcome::Complete;
     if (headerLines > MaxRows) {
         core::ClearKeyTable(state);
         sink.busy(false);
         sink.refused(lineLimitMessage());
-        state.LineCount = 0;
         return LoadOutcome::LineLimit;
     }
-    row = static_cast<int>(headerLines);
-    state.HeaderDone = false;
-    for (int r = 0; r <= row; ++r)
-        state.KeyTable.clearRow(r);
+    identify::KeyTable& table = state.KeyTable;
+    table.reserveRows(static_cast<int>(lines.size()));
+    for (qsizetype i = 0; i < headerLines; ++i)
+        table.appendEmptyRow(static_cast<int>(i + 1));
 
     // Data pass.
-    CellTexts cellTexts;
+    LoadOutcome outcome = LoadOutcome::Complete;
+    int row = static_cast<int>(headerLines);
     std::array<QStringView, MaxFields + 2> pieces;
     const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
     for (qsizetype i = headerLines; i < lines.size(); ++i) {
@@ -220,8 +194,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             sink.refused(lineLimitMessage());
             break;
         }
-        const QStringView view(line);
-        const qsizetype values = splitValues(view, separator, pieces);
+        const qsizetype values = splitValues(QStringView(line), separator, pieces);
         if (values > limit || values > MaxFields) {
             outcome = LoadOutcome::RefusedLine;
             sink.busy(false);
@@ -232,24 +205,12 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             break;
         }
         sink.dataLineStored(row, line);
-        for (int field = 0; field <= MaxFields; ++field) {
-            const QStringView piece = field >= 1 && field <= values ? pieces[field] : QStringView();
-            const QString& cell = state.KeyTable(row, field);
-            if (cell == piece)
-                continue; // already there (the same table read again)
-            if (piece.isEmpty()) {
-                state.KeyTable.set(row, field, QString());
-                continue;
-            }
-            // Neighbouring rows often repeat a value: share the cell above when it matches.
-            const QString& above = state.KeyTable(row - 1, field);
-            state.KeyTable.set(row, field, above == piece ? above : cellTexts.get(piece));
-        }
+        table.appendRow(static_cast<int>(i + 1), std::span<const QStringView>(pieces).subspan(
+                                                     1, static_cast<std::size_t>(values)));
     }
+    table.finishLoad();
     // Rows up to the last stored one are in use.
-    state.LineCount = outcome == LoadOutcome::Complete ? row : row - 1;
-    for (int r = static_cast<int>(state.LineCount) + 1; r <= previousRows; ++r)
-        state.KeyTable.clearRow(r);
+    state.LineCount = table.rowCount();
     sink.busy(false);
     return outcome;
 }

@@ -21,7 +21,7 @@ class LoadSink {
 };
 
 enum class LoadOutcome {
-    NotFound,      // the file cannot be opened: nothing read
+    NotFound,      // the file cannot be opened or is too large (refused): nothing read
     Complete,      // read to its end
     LineLimit,     // more than 30000 rows: the rows before the limit are kept
     RefusedLine,   // a data line with too many values: the rows before it are kept

@@ -9,7 +9,8 @@ class QtPlatform;
 
 // The main window on screen: the generic window host over FormTbl's models, with its
 // menu bar, its pop-up menus, the transient message above everything, the closing asked
-// through Form_QueryUnload, and the Qt platform's dialogs owned by it.
+// through Form_QueryUnload, its keyboard (Enter in a keyword box, shortcuts, tab order),
+// and the Qt platform's dialogs owned by it.
 class FormTblView : public WindowHost {
     Q_OBJECT
   public:
@@ -18,6 +19,9 @@ class FormTblView : public WindowHost {
     engine::FormTbl& form() { return form_; }
 
   private:
+    void arrangePanels();
+    void setUpKeyboard();
+
     engine::FormTbl& form_;
 };
 

@@ -6,8 +6,9 @@
 namespace sylvane::ui {
 
 ListBoxModel::ListBoxModel(const engine::ListBox& list, QObject* parent)
-    : QAbstractListModel(parent), list_(list), shownContent_(list.contentRevision()),
-      shownCount_(list.count()) {}
+    : QAbstractListModel(parent), list_(list), shownCount_(list.count()) {
+    connect(&list, &engine::Control::changed, this, &ListBoxModel::listChanged);
+}
 
 int ListBoxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shownCount_;
@@ -23,6 +24,13 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
         if (entry.marked)
             return QGuiApplication::palette().brush(QPalette::Highlight);
+        if (index.row() == list_.currentIndex()) {
+            // The current entry of a list that marks entries on its own (the value chosen
+            // in single choice, the last one clicked in multiple choice): a lighter shade.
+            QColor shade = QGuiApplication::palette().color(QPalette::Highlight);
+            shade.setAlpha(80);
+            return shade;
+        }
         return {};
     case Qt::ForegroundRole:
         if (entry.marked)
@@ -33,18 +41,21 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-bool ListBoxModel::sync() {
-    if (list_.contentRevision() != shownContent_ || list_.count() != shownCount_) {
+void ListBoxModel::listChanged(engine::ControlChange what, int first, int last) {
+    using engine::ControlChange;
+    if (what == ControlChange::Entries || list_.count() != shownCount_) {
         beginResetModel();
-        shownContent_ = list_.contentRevision();
         shownCount_ = list_.count();
         endResetModel();
-        return true;
+        return;
     }
-    if (shownCount_ > 0)
+    if (shownCount_ == 0)
+        return;
+    if (what == ControlChange::Rows)
+        Q_EMIT dataChanged(index(first), index(last), {Qt::BackgroundRole, Qt::ForegroundRole});
+    else if (what == ControlChange::Current) // the marks and the shade of the current entry
         Q_EMIT dataChanged(index(0), index(shownCount_ - 1),
                            {Qt::BackgroundRole, Qt::ForegroundRole});
-    return false;
 }
 
 } // namespace sylvane::ui

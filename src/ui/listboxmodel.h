@@ -7,8 +7,9 @@
 namespace sylvane::ui {
 
 // Shows a list box model to a QListView without copying its entries: the rows are read
-// from the list box itself. sync() tells the view what changed since the last call: a
-// reset when the entries changed (contentRevision), a repaint of the marks otherwise.
+// from the list box itself. The list box's change signal drives it: a reset when the
+// entries changed, a repaint of the rows whose marks changed otherwise. Marked entries
+// are highlighted, the current entry shaded.
 class ListBoxModel : public QAbstractListModel {
     Q_OBJECT
   public:
@@ -17,12 +18,10 @@ class ListBoxModel : public QAbstractListModel {
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // Call when the list box's revision changed. Returns true when the rows were rebuilt.
-    bool sync();
-
   private:
+    void listChanged(engine::ControlChange what, int first, int last);
+
     const engine::ListBox& list_;
-    quint64 shownContent_;
     int shownCount_ = 0;
 };
 

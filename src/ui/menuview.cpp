@@ -1,39 +1,56 @@
 #include "ui/menuview.h"
 
 #include "engine/userinput.h"
-#include "ui/viewhub.h"
+#include "ui/mnemonics.h"
 
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 
+#include <map>
+
+using namespace Qt::StringLiterals;
+
 namespace sylvane::ui {
 
 namespace {
 
-void showItem(QAction* action, const engine::MenuItem& item) {
-    action->setText(item.caption());
+// Keys that run a menu item at once, by the item's designer name.
+QKeySequence shortcutFor(const QString& name) {
+    if (name == u"MnOuvrir"_s)
+        return QKeySequence(Qt::CTRL | Qt::Key_O);
+    if (name == u"Mnquit"_s)
+        return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    if (name == u"NavDoc"_s)
+        return QKeySequence(Qt::Key_F1);
+    return {};
+}
+
+void showItem(QAction* action, const engine::MenuItem& item, const QString& mnemonicCaption,
+              int mnemonic) {
+    action->setText(item.caption() == mnemonicCaption ? withMnemonic(item.caption(), mnemonic)
+                                                      : item.caption());
     action->setEnabled(item.enabled());
     action->setVisible(item.visible());
 }
 
 void connectClick(QAction* action, engine::Window& window, engine::MenuItem& item,
                   QObject* context) {
-    QObject::connect(action, &QAction::triggered, context, [&window, &item] {
-        engine::userClick(window, item);
-        ViewHub::refreshAll();
-    });
+    QObject::connect(action, &QAction::triggered, context,
+                     [&window, &item] { engine::userClick(window, item); });
 }
 
 } // namespace
 
 // Items come in menu-bar order, each with its level: 0 for a menu of the bar, 1 for an
 // item under it, 2 for an item of a submenu. A level-0 item with nothing under it is a
-// command of the bar itself; an item with deeper items after it opens a submenu.
+// command of the bar itself; an item with deeper items after it opens a submenu. Each
+// menu gets its mnemonics from its items' captions as they are at the start.
 MenuView::MenuView(engine::Window& window, const std::vector<engine::MenuItem*>& items,
                    QMenuBar* bar)
     : QObject(bar), window_(window) {
     std::vector<QMenu*> open; // open[level] receives the items of level + 1
+    std::map<QObject*, std::vector<std::size_t>> siblings; // entries by the menu holding them
     for (std::size_t i = 0; i < items.size(); ++i) {
         engine::MenuItem* item = items[i];
         const int level = item->level();
@@ -53,24 +70,30 @@ MenuView::MenuView(engine::Window& window, const std::vector<engine::MenuItem*>&
             connectClick(action, window_, *item, this);
         }
         action->setObjectName(item->name());
-        entries_.push_back({item, action, ~quint64{0}});
+        action->setShortcut(shortcutFor(item->name()));
+        siblings[level == 0 ? static_cast<QObject*>(bar) : open[level - 1]].push_back(
+            entries_.size());
+        entries_.push_back({item, action});
     }
-    ViewHub::add(this, [this] { refresh(); });
-    refresh();
+    for (const auto& [menu, members] : siblings) {
+        QStringList captions;
+        for (const std::size_t i : members)
+            captions.append(entries_[i].item->caption());
+        const QList<int> positions = mnemonicPositions(captions);
+        for (std::size_t k = 0; k < members.size(); ++k) {
+            Entry& entry = entries_[members[k]];
+            const QString caption = entry.item->caption();
+            const int mnemonic = positions[static_cast<qsizetype>(k)];
+            showItem(entry.action, *entry.item, caption, mnemonic);
+            connect(entry.item, &engine::Control::changed, entry.action,
+                    [action = entry.action, item = entry.item, caption, mnemonic] {
+                        showItem(action, *item, caption, mnemonic);
+                    });
+        }
+    }
 }
 
-MenuView::~MenuView() {
-    ViewHub::remove(this);
-}
-
-void MenuView::refresh() {
-    for (Entry& entry : entries_) {
-        if (entry.item->revision() == entry.shownRevision)
-            continue;
-        showItem(entry.action, *entry.item);
-        entry.shownRevision = entry.item->revision();
-    }
-}
+MenuView::~MenuView() = default;
 
 QAction* MenuView::actionFor(const QString& name) const {
     for (const Entry& entry : entries_)
@@ -86,17 +109,14 @@ void showPopupMenu(engine::Window& window, const std::vector<engine::MenuItem*>&
     for (engine::MenuItem* item : items) {
         QAction* action = menu.addAction(item->caption());
         action->setObjectName(item->name());
-        showItem(action, *item);
+        showItem(action, *item, {}, -1);
         actions.emplace_back(action, item);
     }
-    ViewHub::refreshAll();
     // The chosen item's click runs once the menu has closed.
     const QAction* chosen = menu.exec(QCursor::pos());
     for (const auto& [action, item] : actions)
-        if (action == chosen) {
+        if (action == chosen)
             engine::userClick(window, *item);
-            ViewHub::refreshAll();
-        }
 }
 
 } // namespace sylvane::ui

@@ -15,14 +15,13 @@ namespace sylvane::ui {
 
 // The menus of a window built from its menu item models: level-0 items are menus, the
 // level-1 items under them are actions. Captions, greyed and hidden states follow the
-// models; choosing an action is a click on its model.
+// models as they change; choosing an action is a click on its model.
 class MenuView : public QObject {
     Q_OBJECT
   public:
     MenuView(engine::Window& window, const std::vector<engine::MenuItem*>& items, QMenuBar* bar);
     ~MenuView() override;
 
-    void refresh();
     // The action that shows an item (null if none).
     QAction* actionFor(const QString& name) const;
 
@@ -30,7 +29,6 @@ class MenuView : public QObject {
     struct Entry {
         engine::MenuItem* item;
         QAction* action;
-        quint64 shownRevision;
     };
     engine::Window& window_;
     std::vector<Entry> entries_;

@@ -1,5 +1,7 @@
 #include "ui/qtplatform.h"
 
+#include "core/boundedtext.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -59,17 +61,11 @@ QtPlatform::QtPlatform() {
     clock_.start();
 }
 
-void QtPlatform::refreshViews() {
-    if (beforeEvents_)
-        beforeEvents_();
-}
-
 core::MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title,
                                            core::MessageButtons buttons) {
-    refreshViews();
     QMessageBox box(dialogParent_);
     box.setWindowTitle(title);
-    box.setText(text);
+    box.setText(core::boundedForScreen(text));
     if (buttons == core::MessageButtons::YesNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -82,8 +78,7 @@ core::MessageAnswer QtPlatform::messageBox(const QString& text, const QString& t
 }
 
 void QtPlatform::flash(double, const QString&, int, int, int) {
-    // The window's FraFlash model carries the message; showing it is refreshing the view.
-    refreshViews();
+    // The window's FraFlash model carries the message, and its view shows it.
 }
 
 void QtPlatform::openDocument(const QString& path) {
@@ -103,14 +98,12 @@ bool QtPlatform::isOnline() {
     return hasRunningNetworkInterface();
 }
 
-void QtPlatform::startEditor(const QString& path) {
+bool QtPlatform::startEditor(const QString& path) {
     const QStringList command =
         editorCommand(qEnvironmentVariable("VISUAL"), qEnvironmentVariable("EDITOR"), path);
-    if (command.isEmpty()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-        return;
-    }
-    QProcess::startDetached(command.first(), command.mid(1));
+    if (command.isEmpty())
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QProcess::startDetached(command.first(), command.mid(1));
 }
 
 void QtPlatform::clearClipboard() {
@@ -140,19 +133,16 @@ void QtPlatform::setBusyCursor(bool busy) {
 }
 
 void QtPlatform::processEvents() {
-    refreshViews();
     QCoreApplication::processEvents();
 }
 
 void QtPlatform::waitForEvents(int milliseconds) {
-    refreshViews();
     QEventLoop loop;
     QTimer::singleShot(std::max(milliseconds, 1), &loop, &QEventLoop::quit);
     loop.exec();
 }
 
 QString QtPlatform::openFileDialog(const QString& filter) {
-    refreshViews();
     QFileDialog dialog(dialogParent_);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(fileDialogFilters(filter));

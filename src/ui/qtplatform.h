@@ -4,8 +4,6 @@
 
 #include <QElapsedTimer>
 
-#include <functional>
-
 class QWidget;
 
 namespace sylvane::ui {
@@ -18,9 +16,6 @@ class QtPlatform : public core::Platform {
 
     // The window that owns the dialogs and message boxes (may stay null).
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
-    // Runs before the event queue is served from inside the logic (Flash, long loops),
-    // so that the views show what the logic changed so far.
-    void setBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }
 
     core::MessageAnswer messageBox(const QString& text, const QString& title,
                                    core::MessageButtons buttons) override;
@@ -28,7 +23,7 @@ class QtPlatform : public core::Platform {
     void openDocument(const QString& path) override;
     void openUrl(const QString& address) override;
     bool isOnline() override;
-    void startEditor(const QString& path) override;
+    bool startEditor(const QString& path) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     bool clipboardHasText() override;
@@ -40,10 +35,7 @@ class QtPlatform : public core::Platform {
     qint64 monotonicMilliseconds() override { return clock_.elapsed(); }
 
   private:
-    void refreshViews();
-
     QWidget* dialogParent_ = nullptr;
-    std::function<void()> beforeEvents_;
     QElapsedTimer clock_;
     bool busy_ = false;
 };

@@ -8,12 +8,16 @@
 
 namespace sylvane::ui {
 
+class WindowPlaces;
+
 // The windows the main window opens: the cross-filter window (reached from "Appel Crx")
 // and the earlier build's word picker. Each gets its view when its logic is created and
-// loses it when the logic goes.
+// loses it when the logic goes. The cross-filter window first opens beside the main
+// window's view (when given); places keeps where the user leaves both.
 class SecondaryWindows {
   public:
-    SecondaryWindows(engine::FormTbl& main, core::ProgramState& state, core::Platform& platform);
+    SecondaryWindows(engine::FormTbl& main, core::ProgramState& state, core::Platform& platform,
+                     WindowHost* mainView = nullptr, WindowPlaces* places = nullptr);
     ~SecondaryWindows();
 
     crossfilter::CrossFilterHost& crossFilter() { return crossFilter_; }
@@ -27,5 +31,9 @@ class SecondaryWindows {
     std::unique_ptr<WindowHost> crossFilterView_;
     std::unique_ptr<WindowHost> wordPickerView_;
 };
+
+// Where a window opened from main goes first: beside it when the screen has room, else
+// where it leaves main's menu bar and field list (the control named fieldList) in sight.
+QPoint besideMainWindow(WindowHost& main, const QString& fieldList, QSize frame);
 
 } // namespace sylvane::ui

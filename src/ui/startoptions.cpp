@@ -8,6 +8,7 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
                                const QString& envAppFolder, const QString& envDeveloper) {
     StartOptions options;
     options.appFolder = envAppFolder.isEmpty() ? programFolder : envAppFolder;
+    options.appFolderGiven = !envAppFolder.isEmpty();
     options.developer = envDeveloper == u"1"_s;
     bool pathGiven = false;
     bool optionsEnded = false;
@@ -23,6 +24,7 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& prog
                 return options;
             }
             options.appFolder = arguments[++i];
+            options.appFolderGiven = true;
         } else if (!optionsEnded && argument.startsWith(u"--"_s)) {
             options.error = u"unknown option "_s + argument;
             return options;

@@ -11,6 +11,9 @@ struct StartOptions {
     QString appFolder;      // where Sylvane.ini is read and written
     bool developer = false; // show the developer controls
     QString error;          // not empty when the arguments cannot be understood
+
+    // appFolder comes from the option or the environment, not from the program's folder
+    bool appFolderGiven = false;
 };
 
 // arguments: without the program name. Options: "--app-folder DIR", "--dev", "--" (what

@@ -2,23 +2,23 @@
 
 #include "engine/listbox.h"
 #include "engine/userinput.h"
-#include "ui/listboxmodel.h"
+#include "ui/listboxview.h"
 #include "ui/twips.h"
 #include "ui/vbinput.h"
-#include "ui/viewhub.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using sylvane::engine::ControlKind;
@@ -40,6 +40,24 @@ QString modelText(const QString& shown) {
     return text;
 }
 
+Elasticity elasticityOf(const engine::Control& control) {
+    switch (control.kind()) {
+    case ControlKind::ListBox:
+        return Elasticity::Stretch;
+    case ControlKind::TextBox:
+        return static_cast<const engine::TextBox&>(control).multiLine() ? Elasticity::Stretch
+                                                                        : Elasticity::StretchWidth;
+    case ControlKind::Label:
+    case ControlKind::ScrollBar:
+        return Elasticity::StretchWidth;
+    default:
+        return Elasticity::Fixed;
+    }
+}
+
+// The twips under the lowest control that the status bar's strip takes in the design.
+constexpr int StatusStripMargin = 100;
+
 } // namespace
 
 WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent), window_(window) {
@@ -52,7 +70,8 @@ WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent
         binding->control = control;
         binding->widget = createWidget(*binding);
         binding->widget->setObjectName(control->name());
-        binding->widget->installEventFilter(this);
+        if (control->kind() != ControlKind::ListBox)
+            binding->widget->installEventFilter(this);
         byWidget_.insert(binding->widget, binding.get());
         byName_.insert(control->name(), binding.get());
         connectSignals(*binding);
@@ -63,13 +82,13 @@ WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent
         if (engine::Control* container = binding->control->container())
             if (Binding* holder = byName_.value(container->name()))
                 binding->widget->setParent(holder->widget);
-    ViewHub::add(this, [this] { refresh(); });
-    refresh();
+    connect(&window_, &engine::Control::changed, this, [this] { fitToWindow(); });
+    fitToWindow();
+    for (const auto& binding : bindings_)
+        apply(*binding);
 }
 
-WindowView::~WindowView() {
-    ViewHub::remove(this);
-}
+WindowView::~WindowView() = default;
 
 QWidget* WindowView::widgetFor(const QString& name) const {
     const Binding* binding = byName_.value(name);
@@ -95,27 +114,17 @@ QWidget* WindowView::createWidget(Binding& binding) {
             return box;
         }
         return new QLineEdit(this);
-    case ControlKind::ListBox: {
-        auto* view = new QListView(this);
-        binding.model = new ListBoxModel(static_cast<engine::ListBox&>(control), view);
-        view->setModel(binding.model);
-        view->setUniformItemSizes(true);
-        view->setSelectionMode(QAbstractItemView::NoSelection);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        view->viewport()->installEventFilter(this);
-        byWidget_.insert(view->viewport(), &binding);
-        return view;
-    }
+    case ControlKind::ListBox:
+        return new ListBoxView(window_, static_cast<engine::ListBox&>(control), this);
     case ControlKind::Frame:
         return new QGroupBox(this);
     case ControlKind::ScrollBar:
         return new QScrollBar(Qt::Horizontal, this);
     case ControlKind::StatusBar: {
         auto* bar = new QLabel(this);
-        bar->setFrameShape(QFrame::Panel);
-        bar->setFrameShadow(QFrame::Sunken);
         bar->setIndent(4);
+        bar->setMinimumHeight(bar->fontMetrics().height() + 4); // also while it is empty
+        statusBar_ = bar;
         return bar;
     }
     case ControlKind::Label:
@@ -126,6 +135,8 @@ QWidget* WindowView::createWidget(Binding& binding) {
 
 void WindowView::connectSignals(Binding& binding) {
     Binding* b = &binding;
+    connect(binding.control, &engine::Control::changed, this,
+            [this, b](engine::ControlChange what) { controlChanged(*b, what); });
     if (auto* button = qobject_cast<QAbstractButton*>(binding.widget)) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, b] { afterUserEvent(*b, engine::userClick(window_, *b->control)); });
@@ -151,26 +162,51 @@ void WindowView::connectSignals(Binding& binding) {
 // model as it was, so the widget, which has already changed, shows the model again.
 void WindowView::afterUserEvent(Binding& binding, bool accepted) {
     if (!accepted)
-        binding.shownRevision = ~quint64{0};
-    afterUserEvent();
+        apply(binding);
 }
 
-void WindowView::afterUserEvent() {
-    ViewHub::refreshAll();
+// The design follows the window's model; the client area starts at that size, and the
+// window's host may then make it larger or smaller.
+void WindowView::fitToWindow() {
+    int height = window_.height();
+    if (statusBar_) {
+        int bottom = 0;
+        for (const auto& binding : bindings_) {
+            const engine::Control& control = *binding->control;
+            if (!control.container() && control.kind() != ControlKind::StatusBar)
+                bottom = std::max(bottom, control.top() + control.height());
+        }
+        height = std::min(height, bottom + StatusStripMargin);
+    }
+    const QSize designed = twipsRect(0, 0, window_.width(), height, dpi_).size();
+    if (designed == designed_ || designed.isEmpty())
+        return;
+    designed_ = designed;
+    resize(designed_);
+    layout_ = ElasticLayout(designed_, size());
 }
 
-void WindowView::refresh() {
-    refreshing_ = true;
-    const QRect client = twipsRect(0, 0, window_.width(), window_.height(), dpi_);
-    if (client.size() != size() && !client.isEmpty())
-        setFixedSize(client.size());
+void WindowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layout_ = ElasticLayout(designed_, size());
     for (const auto& binding : bindings_)
-        if (binding->control->revision() != binding->shownRevision)
-            apply(*binding);
-    refreshing_ = false;
+        place(*binding);
+}
+
+void WindowView::controlChanged(Binding& binding, engine::ControlChange what) {
+    if (what == engine::ControlChange::Look) {
+        apply(binding);
+        // Adjusted places depend on other controls' places and visibility.
+        for (const auto& other : bindings_)
+            if (other->adjust && other.get() != &binding)
+                place(*other);
+    } else if (what == engine::ControlChange::Focus)
+        focusLater(binding);
+    // Lists repaint their own rows and cursor.
 }
 
 void WindowView::apply(Binding& binding) {
+    const bool wasRefreshing = std::exchange(refreshing_, true);
     engine::Control& control = *binding.control;
     QWidget* widget = binding.widget;
     switch (control.kind()) {
@@ -189,8 +225,7 @@ void WindowView::apply(Binding& binding) {
         applyText(binding);
         break;
     case ControlKind::ListBox:
-        applyList(binding);
-        break;
+        break; // its rows follow its item model
     case ControlKind::Frame:
         static_cast<QGroupBox*>(widget)->setTitle(control.caption());
         break;
@@ -205,20 +240,12 @@ void WindowView::apply(Binding& binding) {
         break;
     }
     applyCommon(binding);
-    binding.shownRevision = control.revision();
+    refreshing_ = wasRefreshing;
 }
 
 void WindowView::applyCommon(Binding& binding) {
     const engine::Control& control = *binding.control;
     QWidget* widget = binding.widget;
-    if (control.kind() == ControlKind::StatusBar) {
-        // A status bar lies along the bottom of the window, whatever its own geometry.
-        const int height = widget->fontMetrics().height() + 8;
-        widget->setGeometry(0, this->height() - height, this->width(), height);
-    } else {
-        widget->setGeometry(
-            twipsRect(control.left(), control.top(), control.width(), control.height(), dpi_));
-    }
     widget->setEnabled(control.enabled());
     if (control.fontSize() > 0) {
         QFont font = widget->font();
@@ -238,34 +265,68 @@ void WindowView::applyCommon(Binding& binding) {
     }
     widget->setAutoFillBackground(coloured);
     widget->setPalette(palette);
+    place(binding);
     widget->setVisible(control.visible());
+    // A container's controls follow it.
+    for (const auto& other : bindings_)
+        if (other->control->container() == &control)
+            place(*other);
+}
+
+QRect WindowView::designedRect(const engine::Control& control) const {
+    return twipsRect(control.left(), control.top(), control.width(), control.height(), dpi_);
+}
+
+QRect WindowView::laidOut(const Binding& binding) const {
+    const engine::Control& control = *binding.control;
+    const QSize needed = binding.widget->sizeHint();
+    if (const engine::Control* container = control.container())
+        if (const Binding* holder = byName_.value(container->name()))
+            return layout_.inside(designedRect(*container), placed(*holder))
+                .place(designedRect(control), elasticityOf(control), needed);
+    return layout_.place(designedRect(control), elasticityOf(control), needed);
+}
+
+QRect WindowView::placed(const Binding& binding) const {
+    const QRect rect = laidOut(binding);
+    return binding.adjust ? binding.adjust(rect) : rect;
+}
+
+QRect WindowView::layoutPlace(const QString& name) const {
+    const Binding* binding = byName_.value(name);
+    return binding ? laidOut(*binding) : QRect();
+}
+
+void WindowView::place(Binding& binding) {
+    if (binding.widget != statusBar_)
+        binding.widget->setGeometry(placed(binding));
 }
 
 void WindowView::applyText(Binding& binding) {
-    auto& box = static_cast<engine::TextBox&>(*binding.control);
+    const auto& box = static_cast<const engine::TextBox&>(*binding.control);
     if (auto* line = qobject_cast<QLineEdit*>(binding.widget)) {
         if (line->text() != box.text())
             line->setText(box.text());
-        if (box.focusRequests() != binding.shownFocus) {
-            line->setFocus();
-            line->setSelection(box.selectionStart(), box.selectionLength());
-        }
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(binding.widget)) {
         const QString text = shownText(box.text());
         if (edit->toPlainText() != text)
             edit->setPlainText(text);
-        if (box.focusRequests() != binding.shownFocus)
-            edit->setFocus();
     }
-    binding.shownFocus = box.focusRequests();
 }
 
-void WindowView::applyList(Binding& binding) {
-    auto& list = static_cast<engine::ListBox&>(*binding.control);
-    auto* view = static_cast<QListView*>(binding.widget);
-    binding.model->sync();
-    if (list.currentIndex() >= 0)
-        view->scrollTo(binding.model->index(list.currentIndex()));
+// The focus goes to the box once the handler that asked for it is over, with the
+// selection the logic asked for by then.
+void WindowView::focusLater(Binding& binding) {
+    QWidget* widget = binding.widget;
+    const auto* box = static_cast<const engine::TextBox*>(binding.control);
+    QMetaObject::invokeMethod(
+        widget,
+        [widget, box] {
+            widget->setFocus();
+            if (auto* line = qobject_cast<QLineEdit*>(widget))
+                line->setSelection(box->selectionStart(), box->selectionLength());
+        },
+        Qt::QueuedConnection);
 }
 
 void WindowView::raiseControls(const QStringList& names) {
@@ -274,21 +335,26 @@ void WindowView::raiseControls(const QStringList& names) {
             widget->raise();
 }
 
+void WindowView::adjustPlace(const QString& name,
+                             std::function<QRect(const QRect& placed)> adjust) {
+    Binding* binding = byName_.value(name);
+    if (!binding)
+        return;
+    binding->adjust = std::move(adjust);
+    place(*binding);
+}
+
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     Binding* binding = byWidget_.value(watched);
     if (!binding)
         return QWidget::eventFilter(watched, event);
     engine::Control& control = *binding->control;
-    const bool isList = control.kind() == ControlKind::ListBox;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (isList)
-            return watched != binding->widget && listMouse(*binding, event);
         if (control.onMouseDown) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             engine::userMouseDown(window_, control, vbMouseButton(mouse->button()));
-            afterUserEvent();
         }
         break;
     case QEvent::MouseButtonRelease: {
@@ -296,82 +362,21 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const bool plain = qobject_cast<QLabel*>(binding->widget) != nullptr ||
                            qobject_cast<QGroupBox*>(binding->widget) != nullptr;
-        if (plain && watched == binding->widget && mouse->button() == Qt::LeftButton &&
-            binding->widget->rect().contains(mouse->position().toPoint())) {
+        if (plain && mouse->button() == Qt::LeftButton &&
+            binding->widget->rect().contains(mouse->position().toPoint()))
             engine::userClick(window_, control);
-            afterUserEvent();
-        }
         break;
     }
     case QEvent::KeyPress: {
-        if (watched != binding->widget)
-            break;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const int code = vbKeyCode(key->key());
-        if (code != 0 && control.onKeyDown) {
+        const int code = vbKeyCode(static_cast<QKeyEvent*>(event)->key());
+        if (code != 0 && control.onKeyDown)
             engine::userKey(window_, control, code);
-            afterUserEvent();
-        }
-        if (isList)
-            return listKey(*binding, key->key());
         break;
     }
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-// A press over a list: its mouse-down event with the button, then for the left button a
-// click on the entry under the mouse. The view's own selection is never used.
-bool WindowView::listMouse(Binding& binding, QEvent* event) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* view = static_cast<QListView*>(binding.widget);
-    const int position = view->indexAt(mouse->position().toPoint()).row();
-    const int button = vbMouseButton(mouse->button());
-    engine::userMouseDown(window_, *binding.control, button, position);
-    if (button == 1 && position >= 0)
-        engine::userClick(window_, *binding.control, position);
-    view->setFocus();
-    afterUserEvent();
-    return true;
-}
-
-// The arrow and paging keys move the current entry of a single-selection list, and
-// that is a click on the new entry; a multi-selection list keeps its marks.
-bool WindowView::listKey(Binding& binding, int qtKey) {
-    auto& list = static_cast<engine::ListBox&>(*binding.control);
-    auto* view = static_cast<QListView*>(binding.widget);
-    const int page = std::max(view->viewport()->height() / std::max(view->sizeHintForRow(0), 1), 1);
-    int target = list.currentIndex();
-    switch (qtKey) {
-    case Qt::Key_Up:
-        target -= 1;
-        break;
-    case Qt::Key_Down:
-        target += 1;
-        break;
-    case Qt::Key_PageUp:
-        target -= page;
-        break;
-    case Qt::Key_PageDown:
-        target += page;
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = list.count() - 1;
-        break;
-    default:
-        return false;
-    }
-    target = std::clamp(target, 0, std::max(list.count() - 1, 0));
-    if (list.multiSelect() || list.count() == 0 || target == list.currentIndex())
-        return true;
-    engine::userClick(window_, list, target);
-    afterUserEvent();
-    return true;
 }
 
 } // namespace sylvane::ui

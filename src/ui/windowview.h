@@ -1,21 +1,27 @@
 #pragma once
 
 #include "engine/window.h"
+#include "ui/elasticlayout.h"
 
 #include <QHash>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace sylvane::ui {
 
-class ListBoxModel;
-
 // The client area of any window of the program, built from its control models: one
-// widget per control (menu items aside), placed by its twips, refreshed from the models
-// by their revision counters, and forwarding the user's actions to the handlers through
-// the same rules as the headless driver (engine/userinput.h).
+// widget per control (menu items aside), placed by its twips, repainted where a model
+// signals a change, and forwarding the user's actions to the handlers through the same
+// rules as the headless driver (engine/userinput.h).
+//
+// The twips are the design of the window at its starting size. When the window is
+// larger or smaller, the controls follow it (ElasticLayout): lists and text panels take
+// their share of the room, buttons and check boxes keep their size and stay beside their
+// lists. The status bar's control is not placed here: the window's host shows it in its
+// own status bar.
 class WindowView : public QWidget {
     Q_OBJECT
   public:
@@ -25,44 +31,59 @@ class WindowView : public QWidget {
     engine::Window& window() { return window_; }
     // The widget that shows a control (null for menu items and unknown names).
     QWidget* widgetFor(const QString& name) const;
-
-    // Shows the models again where their revision changed.
-    void refresh();
+    // The widget of the window's status bar control (null when it has none).
+    QWidget* statusBarWidget() const { return statusBar_; }
 
     // Puts these controls above the others, the last one on top.
     void raiseControls(const QStringList& names);
+
+    // Where the control named name is shown: adjust gets the place the layout gives it
+    // and returns the place to use (a panel that takes a list's room too, a list that
+    // takes a hidden panel's room).
+    void adjustPlace(const QString& name, std::function<QRect(const QRect& placed)> adjust);
+    // The place the layout gives a control (before its own adjustment); empty if none.
+    QRect layoutPlace(const QString& name) const;
+
+    // The client size the twips design: the window's size, less the strip of the status
+    // bar when the window has one.
+    QSize designedSize() const { return designed_; }
 
     // Logical dots per inch used for twips (the screen's; tests may set it).
     double dpi() const { return dpi_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct Binding {
         engine::Control* control = nullptr;
         QWidget* widget = nullptr;
-        ListBoxModel* model = nullptr;
-        quint64 shownRevision = ~quint64{0};
-        quint64 shownFocus = 0;
+        std::function<QRect(const QRect&)> adjust;
     };
 
     QWidget* createWidget(Binding& binding);
     void connectSignals(Binding& binding);
+    void controlChanged(Binding& binding, engine::ControlChange what);
+    void fitToWindow();
     void apply(Binding& binding);
     void applyCommon(Binding& binding);
-    void applyList(Binding& binding);
     void applyText(Binding& binding);
-    bool listMouse(Binding& binding, QEvent* event);
-    bool listKey(Binding& binding, int qtKey);
-    void afterUserEvent();
+    void focusLater(Binding& binding);
+    void place(Binding& binding);
+    QRect placed(const Binding& binding) const;
+    QRect laidOut(const Binding& binding) const;
+    QRect designedRect(const engine::Control& control) const;
     void afterUserEvent(Binding& binding, bool accepted);
 
     engine::Window& window_;
     std::vector<std::unique_ptr<Binding>> bindings_;
     QHash<QObject*, Binding*> byWidget_;
     QHash<QString, Binding*> byName_;
+    QWidget* statusBar_ = nullptr;
     double dpi_ = 96;
+    QSize designed_;
+    ElasticLayout layout_;
     bool refreshing_ = false;
 };
 

@@ -49,7 +49,7 @@ class TestSettingsFile : public QObject {
 
     void writtenLines() {
         QCOMPARE(sylvane::core::settingsLines(u"/d/a,b.txt"_s, u"/d/"_s, 1, true),
-                 (QStringList{QString(), u"FICDEFAUT =/d/a,b.txt"_s, u"REPDATA =/d/"_s,
+                 (QStringList{QString(), u"\"FICDEFAUT =/d/a,b.txt\""_s, u"REPDATA =/d/"_s,
                               u"CHOIXMULT =1"_s}));
         // What is written reads back whole.
         QCOMPARE(shown(sylvane::core::settingsLines(u"/d/a,b.txt"_s, u"/d/"_s, 0, true)),

@@ -16,12 +16,11 @@ namespace {
 // A table whose row r holds the r-th list: the taxon name, then fields 2, 3...
 core::ProgramState table(const std::vector<QStringList>& rows) {
     core::ProgramState state;
-    state.LineBreak = u"\r\n"_s;
     int r = 0;
     for (const QStringList& cells : rows) {
         ++r;
         for (int f = 0; f < cells.size(); ++f)
-            state.KeyTable.set(r, f + 1, cells[f]);
+            state.KeyTable.setCell(r, f + 1, cells[f]);
     }
     state.LineCount = r;
     return state;
@@ -150,10 +149,9 @@ class TestCrossSearch : public QObject {
     // A taxon of 30000 rows passing two filters counts 60000 passes.
     void countersAreWide() {
         core::ProgramState state;
-        state.LineBreak = u"\r\n"_s;
         for (int row = 1; row <= core::MaxRows; ++row) {
-            state.KeyTable.set(row, 1, u"A"_s);
-            state.KeyTable.set(row, 2, u"x"_s);
+            state.KeyTable.setCell(row, 1, u"A"_s);
+            state.KeyTable.setCell(row, 2, u"x"_s);
         }
         state.LineCount = core::MaxRows;
         const auto report = search(state, {filter(u"x"_s, {}, u"2"_s), filter(u"x"_s, {}, u"2"_s)});

@@ -27,11 +27,10 @@ class TestFormCrx : public QObject {
             const QString cell = random.bounded(4) == 0
                                      ? u"v%1"_s.arg(random.bounded(500))
                                      : pool[random.bounded(static_cast<int>(pool.size()))];
-            state.KeyTable.set(row, 3, cell);
+            state.KeyTable.setCell(row, 3, cell);
         }
         state.LineCount = rows;
-        state.FieldCount = 3;
-        state.FieldNames[3] = u"Couleur"_s;
+        state.KeyTable.setFieldNames({QString(), QString(), u"Couleur"_s});
 
         engine::ListBox pairwise(u"pairwise"_s, true);
         for (int row = 1; row <= rows; ++row) {
@@ -45,18 +44,18 @@ class TestFormCrx : public QObject {
 
         crossfilter::FormCrx window(state, platform);
         window.Form_Load();
-        QCOMPARE(window.ListeChamps.count(), 3);
-        window.ListeChoix.addItem(u"left over"_s);
-        window.ListeChamps.setCurrentIndex(2);
+        QCOMPARE(window.fieldList.count(), 3);
+        window.valueList.addItem(u"left over"_s);
+        window.fieldList.setCurrentIndex(2);
         window.ListeChamps_Click();
         QCOMPARE(window.CurrentField, 3);
-        QCOMPARE(window.ListeChoix.texts(), pairwise.texts());
+        QCOMPARE(window.valueList.texts(), pairwise.texts());
         QCOMPARE(platform.log(), (QStringList{u"[cursor] busy"_s, u"[cursor] arrow"_s}));
 
         // Another field replaces the list.
-        window.ListeChamps.setCurrentIndex(0);
+        window.fieldList.setCurrentIndex(0);
         window.ListeChamps_Click();
-        QCOMPARE(window.ListeChoix.texts(), QStringList{QString()});
+        QCOMPARE(window.valueList.texts(), QStringList{QString()});
     }
 
     // "valider" lets the event queue run once; if the main window's closing unloads the
@@ -69,10 +68,10 @@ class TestFormCrx : public QObject {
         QVERIFY(!main.crossFilterVisible());
         crossfilter::FormCrx* first = host.window();
         QVERIFY(first);
-        main.Command9_Click();
+        main.identification.Command9_Click();
         QVERIFY(first->visible());
 
-        first->Text1(0).setText(u"amer"_s);
+        first->valueBoxes(0).setText(u"amer"_s);
         bool closed = false;
         platform.onProcessEvents = [&] {
             if (!closed) {
@@ -83,7 +82,7 @@ class TestFormCrx : public QObject {
         first->Command4_Click();
         QVERIFY(closed);
         QCOMPARE(first->FilterCount, 1);
-        QCOMPARE(first->Text2.text(), u"2"_s);
+        QCOMPARE(first->numberBox.text(), u"2"_s);
         QVERIFY(!first->visible());
         QVERIFY(host.unloadPending());
 

@@ -24,8 +24,6 @@ struct Main {
     explicit Main(core::Edition edition, const QString& appFolder = QString())
         : form(state, platform, edition) {
         state.AppFolder = appFolder;
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
     }
 };
 
@@ -57,7 +55,7 @@ class TestEarlier : public QObject {
         Main saving(core::Edition(edition), app.path());
         saving.form.Ini_Charge(); // no file yet: the message, then the defaults
         saving.state.CurrentFile = table;
-        saving.form.CheckChoix.setValue(1);
+        saving.form.identification.multipleChoice.setValue(1);
         saving.form.ini_sauve();
         QStringList expected{QString(), u"FICDEFAUT ="_s + table,
                              u"REPDATA ="_s + app.filePath(u"cles/"_s)};
@@ -72,34 +70,34 @@ class TestEarlier : public QObject {
                                     {u"CHOIXMULT =1"_s, u"CHOIXMULT =x"_s, u"FNT=12"_s}));
         Main reading(core::Edition(edition), app.path());
         reading.form.Ini_Charge();
-        QCOMPARE(reading.form.CheckChoix.value(), earlier ? 0 : 1);
-        QCOMPARE(reading.form.ListDesc.fontSize(), earlier ? 12.0 : 0.0);
+        QCOMPARE(reading.form.identification.multipleChoice.value(), earlier ? 0 : 1);
+        QCOMPARE(reading.form.identification.valueList.fontSize(), earlier ? 12.0 : 0.0);
     }
 
     void panelAndCommentsPlacement() {
         Main earlier(core::Edition::Earlier);
-        earlier.form.ListeResultat.setGeometry(5700, 4080, 10350, 4620);
+        earlier.form.results.resultList.setGeometry(5700, 4080, 10350, 4620);
         earlier.form.position_fenetres();
-        QCOMPARE(earlier.form.Picture1.left(), 50);
-        QCOMPARE(earlier.form.Picture1.top(), 6000);
-        QCOMPARE(earlier.form.List5.left(), 250);
-        QCOMPARE(earlier.form.List5.top(), 6600);
+        QCOMPARE(earlier.form.keyword.panel.left(), 50);
+        QCOMPARE(earlier.form.keyword.panel.top(), 6000);
+        QCOMPARE(earlier.form.results.commentList.left(), 250);
+        QCOMPARE(earlier.form.results.commentList.top(), 6600);
 
         Main current(core::Edition::Current);
-        current.form.ListeResultat.setGeometry(5700, 4080, 10350, 4620);
+        current.form.results.resultList.setGeometry(5700, 4080, 10350, 4620);
         current.form.position_fenetres();
-        QCOMPARE(current.form.List5.top(), 4080 + 4620 - 800);
+        QCOMPARE(current.form.results.commentList.top(), 4080 + 4620 - 800);
     }
 
     void startUpSetsNoStatusTextOfItsOwn() {
         QTemporaryDir app;
         Main earlier(core::Edition::Earlier, app.path());
         earlier.form.Form_Load(QString());
-        QCOMPARE(earlier.form.StatusBar1.caption(), QString());
+        QCOMPARE(earlier.form.statusBar.caption(), QString());
         earlier.form.Form_Activate();
-        QCOMPARE(earlier.form.StatusBar1.caption(),
+        QCOMPARE(earlier.form.statusBar.caption(),
                  u" Clic droit sur les fenêtre jaunes pour ciopier le texte"_s);
-        QCOMPARE(earlier.form.CheckChoix.value(), 1);
+        QCOMPARE(earlier.form.identification.multipleChoice.value(), 1);
     }
 
     void wordPickerIsLoadedOnceAndLooksUpThePickedWord() {
@@ -117,32 +115,32 @@ class TestEarlier : public QObject {
         QVERIFY(window->visible());
         QCOMPARE(window->left(), 1000);
         QCOMPARE(window->width(), 4100);
-        QCOMPARE(window->Frame1.height(), 5200);
-        QVERIFY(window->Option1(8).visible());
-        QCOMPARE(window->Option1(8).caption(), u"i"_s);
-        QCOMPARE(window->Option1(8).top(), 800 + 400 * 8);
+        QCOMPARE(window->wordFrame.height(), 5200);
+        QVERIFY(window->wordOptions(8).visible());
+        QCOMPARE(window->wordOptions(8).caption(), u"i"_s);
+        QCOMPARE(window->wordOptions(8).top(), 800 + 400 * 8);
 
         main.form.onShowWordPicker(u"Autre"_s, u"Boletus edulis"_s);
         QCOMPARE(host.window(), window);
         QCOMPARE(loads, 1);
         QCOMPARE(window->caption(), u"Autre"_s);
-        QVERIFY(!window->Option1(2).visible());
+        QVERIFY(!window->wordOptions(2).visible());
 
         // While the main window is busy the lookup is refused; afterwards it searches.
-        window->Option1(1).setValue(1);
-        window->Option1(0).setValue(0);
+        window->wordOptions(1).setValue(1);
+        window->wordOptions(0).setValue(0);
         {
             engine::Window::BusyScope busy(main.form);
             window->Command1_Click(0);
         }
-        QCOMPARE(main.form.Textcle(0).text(), QString());
-        QVERIFY(!main.form.Picture1.visible());
+        QCOMPARE(main.form.keyword.keywords(0).text(), QString());
+        QVERIFY(!main.form.keyword.panel.visible());
         window->setVisible(true);
         window->Command1_Click(0);
         QVERIFY(!window->visible());
-        QCOMPARE(main.form.Textcle(0).text(), u"edulis"_s);
-        QVERIFY(main.form.Picture1.visible());
-        QCOMPARE(main.form.Lab_Resultat.caption(), u"Résultat recherche : edulis"_s);
+        QCOMPARE(main.form.keyword.keywords(0).text(), u"edulis"_s);
+        QVERIFY(main.form.keyword.panel.visible());
+        QCOMPARE(main.form.results.heading.caption(), u"Résultat recherche : edulis"_s);
     }
 
     void theCurrentBuildKeepsItsComparisonAndOpensNoWordPicker() {
@@ -151,18 +149,18 @@ class TestEarlier : public QObject {
         main.state.FieldCount = 2;
         main.state.FieldNames[1] = u"Espece"_s;
         main.state.FieldNames[2] = u"Chapeau"_s;
-        main.state.KeyTable.set(1, 1, u"Boletus edulis"_s);
-        main.state.KeyTable.set(1, 2, u"brun"_s);
-        main.form.ListEspeces.addItem(u"Boletus edulis"_s, 1);
-        main.form.ListEspeces.setCurrentIndex(0);
-        QCOMPARE(main.form.Check6.caption(), u"comparer"_s);
-        main.form.Check6.setValue(1);
-        main.form.ListEspeces_Click();
-        QCOMPARE(main.form.ListeResultat.itemText(0),
+        main.state.KeyTable.setCell(1, 1, u"Boletus edulis"_s);
+        main.state.KeyTable.setCell(1, 2, u"brun"_s);
+        main.form.identification.taxonList.addItem(u"Boletus edulis"_s, 1);
+        main.form.identification.taxonList.setCurrentIndex(0);
+        QCOMPARE(main.form.identification.compare.caption(), u"comparer"_s);
+        main.form.identification.compare.setValue(1);
+        main.form.results.ListEspeces_Click();
+        QCOMPARE(main.form.results.resultList.itemText(0),
                  u">   critères communs avec  Boletus edulis"_s);
-        QCOMPARE(main.form.StatusBar1.caption(), QString());
+        QCOMPARE(main.form.statusBar.caption(), QString());
 
-        main.form.Command6_Click(3);
+        main.form.lookups.Command6_Click(3);
         QVERIFY(!host.window());
         QVERIFY(main.platform.log().isEmpty());
     }

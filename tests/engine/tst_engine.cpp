@@ -26,8 +26,6 @@ struct Fixture {
         const QString path = dir.filePath(u"table.txt"_s);
         QVERIFY(
             core::writeTextFile(path, QStringList{u"CHAMP=Espece;Chapeau;Odeur"_s} + dataLines));
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         state.CurrentFile = path;
         form.execute();
     }
@@ -56,11 +54,11 @@ class TestEngine : public QObject {
         f.platform.advanceClock(1000);
         f.platform.onProcessEvents = [&] {
             f.platform.advanceClock(50);
-            counters.append(f.form.Label5.caption());
-            accepted.append(engine::userClick(f.form, f.form.Command1));
-            accepted.append(engine::userClick(f.form, f.form.List2, 0));
+            counters.append(f.form.identification.taxaTitle.caption());
+            accepted.append(engine::userClick(f.form, f.form.identification.reset));
+            accepted.append(engine::userClick(f.form, f.form.identification.fieldList, 0));
         };
-        QVERIFY(engine::userClick(f.form, f.form.Command2));
+        QVERIFY(engine::userClick(f.form, f.form.identification.listTaxa));
         f.platform.onProcessEvents = nullptr;
 
         QVERIFY(!accepted.isEmpty());
@@ -68,12 +66,12 @@ class TestEngine : public QObject {
         // The event queue ran while the rows were listed, the counter showing progress.
         QVERIFY(counters.size() >= 5);
         QCOMPARE(counters.first(), u"1"_s);
-        QCOMPARE(f.form.ListEspeces.count(), 5);
-        QCOMPARE(f.form.ListEspeces.itemText(0), u"Amanita muscaria 2"_s);
-        QCOMPARE(f.form.ListDesc.count(), 0);
+        QCOMPARE(f.form.identification.taxonList.count(), 5);
+        QCOMPARE(f.form.identification.taxonList.itemText(0), u"Amanita muscaria 2"_s);
+        QCOMPARE(f.form.identification.valueList.count(), 0);
         // Once it has ended, the window takes events again.
-        QVERIFY(engine::userClick(f.form, f.form.List2, 0));
-        QCOMPARE(f.form.ListDesc.count(), 4);
+        QVERIFY(engine::userClick(f.form, f.form.identification.fieldList, 0));
+        QCOMPARE(f.form.identification.valueList.count(), 4);
     }
 
     void replayOfPositionsBeyondTheListsAppliesNothing() {
@@ -82,63 +80,63 @@ class TestEngine : public QObject {
         // value position lies beyond the list: nothing stale may become found.
         f.state.ChoicePath = u"C1;D7;C0;"_s;
         f.state.ChoiceSteps = 3;
-        f.form.Command5_Click();
+        f.form.identification.Command5_Click();
         QCOMPARE(f.state.foundCount(), 6);
         QCOMPARE(f.foundRows(), (QList<int>{1, 2, 3, 4, 5, 6}));
-        QCOMPARE(f.form.ListEspeces.count(), 0);
+        QCOMPARE(f.form.identification.taxonList.count(), 0);
         QCOMPARE(f.state.UsedFields, QString());
         // The last field is listed (Chapeau: brun, jaune, orange, rouge); the value that
         // could not be applied leaves no token.
-        QCOMPARE(f.form.ListDesc.count(), 4);
+        QCOMPARE(f.form.identification.valueList.count(), 4);
         QCOMPARE(f.state.ChoicePath, QString());
         QCOMPARE(f.state.ChoiceSteps, 0.0);
 
         // A field position beyond the field list: the replay goes on with the next token.
         f.state.ChoicePath = u"C9;C0;D3;C0;"_s;
         f.state.ChoiceSteps = 4;
-        f.form.Command5_Click();
+        f.form.identification.Command5_Click();
         QCOMPARE(f.foundRows(), (QList<int>{2, 3}));
         QCOMPARE(f.state.ChoicePath, u"C0;D3;"_s);
     }
 
     void accentOptionChangedBeforeStepBackSelectsAnotherValue() {
         Fixture f(table);
-        f.form.Check3.setValue(1);
-        QVERIFY(engine::userClick(f.form, f.form.List2, 1));
+        f.form.identification.ignoreAccents.setValue(1);
+        QVERIFY(engine::userClick(f.form, f.form.identification.fieldList, 1));
         // Folded: agreable, fruitee (rows 3, 5), nulle.
-        QCOMPARE(f.form.ListDesc.itemText(1), u"fruitee"_s);
-        QVERIFY(engine::userClick(f.form, f.form.ListDesc, 1));
-        QVERIFY(engine::userClick(f.form, f.form.List2, 0));
+        QCOMPARE(f.form.identification.valueList.itemText(1), u"fruitee"_s);
+        QVERIFY(engine::userClick(f.form, f.form.identification.valueList, 1));
+        QVERIFY(engine::userClick(f.form, f.form.identification.fieldList, 0));
         QCOMPARE(f.state.ChoicePath, u"C1;D1;"_s);
-        f.form.Check3.setValue(0);
-        QVERIFY(engine::userClick(f.form, f.form.Command5));
+        f.form.identification.ignoreAccents.setValue(0);
+        QVERIFY(engine::userClick(f.form, f.form.identification.stepBack));
         // Unfolded the list is agréable, fruitee, fruitée, nulle: position 1 is row 5.
         QCOMPARE(f.foundRows(), (QList<int>{5}));
-        QCOMPARE(f.form.ListEspeces.itemText(0), u"Lactarius sp"_s);
+        QCOMPARE(f.form.identification.taxonList.itemText(0), u"Lactarius sp"_s);
     }
 
     void stepBackWithCorruptCountEnds() {
         Fixture f(table);
         f.state.ChoicePath = u"C0;"_s;
         f.state.ChoiceSteps = -3;
-        f.form.MarcheArriere();
+        f.form.identification.MarcheArriere();
         QCOMPARE(f.state.ChoicePath, QString());
         f.state.ChoicePath = u"C0"_s; // a last token without its ";"
         f.state.ChoiceSteps = 5;
-        f.form.MarcheArriere();
-        QCOMPARE(f.form.ListDesc.count(), 4);
+        f.form.identification.MarcheArriere();
+        QCOMPARE(f.form.identification.valueList.count(), 4);
         QCOMPARE(f.state.ChoiceSteps, 0.0);
     }
 
     void lineEditorIgnoresPositionsPastTheFields() {
         Fixture f(table);
         std::vector<engine::ListEntry> many(80, engine::ListEntry(u"x"_s));
-        f.form.ListeResultat.addItems(std::move(many));
-        f.form.ListeResultat.setCurrentIndex(70);
-        f.form.Text2.setText(u"valeur"_s);
-        f.form.Command11_Click();
-        QCOMPARE(f.form.ListeResultat.count(), 3);
-        QCOMPARE(f.form.ListeResultat.itemText(1), u"Chapeau : "_s);
+        f.form.results.resultList.addItems(std::move(many));
+        f.form.results.resultList.setCurrentIndex(70);
+        f.form.identification.valueEditor.setText(u"valeur"_s);
+        f.form.identification.Command11_Click();
+        QCOMPARE(f.form.results.resultList.count(), 3);
+        QCOMPARE(f.form.results.resultList.itemText(1), u"Chapeau : "_s);
     }
 
     void listOrderEqualsOneByOneSortedInsertion() {
@@ -162,18 +160,18 @@ class TestEngine : public QObject {
 
     void allSelectedUnionListsEachRowOnce() {
         Fixture f(table);
-        f.form.CheckChoix.setValue(1);
-        QVERIFY(engine::userClick(f.form, f.form.List2, 0));
-        QVERIFY(engine::userClick(f.form, f.form.Check4));
+        f.form.identification.multipleChoice.setValue(1);
+        QVERIFY(engine::userClick(f.form, f.form.identification.fieldList, 0));
+        QVERIFY(engine::userClick(f.form, f.form.identification.selectAll));
         QCOMPARE(f.state.foundCount(), 5);
         QList<int> rows = f.foundRows();
         std::sort(rows.begin(), rows.end());
         QCOMPARE(rows, (QList<int>{2, 3, 4, 5, 6}));
-        QCOMPARE(f.form.Nb_Trouve.caption(), u"5"_s);
-        QVERIFY(!f.form.Command5.enabled());
+        QCOMPARE(f.form.identification.foundCount.caption(), u"5"_s);
+        QVERIFY(!f.form.identification.stepBack.enabled());
         // Unticked: no value marked, the taxa found stay.
-        QVERIFY(engine::userClick(f.form, f.form.Check4));
-        QCOMPARE(f.form.ListDesc.markedCount(), 0);
+        QVERIFY(engine::userClick(f.form, f.form.identification.selectAll));
+        QCOMPARE(f.form.identification.valueList.markedCount(), 0);
         QCOMPARE(f.state.foundCount(), 5);
     }
 };

@@ -23,10 +23,7 @@ struct Window {
     engine::FormTbl form;
 
     explicit Window(core::Edition edition = core::Edition::Current)
-        : form(state, platform, edition) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
-    }
+        : form(state, platform, edition) {}
 };
 
 void writeLines(const QString& path, const QStringList& lines) {
@@ -74,14 +71,14 @@ class TestFileToolsLookups : public QObject {
         Window w;
         w.state.CurrentFile = dir.filePath(u"Russula_sect-Lactarioides.txt"_s);
         writeLines(w.state.CurrentFile, {u"CHAMP=a"_s});
-        w.form.Lab_Resultat.setCaption(u"Amanita muscaria"_s);
+        w.form.results.heading.setCaption(u"Amanita muscaria"_s);
         w.platform.setOnline(online);
-        w.form.Command6(index).onClick();
+        w.form.lookups.webLookups(index).onClick();
         QCOMPARE(w.platform.log(), events);
         if (index != 0 && index != 4 && index != 9)
-            QCOMPARE(w.form.Label17.caption(), u"Russula"_s);
+            QCOMPARE(w.form.lookups.searchName.caption(), u"Russula"_s);
         if (index == 2)
-            QCOMPARE(w.form.StatusBar1.caption(),
+            QCOMPARE(w.form.statusBar.caption(),
                      u" recherche de la documentation,  patientez ..."_s);
     }
 
@@ -89,42 +86,50 @@ class TestFileToolsLookups : public QObject {
         Window w;
         // A table that cannot be found gives no name and an empty search text.
         w.state.CurrentFile = u"/nulle/part/Boletus.cle"_s;
-        w.form.Label17.setCaption(u"ancien"_s);
-        w.form.Doc_Compose_chaine(2);
-        QCOMPARE(w.form.Label17.caption(), QString());
+        w.form.lookups.searchName.setCaption(u"ancien"_s);
+        w.form.lookups.Doc_Compose_chaine();
+        QCOMPARE(w.form.lookups.searchName.caption(), QString());
 
-        QCOMPARE(w.form.NomFich(u"/nulle/part/Boletus.cle"_s), QString());
-        QCOMPARE(w.form.NomFich(u"C:\\Cles\\absent.txt"_s), QString());
-        QCOMPARE(w.form.NomFich(u"essai.txt"_s), u"essai.txt"_s);
+        QCOMPARE(w.form.lookups.NomFich(u"/nulle/part/Boletus.cle"_s), QString());
+        QCOMPARE(w.form.lookups.NomFich(u"C:\\Cles\\absent.txt"_s), QString());
+        QCOMPARE(w.form.lookups.NomFich(u"essai.txt"_s), u"essai.txt"_s);
         QTemporaryDir dir;
         const QString file = dir.filePath(u"Lactarius deliciosus.txt"_s);
         writeLines(file, {});
-        QCOMPARE(w.form.NomFich(file), u"Lactarius deliciosus.txt"_s);
+        QCOMPARE(w.form.lookups.NomFich(file), u"Lactarius deliciosus.txt"_s);
 
         QString name = u"Russula_sect-Lactarioides.txt"_s;
-        QCOMPARE(w.form.Extrc_Nom_genre(name), u"Russula"_s);
+        QCOMPARE(w.form.lookups.Extrc_Nom_genre(name), u"Russula"_s);
         QCOMPARE(name, u"Russula sect Lactarioides txt"_s);
         name = u"Boletus.cle"_s;
-        QCOMPARE(w.form.Extrc_Nom_genre(name), u"Boletus"_s);
+        QCOMPARE(w.form.lookups.Extrc_Nom_genre(name), u"Boletus"_s);
         // Only the first of each sign is replaced; no blank left: the whole text.
         name = u"a_b_c"_s;
-        QCOMPARE(w.form.Extrc_Nom_genre(name), u"a"_s);
+        QCOMPARE(w.form.lookups.Extrc_Nom_genre(name), u"a"_s);
         QCOMPARE(name, u"a b_c"_s);
         name = u"Cortinarius"_s;
-        QCOMPARE(w.form.Extrc_Nom_genre(name), u"Cortinarius"_s);
+        QCOMPARE(w.form.lookups.Extrc_Nom_genre(name), u"Cortinarius"_s);
         name = QString();
-        QCOMPARE(w.form.Extrc_Nom_genre(name), QString());
+        QCOMPARE(w.form.lookups.Extrc_Nom_genre(name), QString());
     }
 
     void editorGetsThePathAsItIs() {
         QTemporaryDir dir;
         Window w;
         w.state.CurrentFile = dir.filePath(u"mes clés/table d'essai; $HOME.txt"_s);
-        w.form.MnuEdit.onClick(); // no such file yet: nothing
+        w.form.menus.editCurrentFile.onClick(); // no such file yet: nothing
         QVERIFY(w.platform.log().isEmpty());
         writeLines(w.state.CurrentFile, {u"CHAMP=a"_s});
-        w.form.Command8.onClick();
+        w.form.lookups.editFile.onClick();
         QCOMPARE(w.platform.log(), QStringList{u"[editor] "_s + w.state.CurrentFile});
+        // No editor to start: a message names the file and what was looked for.
+        w.platform.setEditorAvailable(false);
+        w.form.menus.editCurrentFile.onClick();
+        QCOMPARE(w.platform.log().size(), 2);
+        const QString message = w.platform.log().back();
+        QVERIFY(message.startsWith(u"[msgbox Sylvane] Aucun éditeur de texte"_s));
+        QVERIFY(message.contains(w.state.CurrentFile));
+        QVERIFY(message.contains(u"$VISUAL"_s) && message.contains(u"$EDITOR"_s));
     }
 
     void documentationOpensTheManualOfTheCurrentFolderOnly() {
@@ -132,35 +137,36 @@ class TestFileToolsLookups : public QObject {
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
         Window w;
-        w.form.NavDoc.onClick();
+        w.form.menus.documentation.onClick();
         const QStringList withoutManual = w.platform.log();
         writeLines(dir.filePath(u"Sylvane.pdf"_s), {u"%PDF"_s});
-        w.form.NavDoc.onClick();
+        w.form.menus.documentation.onClick();
         const QStringList withManual = w.platform.log();
         QVERIFY(QDir::setCurrent(previous));
-        QVERIFY(withoutManual.isEmpty());
-        QCOMPARE(withManual,
-                 QStringList{u"[open] "_s + QDir(dir.path()).absoluteFilePath(u"Sylvane.pdf"_s)});
+        const QString manual = QDir(dir.path()).absoluteFilePath(u"Sylvane.pdf"_s);
+        QCOMPARE(withoutManual,
+                 QStringList{u"[msgbox Sylvane] Manuel introuvable : "_s + manual + u" -> ok"_s});
+        QCOMPARE(withManual.mid(1), QStringList{u"[open] "_s + manual});
     }
 
     void aboutPanel() {
         Window w;
-        QVERIFY(!w.form.FraMycm.visible());
-        w.form.MnApropos.onClick();
-        QVERIFY(w.form.FraMycm.visible());
-        QCOMPARE(w.form.AboutLabel(2).caption(), u"Version du 2023 01 28"_s);
-        QVERIFY(w.form.AboutLabel(1).caption().contains(u"Sylvane"_s));
-        w.form.Bout(3).onClick();
+        QVERIFY(!w.form.lookups.aboutPanel.visible());
+        w.form.menus.showAbout.onClick();
+        QVERIFY(w.form.lookups.aboutPanel.visible());
+        QCOMPARE(w.form.lookups.aboutLines(2).caption(), u"Version du 2023 01 28"_s);
+        QVERIFY(w.form.lookups.aboutLines(1).caption().contains(u"Sylvane"_s));
+        w.form.lookups.aboutButtons(3).onClick();
         QCOMPARE(
             w.platform.log(),
             QStringList{
                 u"[open] mailto:equipe@sylvane.example.org?subject=Question Sylvane&body=****"_s});
-        w.form.Bout(2).onClick();
-        QVERIFY(!w.form.FraMycm.visible());
+        w.form.lookups.aboutButtons(2).onClick();
+        QVERIFY(!w.form.lookups.aboutPanel.visible());
 
         Window earlier(core::Edition::Earlier);
-        earlier.form.MnApropos_Click();
-        QCOMPARE(earlier.form.AboutLabel(2).caption(), u"Version du 2019 02 02"_s);
+        earlier.form.lookups.MnApropos_Click();
+        QCOMPARE(earlier.form.lookups.aboutLines(2).caption(), u"Version du 2019 02 02"_s);
     }
 
     void fieldCheckReport_data() {
@@ -183,13 +189,13 @@ class TestFileToolsLookups : public QObject {
         w.state.CurrentFile = dir.filePath(u"t.txt"_s);
         writeLines(w.state.CurrentFile, lines);
         w.state.DeclaredFieldCount = 4;
-        w.form.List4.addItem(u"5  ancienne ligne"_s);
-        w.form.Text1.setText(u"ancien rapport"_s);
-        w.form.Mnoutil.onClick();
-        QCOMPARE(w.form.Text1.text(), report);
-        QVERIFY(w.form.Text1.visible());
-        QCOMPARE(w.form.Label5.caption(), u"Vérification Nb champs"_s);
-        QCOMPARE(w.form.List4.count(), 0);
+        w.form.identification.history.addItem(u"5  ancienne ligne"_s);
+        w.form.results.textPanel.setText(u"ancien rapport"_s);
+        w.form.menus.checkFields.onClick();
+        QCOMPARE(w.form.results.textPanel.text(), report);
+        QVERIFY(w.form.results.textPanel.visible());
+        QCOMPARE(w.form.identification.taxaTitle.caption(), u"Vérification Nb champs"_s);
+        QCOMPARE(w.form.identification.history.count(), 0);
     }
 
     void optimisationCommandAsksThenReportsFailures() {
@@ -204,18 +210,18 @@ class TestFileToolsLookups : public QObject {
         writeLines(table, {u"CHAMP=a;b"_s, u"x ; y"_s});
         writeLines(noDot, {u"CHAMP=a;b"_s, u"x ; y"_s});
 
-        w.form.MnuOptim.onClick(); // cancelled dialog: nothing at all
+        w.form.menus.optimiseFile.onClick(); // cancelled dialog: nothing at all
         const QStringList cancelled = w.platform.log();
 
         w.platform.queueDialogResult(table);
         w.platform.queueAnswer(core::MessageAnswer::Yes);
-        w.form.MnuOptim.onClick();
+        w.form.menus.optimiseFile.onClick();
         const QStringList yes = w.platform.log();
         w.platform.clearLog();
 
         w.platform.queueDialogResult(noDot);
         w.platform.queueAnswer(core::MessageAnswer::Yes);
-        w.form.MnuOptim_Click();
+        w.form.fileTools.MnuOptim_Click();
         const QStringList failed = w.platform.log();
         QVERIFY(QDir::setCurrent(previous));
 
@@ -241,13 +247,14 @@ class TestFileToolsLookups : public QObject {
         w.state.CurrentFile = u"/cles/a b.txt"_s;
         w.state.LineCount = 40000;
         w.state.FieldCount = 17;
-        w.form.List4.addItem(u"5  ligne"_s);
-        w.form.MnuCarfic.onClick();
-        QCOMPARE(w.form.List4.count(), 4);
-        QCOMPARE(w.form.List4.entries()[0].text, u"fichier en cours  :  /cles/a b.txt"_s);
-        QCOMPARE(w.form.List4.entries()[1].text, u"nombre de lignes  :  40000"_s);
-        QCOMPARE(w.form.List4.entries()[2].text, u"nombre de champs  :  17"_s);
-        QCOMPARE(w.form.List4.entries()[3].text, u"Séparateur de champ <;>"_s);
+        w.form.identification.history.addItem(u"5  ligne"_s);
+        w.form.menus.fileData.onClick();
+        QCOMPARE(w.form.identification.history.count(), 4);
+        QCOMPARE(w.form.identification.history.entries()[0].text,
+                 u"fichier en cours  :  /cles/a b.txt"_s);
+        QCOMPARE(w.form.identification.history.entries()[1].text, u"nombre de lignes  :  40000"_s);
+        QCOMPARE(w.form.identification.history.entries()[2].text, u"nombre de champs  :  17"_s);
+        QCOMPARE(w.form.identification.history.entries()[3].text, u"Séparateur de champ <;>"_s);
     }
 };
 

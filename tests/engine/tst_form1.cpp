@@ -23,13 +23,13 @@ class TestForm1 : public QObject {
         QCOMPARE(name, u"Amanita muscaria (L.) Lam."_s);
         QCOMPARE(form.words(), (QStringList{u"Amanita"_s, u"muscaria"_s, u"(L.)"_s, u"Lam."_s}));
         for (int i = 0; i < 4; ++i) {
-            QVERIFY(form.Option1(i).visible());
-            QCOMPARE(form.Option1(i).top(), 800 + 400 * i);
-            QCOMPARE(form.Option1(i).left(), 400);
+            QVERIFY(form.wordOptions(i).visible());
+            QCOMPARE(form.wordOptions(i).top(), 800 + 400 * i);
+            QCOMPARE(form.wordOptions(i).left(), 400);
         }
-        QVERIFY(!form.Option1(4).visible());
-        QCOMPARE(form.Option1(0).value(), 1);
-        QCOMPARE(form.Option1(1).caption(), u"muscaria"_s);
+        QVERIFY(!form.wordOptions(4).visible());
+        QCOMPARE(form.wordOptions(0).value(), 1);
+        QCOMPARE(form.wordOptions(1).caption(), u"muscaria"_s);
     }
 
     void showsNineWordsAtMostAndNoneForAnEmptyText() {
@@ -40,15 +40,15 @@ class TestForm1 : public QObject {
         form.Tdecompose(twelve);
         QCOMPARE(form.words().size(), 12);
         for (int i = 0; i < engine::Form1::OptionCount; ++i)
-            QVERIFY(form.Option1(i).visible());
-        QCOMPARE(form.Option1(8).caption(), u"i"_s);
+            QVERIFY(form.wordOptions(i).visible());
+        QCOMPARE(form.wordOptions(8).caption(), u"i"_s);
 
         QString empty = u"   "_s;
         form.Tdecompose(empty);
         QVERIFY(form.words().isEmpty());
         for (int i = 0; i < engine::Form1::OptionCount; ++i)
-            QVERIFY(!form.Option1(i).visible());
-        QCOMPARE(form.Option1(0).value(), 1);
+            QVERIFY(!form.wordOptions(i).visible());
+        QCOMPARE(form.wordOptions(0).value(), 1);
     }
 
     void buttonsLookUpThePickedWordOrCancel() {
@@ -60,15 +60,15 @@ class TestForm1 : public QObject {
         QString name = u"Boletus edulis Bull."_s;
         form.setVisible(true);
         form.Tdecompose(name);
-        QVERIFY(engine::userClick(form, form.Option1(1)));
-        QCOMPARE(form.Option1(0).value(), 0);
-        QVERIFY(engine::userClick(form, form.Command1(0)));
+        QVERIFY(engine::userClick(form, form.wordOptions(1)));
+        QCOMPARE(form.wordOptions(0).value(), 0);
+        QVERIFY(engine::userClick(form, form.commands(0)));
         QCOMPARE(looked, u"edulis"_s);
         QVERIFY(!form.visible());
 
         looked.clear();
         form.setVisible(true);
-        QVERIFY(engine::userClick(form, form.Command1(1)));
+        QVERIFY(engine::userClick(form, form.commands(1)));
         QVERIFY(looked.isEmpty());
         QVERIFY(!form.visible());
     }

@@ -1,13 +1,14 @@
 // The list box model: French ordering, stable placement of equal texts, bulk fills equal
 // to one-by-one insertion, marks and the current entry.
+#include "core/sortkey.h"
 #include "engine/listbox.h"
-#include "engine/sortkey.h"
 #include "engine/userinput.h"
 #include "engine/window.h"
 
 #include "core/recordingplatform.h"
 
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -71,9 +72,51 @@ class TestListBox : public QObject {
         list.setCurrentIndex(7);
         QCOMPARE(list.currentIndex(), -1);
         QCOMPARE(list.itemText(9), QString());
-        const quint64 before = list.contentRevision();
+        // Choosing an entry tells the views about the current entry, not about new entries.
+        QSignalSpy changes(&list, &Control::changed);
         list.setCurrentIndex(0);
-        QCOMPARE(list.contentRevision(), before);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes[0][0].value<ControlChange>(), ControlChange::Current);
+    }
+
+    // A view repaints from these signals alone: each change is told once, with what it
+    // touched, and a change to the same value is not told at all.
+    void changesAreSignalledOnceWithWhatChanged() {
+        ListBox list(u"L"_s, true, true);
+        QSignalSpy changes(&list, &Control::changed);
+        const auto kinds = [&changes] {
+            QList<ControlChange> result;
+            for (const QList<QVariant>& change : std::as_const(changes))
+                result.append(change[0].value<ControlChange>());
+            changes.clear();
+            return result;
+        };
+        list.setEntries({{u"b"_s}, {u"a"_s}, {u"c"_s}});
+        list.addItems({{u"d"_s}, {u"e"_s}});
+        QCOMPARE(kinds(), (QList<ControlChange>{ControlChange::Entries, ControlChange::Entries}));
+        list.setMarked(2, true);
+        list.setMarked(2, true);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes[0][1].toInt(), 2);
+        QCOMPARE(changes[0][2].toInt(), 2);
+        QCOMPARE(kinds(), QList<ControlChange>{ControlChange::Rows});
+        list.setAllMarked(false);
+        QCOMPARE(changes[0][2].toInt(), 4);
+        QCOMPARE(kinds(), QList<ControlChange>{ControlChange::Rows});
+        list.setCaption(u"x"_s);
+        list.setCaption(u"x"_s);
+        list.setVisible(true); // already visible
+        list.setGeometry(1, 2, 3, 4);
+        QCOMPARE(kinds(), (QList<ControlChange>{ControlChange::Look, ControlChange::Look}));
+        list.clear();
+        list.clear();
+        QCOMPARE(kinds(), QList<ControlChange>{ControlChange::Entries});
+
+        TextBox box(u"T"_s);
+        QSignalSpy boxChanges(&box, &Control::changed);
+        box.setFocus();
+        QCOMPARE(boxChanges.size(), 1);
+        QCOMPARE(boxChanges[0][0].value<ControlChange>(), ControlChange::Focus);
     }
 
     void userClicksToggleMarksInMultiSelectLists() {
@@ -96,7 +139,7 @@ class TestListBox : public QObject {
     }
 
     void collationKeyFoldsCaseAndAccents() {
-        QCOMPARE(collationKey(u"Épée Œuf ÇA"_s), u"epee œuf ca"_s);
+        QCOMPARE(sylvane::core::collationKey(u"Épée Œuf ÇA"_s), u"epee œuf ca"_s);
     }
 };
 

@@ -20,8 +20,6 @@ struct Window {
     FormTbl form{state, platform};
 
     Window(const QString& fields, const QStringList& records) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         const QStringList names = fields.split(u';');
         state.FieldCount = static_cast<qint16>(names.size());
         for (qsizetype v = 0; v < names.size(); ++v)
@@ -31,7 +29,7 @@ struct Window {
             ++row;
             const QStringList cells = record.split(u';');
             for (qsizetype v = 0; v < cells.size(); ++v)
-                state.KeyTable.set(row, static_cast<int>(v + 1), cells[v]);
+                state.KeyTable.setCell(row, static_cast<int>(v + 1), cells[v]);
         }
         state.LineCount = row;
     }
@@ -41,12 +39,12 @@ struct Window {
         std::vector<ListEntry> taxa;
         for (int row = 2; row <= state.lineCount(); ++row)
             taxa.push_back({state.KeyTable(row, 1), row});
-        form.ListEspeces.addItems(std::move(taxa));
+        form.identification.taxonList.addItems(std::move(taxa));
     }
 
     QStringList clickTaxon(int position) {
-        engine::userClick(form, form.ListEspeces, position);
-        return form.ListeResultat.texts();
+        engine::userClick(form, form.identification.taxonList, position);
+        return form.results.resultList.texts();
     }
 };
 
@@ -65,37 +63,37 @@ class TestResults : public QObject {
         QCOMPARE(full,
                  (QStringList{u"Pores : blanc"_s, u"Chapeau : rouge"_s, u"Anneau : non renseigné"_s,
                               u"Odeur : non renseigné"_s, QString()}));
-        QCOMPARE(w.form.Lab_Resultat.caption(), u"Boletus pinophilus"_s);
-        QCOMPARE(w.form.Label6.caption(), u" ligne numero  3"_s);
+        QCOMPARE(w.form.results.heading.caption(), u"Boletus pinophilus"_s);
+        QCOMPARE(w.form.identification.fieldsTitle.caption(), u" ligne numero  3"_s);
 
-        w.form.Check5.setValue(1);
+        w.form.identification.hideEmptyFields.setValue(1);
         const QStringList hidden = w.clickTaxon(2);
         QCOMPARE(hidden, (QStringList{u"Pores : blanc"_s, u"Chapeau : rouge"_s, QString(),
                                       QString(), QString()}));
-        QVERIFY(!w.form.Text1.visible());
+        QVERIFY(!w.form.results.textPanel.visible());
 
         // An open enlarged view follows the sheet.
-        w.form.ListResultat_Big();
+        w.form.results.ListResultat_Big();
         w.clickTaxon(0);
-        QVERIFY(w.form.Text1.text().startsWith(u"        Boletus edulis\r\n"_s));
+        QVERIFY(w.form.results.textPanel.text().startsWith(u"        Boletus edulis\r\n"_s));
     }
 
     void sheetRefusedWithoutSelectionOrDuringExtraction() {
         Window w(u"Espece;Pores"_s, cepes);
         w.listAllTaxa();
-        w.form.ListEspeces_Click();
+        w.form.results.ListEspeces_Click();
         QCOMPARE(w.platform.log(), QStringList{u"[msgbox Sylvane] erreur index  -> ok"_s});
-        QCOMPARE(w.form.Label6.caption(), u"Champs"_s);
+        QCOMPARE(w.form.identification.fieldsTitle.caption(), u"Champs"_s);
 
         w.state.ExtractionShown = true;
         QVERIFY(w.clickTaxon(1).isEmpty());
-        QCOMPARE(w.form.Lab_Resultat.caption(), u"..."_s);
+        QCOMPARE(w.form.results.heading.caption(), u"..."_s);
     }
 
     void comparisonListsCommonThenDifferingFields() {
         Window w(u"Espece;Pores;Chapeau;Anneau;Odeur"_s, cepes);
         w.listAllTaxa();
-        w.form.Check6.setValue(1);
+        w.form.identification.compare.setValue(1);
         // Common: the non-empty values of the clicked row that every other row carries.
         QCOMPARE(w.clickTaxon(0),
                  (QStringList{u">   critères communs avec  Boletus edulis"_s, u"Pores  =   blanc"_s,
@@ -103,11 +101,11 @@ class TestResults : public QObject {
                               QString(), u"Chapeau  =  ocre"_s, QString(),
                               u"   Espece  =  Boletus pinophilus"_s, u"Chapeau  =  rouge"_s,
                               u"Odeur  =  "_s}));
-        QCOMPARE(w.form.Lab_Resultat.caption(), u"..."_s);
+        QCOMPARE(w.form.results.heading.caption(), u"..."_s);
 
         // Alone in the list, the clicked taxon shares nothing with anyone.
-        w.form.ListEspeces.clear();
-        w.form.ListEspeces.addItem(u"Boletus edulis"_s, 2);
+        w.form.identification.taxonList.clear();
+        w.form.identification.taxonList.addItem(u"Boletus edulis"_s, 2);
         QCOMPARE(w.clickTaxon(0),
                  (QStringList{u">   critères communs avec  Boletus edulis"_s, QString(),
                               u">   critères différents de  Boletus edulis"_s, QString()}));
@@ -116,13 +114,13 @@ class TestResults : public QObject {
     void comparisonRefusesUserEventsWhileItYields() {
         Window w(u"Espece;Pores"_s, cepes);
         w.listAllTaxa();
-        w.form.Check6.setValue(1);
+        w.form.identification.compare.setValue(1);
         int yields = 0;
         bool accepted = false;
         w.platform.onProcessEvents = [&] {
             ++yields;
-            accepted = accepted || engine::userClick(w.form, w.form.ListEspeces, 1) ||
-                       engine::userClick(w.form, w.form.Command1);
+            accepted = accepted || engine::userClick(w.form, w.form.identification.taxonList, 1) ||
+                       engine::userClick(w.form, w.form.identification.reset);
             w.platform.advanceClock(40);
         };
         w.platform.advanceClock(40);
@@ -130,108 +128,110 @@ class TestResults : public QObject {
         QCOMPARE(yields, 3);
         QVERIFY(!accepted);
         QVERIFY(!w.form.busy());
-        QCOMPARE(w.form.ListEspeces.currentIndex(), 0);
+        QCOMPARE(w.form.identification.taxonList.currentIndex(), 0);
     }
 
     void copyPutsHeadingAndNonEmptyLines() {
         Window w(u"Espece;Pores;Chapeau;Anneau"_s, cepes);
         w.listAllTaxa();
-        w.form.Check5.setValue(1);
+        w.form.identification.hideEmptyFields.setValue(1);
         w.clickTaxon(0);
         w.platform.clearLog();
-        engine::userClick(w.form, w.form.MnuResCopie);
+        engine::userClick(w.form, w.form.menus.copyResults);
         QCOMPARE(w.platform.clipboard(),
                  u"    Boletus edulis\r\n    ----------\r\nPores : blanc\r\nChapeau : brun\r\n"_s);
         QCOMPARE(w.platform.log().last(), u"[beep]"_s);
-        QVERIFY(w.form.Text1.text().isEmpty());
+        QVERIFY(w.form.results.textPanel.text().isEmpty());
     }
 
     void enlargedViewAndPopups() {
         Window w(u"Espece"_s, {});
         QStringList popups;
         w.form.onPopup = [&](engine::MenuItem& menu) { popups << menu.name(); };
-        engine::userKey(w.form, w.form.ListeResultat, 17);
-        QVERIFY(!w.form.Text1.visible());
-        w.form.Lab_Resultat.setCaption(u"titre"_s);
-        engine::userKey(w.form, w.form.ListeResultat, 16);
-        QVERIFY(w.form.Text1.visible() && w.form.Command4.visible());
-        QCOMPARE(w.form.Text1.text(), u"        titre\r\n        -----------------\r\n"_s);
+        engine::userKey(w.form, w.form.results.resultList, 17);
+        QVERIFY(!w.form.results.textPanel.visible());
+        w.form.results.heading.setCaption(u"titre"_s);
+        engine::userKey(w.form, w.form.results.resultList, 16);
+        QVERIFY(w.form.results.textPanel.visible() && w.form.results.closeTextPanel.visible());
+        QCOMPARE(w.form.results.textPanel.text(),
+                 u"        titre\r\n        -----------------\r\n"_s);
 
         for (int entries = 0; entries < 3; ++entries) {
-            engine::userMouseDown(w.form, w.form.ListeResultat, 2);
-            engine::userMouseDown(w.form, w.form.ListEspeces, 2);
-            engine::userMouseDown(w.form, w.form.ListEspeces, 1);
-            w.form.ListeResultat.addItem(u"x"_s);
-            w.form.ListEspeces.addItem(u"x"_s);
+            engine::userMouseDown(w.form, w.form.results.resultList, 2);
+            engine::userMouseDown(w.form, w.form.identification.taxonList, 2);
+            engine::userMouseDown(w.form, w.form.identification.taxonList, 1);
+            w.form.results.resultList.addItem(u"x"_s);
+            w.form.identification.taxonList.addItem(u"x"_s);
         }
         QCOMPARE(popups, (QStringList{u"mnufile"_s, u"PopEspeces"_s}));
     }
 
     void searchWritesPositionsAndCaption() {
         Window w(u"Espece;Chapeau"_s, {});
-        w.form.ListDesc.addItems({{u"brun"_s}, {u"chapeau rouge"_s}, {u"rouge brique"_s}});
-        auto& k0 = w.form.Textcle(0);
-        auto& k1 = w.form.Textcle(1);
+        w.form.identification.valueList.addItems(
+            {{u"brun"_s}, {u"chapeau rouge"_s}, {u"rouge brique"_s}});
+        auto& k0 = w.form.keyword.keywords(0);
+        auto& k1 = w.form.keyword.keywords(1);
         // An empty first keyword leaves the list as it was, whatever the second says.
-        w.form.ListeResultat.addItem(u"ancien"_s);
-        w.form.Textcle(1).setText(u"brun"_s);
-        w.form.Command3_Click();
-        QCOMPARE(w.form.ListeResultat.texts(), QStringList{u"ancien"_s});
-        QCOMPARE(w.form.Lab_Resultat.caption(), u"Résultat recherche :  OU brun"_s);
-        QVERIFY(w.form.Picture1.visible() && !w.form.List5.visible());
+        w.form.results.resultList.addItem(u"ancien"_s);
+        w.form.keyword.keywords(1).setText(u"brun"_s);
+        w.form.keyword.Command3_Click();
+        QCOMPARE(w.form.results.resultList.texts(), QStringList{u"ancien"_s});
+        QCOMPARE(w.form.results.heading.caption(), u"Résultat recherche :  OU brun"_s);
+        QVERIFY(w.form.keyword.panel.visible() && !w.form.results.commentList.visible());
 
         k0.setText(u"rouge"_s);
-        engine::userClick(w.form, w.form.MoCle(0));
-        QCOMPARE(w.form.ListeResultat.texts(),
+        engine::userClick(w.form, w.form.keyword.commands(0));
+        QCOMPARE(w.form.results.resultList.texts(),
                  (QStringList{u"0 : brun"_s, u"1 : chapeau rouge"_s, u"2 : rouge brique"_s}));
 
-        engine::userClick(w.form, w.form.Option2);
+        engine::userClick(w.form, w.form.keyword.allKeywords);
         k1.setText(u"   "_s);
-        engine::userClick(w.form, w.form.MoCle(0));
-        QVERIFY(w.form.ListeResultat.texts().isEmpty());
-        QCOMPARE(w.form.Lab_Resultat.caption(), u"Résultat recherche : rouge"_s);
+        engine::userClick(w.form, w.form.keyword.commands(0));
+        QVERIFY(w.form.results.resultList.texts().isEmpty());
+        QCOMPARE(w.form.results.heading.caption(), u"Résultat recherche : rouge"_s);
 
         // "Espèces" scans the taxon list and forbids the extraction.
-        w.form.ListEspeces.addItem(u"Lactarius rouge"_s);
-        engine::userClick(w.form, w.form.Option3(1));
+        w.form.identification.taxonList.addItem(u"Lactarius rouge"_s);
+        engine::userClick(w.form, w.form.keyword.target(1));
         k1.setText(u"Lactarius"_s);
-        engine::userClick(w.form, w.form.MoCle(0));
-        QCOMPARE(w.form.ListeResultat.texts(), QStringList{u"0 : Lactarius rouge"_s});
-        QVERIFY(!w.form.MoCle(1).enabled());
-        engine::userClick(w.form, w.form.Option3(0));
-        QVERIFY(w.form.MoCle(1).enabled() && w.form.Option3(1).value() == 0);
+        engine::userClick(w.form, w.form.keyword.commands(0));
+        QCOMPARE(w.form.results.resultList.texts(), QStringList{u"0 : Lactarius rouge"_s});
+        QVERIFY(!w.form.keyword.commands(1).enabled());
+        engine::userClick(w.form, w.form.keyword.target(0));
+        QVERIFY(w.form.keyword.commands(1).enabled() && w.form.keyword.target(1).value() == 0);
 
-        engine::userClick(w.form, w.form.MoCle(2));
-        QVERIFY(!w.form.Picture1.visible() && w.form.List5.visible());
-        QVERIFY(w.form.Lab_Resultat.caption().isEmpty());
+        engine::userClick(w.form, w.form.keyword.commands(2));
+        QVERIFY(!w.form.keyword.panel.visible() && w.form.results.commentList.visible());
+        QVERIFY(w.form.results.heading.caption().isEmpty());
     }
 
     void extractionTurnsTheListsRound() {
         Window w(u"Espece;Chapeau"_s, {u"x"_s, u"x"_s, u"x"_s, u"Russula alba;blanc"_s, u"x"_s,
                                        u"Russula nigra;brun"_s, u"x"_s, u"Russula alba;blanc"_s});
-        w.form.ListDesc.addItems({{u"blanc"_s, 5}, {u"brun"_s, 7}});
+        w.form.identification.valueList.addItems({{u"blanc"_s, 5}, {u"brun"_s, 7}});
         w.state.ValueRows[1] = u"5;9"_s;
         w.state.ValueRows[2] = u"7"_s;
         w.state.FoundRows[0] = 3;
-        w.form.Label3.setCaption(u"2 choix"_s);
-        w.form.Textcle(0).setText(u"blanc"_s);
-        engine::userClick(w.form, w.form.MoCle(1));
-        QCOMPARE(w.form.ListeResultat.texts(), QStringList{u"blanc"_s});
-        QCOMPARE(w.form.ListEspeces.texts(), QStringList{u"blanc"_s});
-        QCOMPARE(w.form.ListEspeces.itemData(0), 0);
+        w.form.identification.valueCount.setCaption(u"2 choix"_s);
+        w.form.keyword.keywords(0).setText(u"blanc"_s);
+        engine::userClick(w.form, w.form.keyword.commands(1));
+        QCOMPARE(w.form.results.resultList.texts(), QStringList{u"blanc"_s});
+        QCOMPARE(w.form.identification.taxonList.texts(), QStringList{u"blanc"_s});
+        QCOMPARE(w.form.identification.taxonList.itemData(0), 0);
         QCOMPARE(w.state.foundCount(), 2);
         QCOMPARE(w.state.FoundRows[1], 5.0);
         QCOMPARE(w.state.FoundRows[2], 9.0);
-        QCOMPARE(w.form.ListDesc.texts(), QStringList{u"Russula alba"_s});
+        QCOMPARE(w.form.identification.valueList.texts(), QStringList{u"Russula alba"_s});
         QCOMPARE(w.state.ValueRows[1], u"5;9"_s);
-        QVERIFY(w.state.ExtractionShown && !w.form.Command5.enabled());
-        QVERIFY(w.form.Label3.caption().isEmpty());
+        QVERIFY(w.state.ExtractionShown && !w.form.identification.stepBack.enabled());
+        QVERIFY(w.form.identification.valueCount.caption().isEmpty());
 
         // Nothing found: the lists are emptied, the found rows stay as they were.
-        w.form.Textcle(0).setText(u"vert"_s);
-        engine::userClick(w.form, w.form.MoCle(1));
-        QVERIFY(w.form.ListDesc.count() + w.form.ListEspeces.count() +
-                    w.form.ListeResultat.count() ==
+        w.form.keyword.keywords(0).setText(u"vert"_s);
+        engine::userClick(w.form, w.form.keyword.commands(1));
+        QVERIFY(w.form.identification.valueList.count() + w.form.identification.taxonList.count() +
+                    w.form.results.resultList.count() ==
                 0);
         QCOMPARE(w.state.foundCount(), 2);
     }

@@ -40,15 +40,17 @@ class TestStartupSettings : public QObject {
         engine::FormTbl form(state, platform);
         form.Form_Load(QString());
         state.CurrentFile = table;
-        form.CheckChoix.setValue(1);
+        form.identification.multipleChoice.setValue(1);
         form.ini_sauve();
         QCOMPARE(state.DataFolder, folder);
         QCOMPARE(QDir::currentPath() + u'/', QDir(folder).absolutePath() + u'/');
 
         QFile saved(app.path() + u"/Sylvane.ini"_s);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray expected = "\r\nFICDEFAUT =" + table.toLatin1() +
-                                    "\r\nREPDATA =" + folder.toLatin1() + "\r\nCHOIXMULT =1\r\n";
+        // Values with a comma go between double quotes.
+        const QByteArray expected = "\r\n\"FICDEFAUT =" + table.toLatin1() +
+                                    "\"\r\n\"REPDATA =" + folder.toLatin1() +
+                                    "\"\r\nCHOIXMULT =1\r\n";
         QCOMPARE(saved.readAll(), expected); // Windows-1252: "é" is one byte
 
         core::ProgramState again;
@@ -58,8 +60,8 @@ class TestStartupSettings : public QObject {
         form2.Form_Load(QString());
         QCOMPARE(again.CurrentFile, table);
         QCOMPARE(again.DataFolder, folder);
-        QCOMPARE(form2.CheckChoix.value(), 1);
-        QCOMPARE(form2.List2.count(), 1);
+        QCOMPARE(form2.identification.multipleChoice.value(), 1);
+        QCOMPARE(form2.identification.fieldList.count(), 1);
         QVERIFY(platform2.log().filter(u"[msgbox"_s).isEmpty());
     }
 
@@ -87,9 +89,9 @@ class TestStartupSettings : public QObject {
         state.AppFolder = app.path();
         engine::FormTbl form(state, platform);
         form.Form_Load(QString());
-        QCOMPARE(form.Text1.fontSize(), 12.0);
-        QCOMPARE(form.ListDesc.fontSize(), 12.0);
-        QCOMPARE(form.CheckChoix.value(), 1);
+        QCOMPARE(form.results.textPanel.fontSize(), 12.0);
+        QCOMPARE(form.identification.valueList.fontSize(), 12.0);
+        QCOMPARE(form.identification.multipleChoice.value(), 1);
 
         // A size no window can take is a reading error: what follows is not read.
         writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=0\r\nCHOIXMULT =1\r\n");
@@ -97,8 +99,8 @@ class TestStartupSettings : public QObject {
         engine::FormTbl form2(state2, platform);
         state2.AppFolder = app.path();
         form2.Form_Load(QString());
-        QCOMPARE(form2.ListDesc.fontSize(), 0.0);
-        QCOMPARE(form2.CheckChoix.value(), 0);
+        QCOMPARE(form2.identification.valueList.fontSize(), 0.0);
+        QCOMPARE(form2.identification.multipleChoice.value(), 0);
     }
 
   private:

@@ -1,5 +1,7 @@
 #include "core/programstate.h"
+#include "core/safewrite.h"
 #include "core/textfile.h"
+#include "core/writefault.h"
 #include "keytable/filetools.h"
 
 #include <QDir>
@@ -36,6 +38,18 @@ const QByteArray tidyTable = "TITRE=Essai  ;  titre \r\n"
                              "Amanita muscaria;rouge;present.\r\n"
                              "\r\n"
                              "a b;c\r\n";
+
+// An untidy table of several write calls, and what the optimisation makes of it.
+QByteArray bigUntidyTable() {
+    QByteArray bytes = "TITRE=Grand\r\nCHAMP=Espece;Chapeau\r\n";
+    for (int i = 0; bytes.size() < core::WriteChunkBytes * 5 / 2; ++i)
+        bytes += "Espece  " + QByteArray::number(i) + " ; rouge\r\n";
+    return bytes;
+}
+QByteArray tidied(const QByteArray& untidy) {
+    QByteArray bytes = untidy;
+    return bytes.replace("  ", " ").replace(" ; ", ";");
+}
 
 } // namespace
 
@@ -189,19 +203,125 @@ class TestFileTools : public QObject {
         }
     }
 
-    void copyReplacesTheTargetWholeOrNotAtAll() {
+    // Whatever step of whichever write fails, the table and its backup are each their
+    // old bytes or the complete new ones, and the outcome says which write failed.
+    void aFaultAnywhereNeverLosesTheTable_data() {
+        QTest::addColumn<int>("replacement");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("occurrence");
+        const char* const names[] = {"work file", "backup", "table"};
+        for (int replacement = 1; replacement <= 3; ++replacement)
+            for (const WriteFault::Point& point : WriteFault::everyStep())
+                QTest::addRow("%s, step %d.%d", names[replacement - 1], int(point.step),
+                              point.occurrence)
+                    << replacement << int(point.step) << point.occurrence;
+    }
+    void aFaultAnywhereNeverLosesTheTable() {
+        QFETCH(int, replacement);
+        QFETCH(int, step);
+        QFETCH(int, occurrence);
         QTemporaryDir dir;
-        const QString from = dir.filePath(u"from"_s);
+        const QString table = dir.filePath(u"grand.txt"_s);
+        const QString backup = dir.filePath(u"grand.bak"_s);
+        const QByteArray untidy = bigUntidyTable();
+        writeBytes(table, untidy);
+        writeBytes(backup, "an older backup");
+        core::ProgramState state;
+        keytable::OptimiseResult result;
+        {
+            WriteFault fault(replacement, core::WriteStep(step), occurrence);
+            result = keytable::OptimiseFile(state, table, dir.path(),
+                                            [](const QString&) { return true; });
+        }
+        const OptimiseOutcome expected[] = {OptimiseOutcome::WorkFileFailed,
+                                            OptimiseOutcome::BackupFailed,
+                                            OptimiseOutcome::ReplaceFailed};
+        QCOMPARE(result.outcome, expected[replacement - 1]);
+        QVERIFY2(result.errorText.endsWith(u" : plus de place sur le disque"_s) ||
+                     core::WriteStep(step) == core::WriteStep::SizeCheck,
+                 qPrintable(result.errorText));
+        QCOMPARE(readBytes(table), untidy);
+        QCOMPARE(readBytes(backup), replacement <= 2 ? QByteArray("an older backup") : untidy);
+        const QStringList left =
+            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QCOMPARE(left.filter(u".tmp"_s), QStringList());
+        // With the fault gone, the same optimisation goes through.
+        QCOMPARE(
+            keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return true; })
+                .outcome,
+            OptimiseOutcome::Replaced);
+        QCOMPARE(readBytes(table), tidied(untidy));
+        QCOMPARE(readBytes(backup), untidy);
+    }
+
+    // The backup of "x.bak" would be the table itself: it is "x.bak.bak".
+    void aBakTableGetsABakBakBackup() {
+        QTemporaryDir dir;
+        const QString table = dir.filePath(u"x.bak"_s);
+        writeBytes(table, untidyTable);
+        core::ProgramState state;
+        const auto result =
+            keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return true; });
+        QCOMPARE(result.outcome, OptimiseOutcome::Replaced);
+        QCOMPARE(result.backupFile, dir.filePath(u"x.bak.bak"_s));
+        QCOMPARE(readBytes(dir.filePath(u"x.bak.bak"_s)), untidyTable);
+        QCOMPARE(readBytes(table), tidyTable);
+    }
+
+    // A "$$temp.txt" link left in the folder: the link is replaced, its target untouched.
+    void theWorkFileNeverWritesThroughALink() {
+        QTemporaryDir dir;
+        const QString victim = dir.filePath(u"victim.txt"_s);
+        writeBytes(victim, "precious");
+        QVERIFY(QFile::link(victim, dir.filePath(u"$$temp.txt"_s)));
+        const QString table = dir.filePath(u"a.txt"_s);
+        writeBytes(table, untidyTable);
+        core::ProgramState state;
+        keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return false; });
+        QCOMPARE(readBytes(victim), QByteArray("precious"));
+        QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
+    }
+
+    // A UTF-8 table is optimised as UTF-8 and written back as UTF-8, its mark kept.
+    void aTableIsWrittenBackInItsOwnEncoding() {
+        QTemporaryDir dir;
+        const QString table = dir.filePath(u"u.txt"_s);
+        writeBytes(table, "\xef\xbb\xbfTITRE=C\xc3\xa8pes\r\nCHAMP=Esp\xc3\xa8"
+                          "ce\r\n"
+                          "Bolet  \xc3\xa0 pied ;  brun\r\n");
+        core::ProgramState state;
+        keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return true; });
+        QCOMPARE(readBytes(table), QByteArray("\xef\xbb\xbfTITRE=C\xc3\xa8pes\r\nCHAMP=Esp\xc3\xa8"
+                                              "ce\r\n"
+                                              "Bolet \xc3\xa0 pied;brun\r\n"));
+    }
+
+    void specialOrHugeFilesAreRefusedWithAReason() {
+        QTemporaryDir dir;
+        core::ProgramState state;
+        const auto ask = [](const QString&) { return true; };
+        const auto refused = keytable::OptimiseFile(state, u"/dev/zero"_s, dir.path(), ask);
+        QCOMPARE(refused.outcome, OptimiseOutcome::Refused);
+        QVERIFY(refused.errorText.contains(u"pas un fichier ordinaire"_s));
+        const QString big = dir.filePath(u"big.txt"_s);
+        QFile f(big);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(core::MaxTextFileBytes + 1));
+        QVERIFY(keytable::OptimiseFile(state, big, dir.path(), ask).errorText.contains(u"64 Mo"_s));
+        QVERIFY(!QFile::exists(dir.filePath(u"$$temp.txt"_s)));
+    }
+
+    void replacementWritesTheTargetWholeOrNotAtAll() {
+        QTemporaryDir dir;
         const QString to = dir.filePath(u"to"_s);
-        static const char raw[] = "\x80\x81 \xe9\r\nfin\n"; // copied byte for byte
+        static const char raw[] = "\x80\x81 \xe9\r\nfin\n"; // written byte for byte
         const QByteArray bytes(raw, sizeof raw - 1);
-        writeBytes(from, bytes);
         writeBytes(to, "old");
-        QVERIFY(core::copyFileAtomically(from, to));
+        QVERIFY(core::replaceFileContents(to, bytes));
         QCOMPARE(readBytes(to), bytes);
-        QString error;
-        QVERIFY(!core::copyFileAtomically(dir.filePath(u"absent"_s), to, &error));
-        QVERIFY(!error.isEmpty());
+        core::WriteError error;
+        QVERIFY(!core::replaceFileContents(dir.filePath(u"absent/to"_s), "x", &error));
+        QCOMPARE(int(error.step), int(core::WriteStep::Create));
+        QCOMPARE(error.text(), u"création du fichier temporaire : dossier introuvable"_s);
         QCOMPARE(readBytes(to), bytes);
     }
 };

@@ -1,11 +1,15 @@
 // Loading key tables into the main window: counts, rows, messages and bad input.
 #include "core/recordingplatform.h"
+#include "core/regularfile.h"
 #include "core/textfile.h"
 #include "engine/formtbl.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace sylvane;
@@ -18,8 +22,6 @@ struct Loaded {
     engine::FormTbl form{state, platform};
 
     explicit Loaded(const QString& path) {
-        state.Separator = u";"_s;
-        state.LineBreak = u"\r\n"_s;
         state.CurrentFile = path;
         form.execute();
     }
@@ -60,7 +62,7 @@ class TestLoader : public QObject {
                              u"FORMAT=ignoré"_s, u" champ = a ; b;"_s, u" a ;b"_s, u"   "_s,
                              u"c;d;e;f"_s}));
         QCOMPARE(t.form.caption(), u"Sylvane : a=b"_s);
-        QCOMPARE(t.form.List5.texts(), (QStringList{u"x"_s, u"suite"_s}));
+        QCOMPARE(t.form.results.commentList.texts(), (QStringList{u"x"_s, u"suite"_s}));
         QCOMPARE(t.state.FieldCount, qint16(3));
         QCOMPARE(t.state.FieldNames[1], u"a"_s);
         QCOMPARE(t.state.FieldNames[2], u"b"_s);
@@ -69,10 +71,18 @@ class TestLoader : public QObject {
         QCOMPARE(t.state.KeyTable(7, 1), u" a "_s);
         QCOMPARE(t.state.KeyTable(8, 4), u"f"_s); // DeclaredFieldCount + 1 values accepted
         QCOMPARE(t.state.LineCount, 8.0);
-        QCOMPARE(t.form.Label3.caption(), u"3 champs ; 8 lignes"_s);
-        QCOMPARE(t.form.Label6.caption(), u"3 champs"_s);
-        QCOMPARE(t.form.List2.count(), 2);
-        QCOMPARE(t.form.List2.itemData(1), 3);
+        // The typed table keeps the header and where each row was read.
+        const auto& table = t.state.KeyTable;
+        QCOMPARE(table.title(), u"a=b"_s);
+        QCOMPARE(table.comments(), (QStringList{u"x"_s, u"suite"_s}));
+        QCOMPARE(table.fieldName(2), u"b"_s);
+        QCOMPARE(table.rowCount(), 8);
+        QCOMPARE(table.fileLine(6), 6);
+        QCOMPARE(table.fileLine(8), 9);
+        QCOMPARE(t.form.identification.valueCount.caption(), u"3 champs ; 8 lignes"_s);
+        QCOMPARE(t.form.identification.fieldsTitle.caption(), u"3 champs"_s);
+        QCOMPARE(t.form.identification.fieldList.count(), 2);
+        QCOMPARE(t.form.identification.fieldList.itemData(1), 3);
         QVERIFY(t.messages().isEmpty());
     }
 
@@ -80,19 +90,19 @@ class TestLoader : public QObject {
         QTemporaryDir dir;
         Loaded missing(dir.filePath(u"absent.txt"_s));
         QCOMPARE(missing.state.LineCount, 0.0);
-        QVERIFY(!missing.form.Command9.enabled());
+        QVERIFY(!missing.form.identification.crossFilterButton.enabled());
         QVERIFY(missing.platform.log().isEmpty());
 
         Loaded empty(writeBytes(dir, u"vide.txt"_s, {}));
         QCOMPARE(empty.state.LineCount, 0.0);
         QCOMPARE(empty.state.FieldCount, qint16(0));
-        QCOMPARE(empty.form.Label3.caption(), u"0 champs ; 0 lignes"_s);
+        QCOMPARE(empty.form.identification.valueCount.caption(), u"0 champs ; 0 lignes"_s);
 
         Loaded noField(writeLines(dir, u"sans.txt"_s, {u"TITRE=x"_s, u"a;b"_s, u"c;d"_s}));
         QCOMPARE(noField.state.LineCount, 3.0);
         QCOMPARE(noField.state.DeclaredFieldCount, qint16(0));
         QCOMPARE(noField.state.KeyTable(2, 1), QString());
-        QCOMPARE(noField.form.List2.count(), 0);
+        QCOMPARE(noField.form.identification.fieldList.count(), 0);
     }
 
     void refusedDataLineKeepsTheRowsBeforeIt() {
@@ -107,7 +117,7 @@ class TestLoader : public QObject {
         QCOMPARE(t.state.KeyTable(4, 1), QString());
         QCOMPARE(t.state.LineCount, 3.0); // the rows actually stored, header included
         QCOMPARE(t.state.FoundRows[0], 3.0);
-        QCOMPARE(t.form.Label3.caption(), u"4 champs ; 3 lignes"_s);
+        QCOMPARE(t.form.identification.valueCount.caption(), u"4 champs ; 3 lignes"_s);
     }
 
     void fieldLineOfMoreThanFiftyNamesIsRefused() {
@@ -163,26 +173,89 @@ class TestLoader : public QObject {
         QCOMPARE(big.state.KeyTable(2, 2).size(), 1 << 20);
     }
 
+    // A refused line of megabytes is quoted by its first 200 characters.
+    void aRefusedLineIsQuotedShort() {
+        QTemporaryDir dir;
+        const QString longLine = u"a;b;c;d;e;"_s + QString(5'000'000, u'x');
+        Loaded t(writeLines(dir, u"l.txt"_s, header + QStringList{longLine}));
+        QCOMPARE(t.messages(),
+                 QStringList{u"[msgbox Sylvane]  erreur ligne 3 : nb de choix :6 > Nb champs : "
+                             u"4 / cf : "_s +
+                             longLine.first(200) + u"... -> ok"_s});
+    }
+
+    // Files from today's editors and spreadsheets: UTF-8 with or without a mark, UTF-16.
+    void tablesInOtherEncodingsReadAsWritten_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray utf8 = "TITRE=C\xc3\xa8pes\r\nCHAMP=Esp\xc3\xa8"
+                                "ce;Chapeau\r\n"
+                                "Bolet \xc3\xa0 pied rouge;brun \xe2\x80\x93 ros\xc3\xa9\r\n";
+        QTest::newRow("utf-8") << utf8;
+        QTest::newRow("utf-8 with mark") << "\xef\xbb\xbf" + utf8;
+        const QString text = QString::fromUtf8(utf8);
+        QTest::newRow("utf-16 le") << "\xff\xfe" + QStringEncoder(QStringEncoder::Utf16LE)(text);
+        QTest::newRow("utf-16 be") << "\xfe\xff" + QStringEncoder(QStringEncoder::Utf16BE)(text);
+    }
+    void tablesInOtherEncodingsReadAsWritten() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        Loaded t(writeBytes(dir, u"u.txt"_s, bytes));
+        QCOMPARE(t.form.caption(), u"Sylvane : Cèpes"_s);
+        QCOMPARE(t.state.FieldCount, qint16(2));
+        QCOMPARE(t.state.FieldNames[1], u"Espèce"_s);
+        QCOMPARE(t.state.KeyTable(3, 1), u"Bolet à pied rouge"_s);
+        QCOMPARE(t.state.KeyTable(3, 2), u"brun – rosé"_s);
+        QCOMPARE(t.state.LineCount, 3.0);
+    }
+
+    // Neither a FIFO (an ordinary open would wait for a writer for ever) nor a device
+    // (read without end) is loaded; a file above the size limit is refused unread.
+    void specialAndHugeFilesAreNotRead() {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(u"fifo.txt"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        for (const QString& path : {fifo, u"/dev/zero"_s}) {
+            Loaded t(path);
+            QCOMPARE(t.state.LineCount, 0.0);
+            QVERIFY(t.messages().isEmpty());
+        }
+        const QString big = dir.filePath(u"big.txt"_s);
+        QFile f(big);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("CHAMP=a;b\r\nx;y\r\n") > 0);
+        QVERIFY(f.resize(core::MaxTextFileBytes + 1)); // sparse: costs no disk
+        Loaded t(big);
+        QCOMPARE(t.messages(),
+                 QStringList{
+                     u"[msgbox Sylvane] Le fichier "_s + big +
+                     u" dépasse 64 Mo : ce n'est pas une table de clé. Il n'est pas lu. -> ok"_s});
+        QCOMPARE(t.state.LineCount, 0.0);
+        QCOMPARE(t.state.FieldCount, qint16(0));
+    }
+
     void realTablesLoadWithTheirCounts() {
-        const QString folder = QStringLiteral(SYLVANE_SHARED_DATA);
-        if (!QDir(folder).exists())
-            QSKIP("shared data not present");
+        const QString folder = QStringLiteral(SYLVANE_TEST_DATA);
         Loaded uci(folder + u"/uci_mushroom_fr.txt"_s);
+        QVERIFY2(uci.messages().isEmpty(), qPrintable(uci.messages().join(u'\n')));
         QCOMPARE(uci.state.FieldCount, qint16(24));
         QCOMPARE(uci.state.LineCount, 7.0 + 8124); // seven header lines, then the data
         QVERIFY(uci.state.KeyTable(8, 1).startsWith(u"Agaricus-Lepiota"_s));
         Loaded species(folder + u"/especes_173_fr.txt"_s);
         QCOMPARE(species.state.FieldCount, qint16(23));
-        QCOMPARE(species.form.List5.count(), 5);
+        QCOMPARE(species.form.results.commentList.count(), 5);
         QVERIFY(species.messages().isEmpty());
         QCOMPARE(species.state.KeyTable(int(species.state.LineCount) - 172, 1), u"Fly Agaric"_s);
+    }
 
-        // More lines than a table may hold: stopped at the limit with its message.
-        Loaded secondary(folder + u"/secondary_61069_en.txt"_s);
-        QCOMPARE(secondary.messages(),
+    void moreLinesThanATableHoldsStopAtTheLimit() {
+        QTemporaryDir dir;
+        QByteArray bytes = "TITRE=t\r\nCHAMP=Espece;Chapeau\r\n";
+        for (int i = 0; i < 30100; ++i)
+            bytes += "T" + QByteArray::number(i) + ";c" + QByteArray::number(i % 7) + "\r\n";
+        Loaded big(writeBytes(dir, u"big.txt"_s, bytes));
+        QCOMPARE(big.messages(),
                  QStringList{u"[msgbox Sylvane]  nb maxi de lignes = 30000 -> ok"_s});
-        QCOMPARE(secondary.state.LineCount, 30000.0);
-        QVERIFY(!secondary.state.KeyTable(30000, 1).isEmpty());
+        QCOMPARE(big.state.LineCount, 30000.0);
+        QCOMPARE(big.state.KeyTable(30000, 1), u"T29997"_s);
     }
 
     void aNewLoadLeavesNothingOfTheLastOne() {
@@ -212,7 +285,6 @@ class TestLoader : public QObject {
         core::ProgramState state;
         core::RecordingPlatform platform;
         engine::FormTbl form(state, platform);
-        state.Separator = u";"_s;
         state.CurrentFile = writeLines(dir, u"l.txt"_s, lines);
         int refused = 0;
         platform.onProcessEvents = [&] {

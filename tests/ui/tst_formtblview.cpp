@@ -3,13 +3,11 @@
 #include "uifixture.h"
 
 #include "ui/menuview.h"
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -41,10 +39,12 @@ QPoint rowCentre(QListView* list, int row) {
     return list->visualRect(list->model()->index(row, 0)).center();
 }
 
+// The captions as the models have them: without the mnemonic marks the menus add.
 QStringList menuTexts(const QList<QAction*>& actions) {
     QStringList texts;
     for (const QAction* action : actions)
-        texts.append(action->text() + (action->isVisible() ? u""_s : u" [hidden]"_s) +
+        texts.append(QString(action->text()).remove(u'&') +
+                     (action->isVisible() ? u""_s : u" [hidden]"_s) +
                      (action->isEnabled() ? u""_s : u" [greyed]"_s));
     return texts;
 }
@@ -61,7 +61,9 @@ class TestFormTblView : public QObject {
         MainWindowFixture f(app.path());
         auto& v = f.view.view();
         const double dpi = v.dpi();
-        QCOMPARE(v.size(), QSize(qRound(16155 * dpi / 1440), qRound(10875 * dpi / 1440)));
+        // The design without the status bar's strip, which is the window's status bar.
+        QCOMPARE(v.designedSize(), QSize(qRound(16155 * dpi / 1440), qRound(10440 * dpi / 1440)));
+        QCOMPARE(v.size(), v.designedSize());
         const QList<std::pair<QString, QString>> captions = {
             {u"Command1"_s, u"RAZ"_s},
             {u"Command2"_s, u"liste"_s},
@@ -88,8 +90,9 @@ class TestFormTblView : public QObject {
         }
         for (const QString& shown :
              {u"List2"_s, u"ListDesc"_s, u"ListEspeces"_s, u"ListeResultat"_s, u"List4"_s,
-              u"List5"_s, u"Command1"_s, u"Check3"_s, u"StatusBar1"_s})
+              u"List5"_s, u"Command1"_s, u"Check3"_s})
             QVERIFY2(v.widgetFor(shown)->isVisibleTo(&v), qPrintable(shown));
+        QVERIFY(v.widgetFor(u"StatusBar1"_s)->isVisibleTo(&f.view)); // in the window's status bar
         for (const QString& hidden :
              {u"Command4"_s, u"Command8"_s, u"Command9"_s, u"Command10"_s, u"Command11"_s,
               u"Command6(1)"_s, u"Text1"_s, u"Text2"_s, u"ChkFormat"_s, u"Check2"_s, u"Picture1"_s,
@@ -103,7 +106,6 @@ class TestFormTblView : public QObject {
 
         // The developer mode shows its controls, and only those.
         ui::showDeveloperControls(f.form);
-        ui::ViewHub::refreshAll();
         for (const QString& shown : {u"Command8"_s, u"Command9"_s, u"Command11"_s, u"Command6(0)"_s,
                                      u"Command6(2)"_s, u"Frame12"_s})
             QVERIFY2(v.widgetFor(shown)->isVisibleTo(&v), qPrintable(shown));
@@ -128,8 +130,7 @@ class TestFormTblView : public QObject {
                          u"Sauver options [hidden] [greyed]"_s, u"Editer fichier en cours"_s,
                          u"Verif champs"_s, u"Documentation"_s, u"A propos"_s}));
         // A model change shows at the next refresh; a chosen item runs its handler.
-        f.form.Mnfiltr.setEnabled(true);
-        ui::ViewHub::refreshAll();
+        f.form.menus.filterTabs.setEnabled(true);
         QVERIFY(f.view.menus()->actionFor(u"Mnfiltr"_s)->isEnabled());
         f.state.CurrentFile = u"/x/y.txt"_s;
         f.view.menus()->actionFor(u"MnFDef"_s)->trigger();
@@ -141,12 +142,12 @@ class TestFormTblView : public QObject {
     void layoutIsTidy() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        answerNextMessageBox(QMessageBox::Ok); // no settings file
+        MessageBoxAnswer noSettings(QMessageBox::Ok);
         f.form.Form_Load(sampleTable);
+        QVERIFY(noSettings.answered());
         f.form.Form_Activate();
         ui::showDeveloperControls(f.form);
-        f.form.Command4.setVisible(true);
-        ui::ViewHub::refreshAll();
+        f.form.results.closeTextPanel.setVisible(true);
         auto& v = f.view.view();
         const auto check = [&v] {
             const auto widgets = v.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
@@ -166,10 +167,9 @@ class TestFormTblView : public QObject {
         };
         check();
         // The keyword panel takes the place of the comments list.
-        f.form.Picture1.setVisible(true);
-        f.form.List5.setVisible(false);
-        f.form.Label4.setVisible(false);
-        ui::ViewHub::refreshAll();
+        f.form.keyword.panel.setVisible(true);
+        f.form.results.commentList.setVisible(false);
+        f.form.results.commentsTitle.setVisible(false);
         check();
         for (QWidget* child : v.widgetFor(u"Picture1"_s)->findChildren<QWidget*>())
             if (!widgetText(child).isEmpty() && !qobject_cast<QGroupBox*>(child))
@@ -183,14 +183,7 @@ class TestFormTblView : public QObject {
     void popupCopiesTheList() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        f.state.LineBreak = u"\r\n"_s;
-        f.form.ListDesc.setEntries({{u"brun"_s}, {u"blanc"_s}});
-        if (!f.form.ListDesc.onMouseDown) // until the value list's handler lands
-            f.form.ListDesc.onMouseDown = [&f](int button) {
-                if (button == 2 && f.form.ListDesc.count() >= 2)
-                    f.form.onPopup(f.form.PopDesc);
-            };
-        ui::ViewHub::refreshAll();
+        f.form.identification.valueList.setEntries({{u"brun"_s}, {u"blanc"_s}});
         auto* list = qobject_cast<QListView*>(f.view.view().widgetFor(u"ListDesc"_s));
         QCOMPARE(list->model()->rowCount(), 2);
 
@@ -205,11 +198,11 @@ class TestFormTblView : public QObject {
         QTest::mousePress(list->viewport(), Qt::RightButton, {}, rowCentre(list, 1));
         QCOMPARE(shownItems, u"Copie "_s);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"blanc\r\nbrun\r\n"_s);
-        QCOMPARE(f.form.ListDesc.currentIndex(), -1); // a right press selects nothing
+        QCOMPARE(f.form.identification.valueList.currentIndex(),
+                 -1); // a right press selects nothing
 
         // One entry: no pop-up.
-        f.form.ListDesc.setEntries({{u"seul"_s}});
-        ui::ViewHub::refreshAll();
+        f.form.identification.valueList.setEntries({{u"seul"_s}});
         QTest::mousePress(list->viewport(), Qt::RightButton, {}, rowCentre(list, 0));
         QVERIFY(!QApplication::activePopupWidget());
     }
@@ -227,8 +220,11 @@ class TestFormTblView : public QObject {
             text = box.text();
             question = box.icon() == QMessageBox::Question;
         };
-        answerNextMessageBox(QMessageBox::No, look);
-        QVERIFY(!f.view.close());
+        {
+            MessageBoxAnswer no(QMessageBox::No, look);
+            QVERIFY(!f.view.close());
+            QVERIFY(no.answered());
+        }
         QCOMPARE(title, u"Sylvane : Amanites"_s);
         QCOMPARE(text, u"Voulez-vous vraiment quitter Sylvane ? "_s);
         QVERIFY(question);
@@ -236,8 +232,9 @@ class TestFormTblView : public QObject {
         QVERIFY(f.form.visible());
 
         // "Quitter" asks the same; Yes closes.
-        answerNextMessageBox(QMessageBox::Yes);
+        MessageBoxAnswer yes(QMessageBox::Yes);
         f.view.menus()->actionFor(u"Mnquit"_s)->trigger();
+        QVERIFY(yes.answered());
         QVERIFY(!f.view.isVisible());
         QVERIFY(!f.form.visible());
     }
@@ -246,40 +243,39 @@ class TestFormTblView : public QObject {
     // for delai seconds; a nested message reshapes it, then the outer one shows it again.
     void flashGeometryAndDuration() {
         QTemporaryDir app;
-        MainWindowFixture f(app.path());
-        f.view.show();
+        BasicMainWindowFixture<ManualClockPlatform> f(app.path());
+        showAtDesignedSize(f.view);
         auto& v = f.view.view();
         QWidget* frame = v.widgetFor(u"FraFlash"_s);
         auto* label = qobject_cast<QLabel*>(v.widgetFor(u"lblLabelflashx"_s));
         QRect seen;
         bool shown = false;
         QString nestedTextAfter;
-        QTimer::singleShot(300, frame, [&] {
+        qint64 nestedEnd = 0;
+        f.platform.at(300, [&] {
             shown = frame->isVisible();
             seen = frame->geometry();
             QCOMPARE(frame->palette().color(QPalette::Window), QColor(Qt::yellow));
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
             QCOMPARE(label->text(), u"0123456789"_s);
-            f.form.Flash(255, u"abc"_s, 1, 0, 0);
-            nestedTextAfter = f.form.FraFlash.visible() ? u"visible"_s : u"hidden"_s;
-            QTimer::singleShot(200, frame, [&] {
+            f.form.Flash(engine::Colour::Red, u"abc"_s, 1, 0, 0);
+            nestedEnd = f.platform.now();
+            nestedTextAfter = f.form.flashFrame.visible() ? u"visible"_s : u"hidden"_s;
+            f.platform.at(nestedEnd + 200, [&] {
                 nestedTextAfter +=
                     u" "_s + label->text() + (frame->isVisible() ? u" visible"_s : u" hidden"_s);
             });
         });
-        QElapsedTimer clock;
-        clock.start();
-        f.form.Flash(65535, u"0123456789"_s, 2, 500, 500);
-        const qint64 elapsed = clock.elapsed();
+        f.form.Flash(engine::Colour::Yellow, u"0123456789"_s, 2, 500, 500);
         QVERIFY(shown);
         QCOMPARE(seen, QRect(QPoint(qRound(500 * v.dpi() / 1440), qRound(500 * v.dpi() / 1440)),
                              QPoint(qRound(1500 * v.dpi() / 1440) - 1,
                                     qRound(1300 * v.dpi() / 1440) - 1)));
-        // The nested one hid the frame at its end; the outer showed it again with the
-        // nested text until its own two seconds were up.
+        // The nested one lasted its second and hid the frame at its end; the outer showed
+        // it again with the nested text until its own two seconds were up, not longer.
+        QCOMPARE(nestedEnd, 300 + 1000);
         QCOMPARE(nestedTextAfter, u"hidden abc visible"_s);
-        QVERIFY2(elapsed >= 1950 && elapsed < 2600, qPrintable(QString::number(elapsed)));
-        ui::ViewHub::refreshAll(); // as after every handler
+        QCOMPARE(f.platform.now(), 2000);
         QVERIFY(!frame->isVisible());
     }
 
@@ -287,10 +283,9 @@ class TestFormTblView : public QObject {
     void identificationStepByClicks() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        answerNextMessageBox(QMessageBox::Ok);
+        MessageBoxAnswer noSettings(QMessageBox::Ok);
         f.form.Form_Load(sampleTable);
         f.form.Form_Activate();
-        ui::ViewHub::refreshAll(); // as the program does after its start-up
         f.view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         auto& v = f.view.view();
@@ -299,12 +294,12 @@ class TestFormTblView : public QObject {
         auto* taxa = qobject_cast<QListView*>(v.widgetFor(u"ListEspeces"_s));
         QTest::mouseClick(fields->viewport(), Qt::LeftButton, {}, rowCentre(fields, 0));
         QVERIFY(values->model()->rowCount() > 0);
-        QCOMPARE(values->model()->rowCount(), f.form.ListDesc.count());
+        QCOMPARE(values->model()->rowCount(), f.form.identification.valueList.count());
         QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, rowCentre(values, 0));
         QVERIFY(taxa->model()->rowCount() > 0);
-        QCOMPARE(taxa->model()->rowCount(), f.form.ListEspeces.count());
+        QCOMPARE(taxa->model()->rowCount(), f.form.identification.taxonList.count());
         QCOMPARE(qobject_cast<QLabel*>(v.widgetFor(u"Nb_Trouve"_s))->text(),
-                 f.form.Nb_Trouve.caption());
+                 f.form.identification.foundCount.caption());
     }
 };
 

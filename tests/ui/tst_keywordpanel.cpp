@@ -1,7 +1,6 @@
 // The keyword panel on screen: opened by "Chercher", a keyword typed, a search by click.
 #include "uifixture.h"
 
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QLabel>
@@ -20,17 +19,16 @@ class TestKeywordPanel : public QObject {
     void searchTheTaxaByClicks() {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
-        answerNextMessageBox(QMessageBox::Ok);
+        MessageBoxAnswer noSettings(QMessageBox::Ok);
         f.form.Form_Load(QStringLiteral(SYLVANE_SAMPLE_DATA "/champignons_europe.txt"));
         f.form.Form_Activate();
-        ui::ViewHub::refreshAll();
         f.view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         auto& v = f.view.view();
 
         QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"Command2"_s)),
                           Qt::LeftButton); // "liste": every taxon
-        QVERIFY(f.form.ListEspeces.count() > 40);
+        QVERIFY(f.form.identification.taxonList.count() > 40);
         QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"Command3"_s)),
                           Qt::LeftButton); // "Chercher" opens the panel
         QVERIFY(v.widgetFor(u"Picture1"_s)->isVisible());

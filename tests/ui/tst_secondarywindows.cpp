@@ -3,7 +3,6 @@
 #include "uifixture.h"
 
 #include "ui/secondarywindows.h"
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QLineEdit>
@@ -51,10 +50,9 @@ QString boxText(QWidget* widget) {
 struct Started {
     Started(core::Edition edition, const QString& appFolder) : form(state, platform, edition) {
         state.AppFolder = appFolder;
-        answerNextMessageBox(QMessageBox::Ok); // no settings file in a fresh folder
+        MessageBoxAnswer noSettings(QMessageBox::Ok); // no settings file in a fresh folder
         form.Form_Load(sampleTable);
         form.Form_Activate();
-        ui::ViewHub::refreshAll();
         view.show();
     }
     core::ProgramState state;
@@ -78,7 +76,6 @@ class TestSecondaryWindows : public QObject {
         QVERIFY(!s.secondary.crossFilterView()->isVisible());
 
         ui::showDeveloperControls(s.form);
-        ui::ViewHub::refreshAll();
         clickButton(s.view.view().widgetFor(u"Command9"_s));
         ui::WindowHost* crx = s.secondary.crossFilterView();
         QVERIFY(crx->isVisible());
@@ -87,33 +84,32 @@ class TestSecondaryWindows : public QObject {
         // A filter on the spore print: the first value listed, exact.
         auto& logic = *s.secondary.crossFilter().window();
         int field = -1;
-        for (int i = 0; i < logic.ListeChamps.count(); ++i)
-            if (logic.ListeChamps.itemText(i) == u"sporée"_s)
+        for (int i = 0; i < logic.fieldList.count(); ++i)
+            if (logic.fieldList.itemText(i) == u"sporée"_s)
                 field = i;
         QVERIFY(field >= 0);
         clickRow(v.widgetFor(u"ListeChamps"_s), field);
-        QVERIFY(logic.ListeChoix.count() > 1);
+        QVERIFY(logic.valueList.count() > 1);
         clickRow(v.widgetFor(u"ListeChoix"_s), 1);
         clickButton(v.widgetFor(u"Command2(0)"_s));
-        QCOMPARE(logic.Text1(0).text(), logic.ListeChoix.itemText(1));
+        QCOMPARE(logic.valueBoxes(0).text(), logic.valueList.itemText(1));
         clickButton(v.widgetFor(u"Command4"_s)); // valider
         QCOMPARE(logic.FilterCount, 1);
         clickButton(v.widgetFor(u"Command1"_s)); // Recherche
         const QString report = boxText(v.widgetFor(u"Text3"_s));
         QVERIFY2(report.startsWith(u"espèces ;nb sp /filtres : ;"_s), qPrintable(report));
-        QVERIFY(report.contains(logic.ListeChoix.itemText(1)));
-        QCOMPARE(report, QString(logic.Text3.text()).replace(u"\r\n"_s, u"\n"_s));
+        QVERIFY(report.contains(logic.valueList.itemText(1)));
+        QCOMPARE(report, QString(logic.reportBox.text()).replace(u"\r\n"_s, u"\n"_s));
     }
 
     void earlierBuildOpensTheWordPicker() {
         QTemporaryDir app;
         Started s(core::Edition::Earlier, app.path());
         QVERIFY(QTest::qWaitForWindowExposed(&s.view));
-        QCOMPARE(s.form.Check6.caption(), u"masquer les lignes vides"_s);
+        QCOMPARE(s.form.identification.compare.caption(), u"masquer les lignes vides"_s);
 
         QVERIFY(s.form.onShowWordPicker);
         s.form.onShowWordPicker(u"Bibliographie"_s, u"Amanita  muscaria (L.) Lam."_s);
-        ui::ViewHub::refreshAll();
         ui::WindowHost* picker = s.secondary.wordPickerView();
         QVERIFY(picker);
         QVERIFY(picker->isVisible());
@@ -128,8 +124,8 @@ class TestSecondaryWindows : public QObject {
         QVERIFY(second->isChecked());
         clickButton(picker->view().widgetFor(u"Command1(0)"_s)); // Appel Mot-clé
         QVERIFY(!picker->isVisible());
-        QCOMPARE(s.form.Textcle(0).text(), u"muscaria"_s);
-        QVERIFY(s.form.Picture1.visible());
+        QCOMPARE(s.form.keyword.keywords(0).text(), u"muscaria"_s);
+        QVERIFY(s.form.keyword.panel.visible());
     }
 };
 

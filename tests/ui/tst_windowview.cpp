@@ -3,7 +3,6 @@
 #include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/window.h"
-#include "ui/viewhub.h"
 #include "ui/windowview.h"
 
 #include <QCheckBox>
@@ -112,7 +111,6 @@ class TestWindowView : public QObject {
         f.window.changes.clear();
         f.window.Notes.setText(u"un\r\ndeux"_s);
         f.window.Bar.setValue(7);
-        ui::ViewHub::refreshAll();
         QCOMPARE(notes->toPlainText(), u"un\ndeux"_s);
         QCOMPARE(f.widget<QScrollBar>(u"Bar"_s)->value(), 7);
         QVERIFY(f.window.changes.isEmpty());
@@ -145,7 +143,6 @@ class TestWindowView : public QObject {
         auto* values = f.widget<QListView>(u"Values"_s);
         QSignalSpy resets(values->model(), &QAbstractItemModel::modelReset);
         f.window.Values.setEntries({{u"rouge"_s}, {u"Blanc"_s}, {u"écru"_s}});
-        ui::ViewHub::refreshAll();
         QCOMPARE(resets.size(), 1);
         QCOMPARE(values->model()->index(0, 0).data().toString(), u"Blanc"_s);
 
@@ -156,7 +153,11 @@ class TestWindowView : public QObject {
         QCOMPARE(f.window.Values.markedCount(), 1);
         QVERIFY(f.window.Values.isMarked(0));
         QVERIFY(values->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
-        QVERIFY(!values->model()->index(2, 0).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!values->model()->index(1, 0).data(Qt::BackgroundRole).isValid());
+        // The last entry clicked is current: shaded, lighter than a mark.
+        QCOMPARE(f.window.Values.currentIndex(), 2);
+        QVERIFY(values->model()->index(2, 0).data(Qt::BackgroundRole).value<QColor>().alpha() <
+                255);
         QCOMPARE(resets.size(), 1);
 
         QTest::keyClick(values, Qt::Key_Shift);
@@ -165,7 +166,6 @@ class TestWindowView : public QObject {
         // In a single-selection list the arrow keys click the next entry.
         auto* taxa = f.widget<QListView>(u"Taxa"_s);
         f.window.Taxa.setEntries({{u"a"_s}, {u"b"_s}, {u"c"_s}});
-        ui::ViewHub::refreshAll();
         QTest::mouseClick(taxa->viewport(), Qt::LeftButton, {}, rowCentre(taxa, 0));
         QTest::keyClick(taxa, Qt::Key_Down);
         QTest::keyClick(taxa, Qt::Key_End);

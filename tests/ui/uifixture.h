@@ -4,6 +4,7 @@
 #include "engine/formtbl.h"
 #include "ui/formtblview.h"
 #include "ui/qtplatform.h"
+#include "ui/windowview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,30 +12,74 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
+#include <memory>
 
-// The main window as the program builds it, on the Qt platform, for the widget tests.
-struct MainWindowFixture {
-    explicit MainWindowFixture(const QString& appFolder) { state.AppFolder = appFolder; }
+// The Qt platform on a clock the test moves: a wait advances the clock at once and serves
+// the event queue, and steps given to at() run when the clock reaches their time.
+class ManualClockPlatform : public sylvane::ui::QtPlatform {
+  public:
+    qint64 monotonicMilliseconds() override { return now_; }
+    void waitForEvents(int milliseconds) override {
+        now_ += std::max(milliseconds, 1);
+        while (!steps_.empty() && steps_.begin()->first <= now_) {
+            const std::function<void()> step = steps_.begin()->second;
+            steps_.erase(steps_.begin());
+            step();
+        }
+        QCoreApplication::processEvents();
+    }
+    void at(qint64 time, std::function<void()> step) { steps_.emplace(time, std::move(step)); }
+    qint64 now() const { return now_; }
+
+  private:
+    qint64 now_ = 0;
+    std::multimap<qint64, std::function<void()>> steps_;
+};
+
+// The main window as the program builds it, on a Qt platform, for the widget tests.
+template <typename Platform = sylvane::ui::QtPlatform> struct BasicMainWindowFixture {
+    explicit BasicMainWindowFixture(const QString& appFolder) { state.AppFolder = appFolder; }
     sylvane::core::ProgramState state;
-    sylvane::ui::QtPlatform platform;
+    Platform platform;
     sylvane::engine::FormTbl form{state, platform};
     sylvane::ui::FormTblView view{form, &platform};
 };
+using MainWindowFixture = BasicMainWindowFixture<>;
 
-// Runs check on the next message box as soon as it shows, then presses button on it.
-inline void answerNextMessageBox(QMessageBox::StandardButton button,
-                                 std::function<void(QMessageBox&)> check = {}) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, button, check] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (check)
-            check(*box);
-        box->button(button)->click();
-    });
-    timer->start();
+// Shows a window with its client area at its designed size, whatever the screen's size.
+inline void showAtDesignedSize(sylvane::ui::WindowHost& host) {
+    host.show();
+    host.resize(host.view().designedSize() + (host.size() - host.view().size()));
 }
+
+// Answers the next message box while it lives: runs check on the box as soon as it shows,
+// then presses button on it. Its timer stops with it, so that a box a test did not
+// expect is never answered in a later test.
+class MessageBoxAnswer {
+  public:
+    explicit MessageBoxAnswer(QMessageBox::StandardButton button,
+                              std::function<void(QMessageBox&)> check = {})
+        : timer_(std::make_unique<QTimer>()) {
+        timer_->setInterval(10);
+        QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this, button, check] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            timer_->stop();
+            answered_ = true;
+            if (check)
+                check(*box);
+            box->button(button)->click();
+        });
+        timer_->start();
+    }
+    MessageBoxAnswer(const MessageBoxAnswer&) = delete;
+    MessageBoxAnswer& operator=(const MessageBoxAnswer&) = delete;
+
+    bool answered() const { return answered_; }
+
+  private:
+    std::unique_ptr<QTimer> timer_;
+    bool answered_ = false;
+};

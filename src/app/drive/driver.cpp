@@ -99,12 +99,14 @@ void Driver::runCommand(const QString& line) {
             platform_.queueAnswer(core::MessageAnswer::No);
         else
             error(u"answer takes yes or no"_s);
-    } else if (command == u"online"_s) {
+    } else if (command == u"online"_s || command == u"editor"_s) {
         const QString value = core::trimBlanks(args);
-        if (value == u"0"_s || value == u"1"_s)
+        if (value != u"0"_s && value != u"1"_s)
+            error(command + u" takes 0 or 1"_s);
+        else if (command == u"online"_s)
             platform_.setOnline(value == u"1"_s);
         else
-            error(u"online takes 0 or 1"_s);
+            platform_.setEditorAvailable(value == u"1"_s);
     } else if (command == u"click"_s || command == u"rclick"_s) {
         click(args, command == u"rclick"_s);
     } else if (command == u"key"_s) {
@@ -313,7 +315,7 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     }
     if (name == u"ValueRows"_s) {
         QString line = u"ValueRows="_s;
-        for (int k = 1; k <= formTbl_->ListDesc.count() && k <= core::MaxRows; ++k)
+        for (int k = 1; k <= formTbl_->identification.valueList.count() && k <= core::MaxRows; ++k)
             line += (k > 1 ? u" "_s : QString()) + bracketed(s.ValueRows[k]);
         return line;
     }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringList>
+#include <QStringView>
+
+// The encodings a text file may come in. Files of the program are Windows-1252; a file
+// written by a newer editor or a spreadsheet export may be UTF-8 or UTF-16, and is read
+// (and written back) as such.
+namespace sylvane::core {
+
+enum class TextEncoding {
+    Windows1252,
+    Utf8,        // no byte-order mark
+    Utf8WithBom, // starts with EF BB BF
+    Utf16LE,     // starts with FF FE
+    Utf16BE,     // starts with FE FF
+};
+
+// A UTF-8 or UTF-16 byte-order mark names its encoding; without one, bytes that are all
+// valid UTF-8 and hold at least one non-ASCII sequence are UTF-8; anything else is
+// Windows-1252.
+TextEncoding detectEncoding(QByteArrayView bytes);
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(QByteArrayView bytes);
+
+// The lines of the bytes in that encoding (its byte-order mark left out), with the line
+// ends of splitLines.
+QStringList decodeLines(const QByteArray& bytes, TextEncoding encoding);
+
+// Lines each ended by CR LF, in that encoding, after its byte-order mark if it has one.
+// In Windows-1252 a character the code page lacks is written "?".
+QByteArray encodeLines(const QStringList& lines, TextEncoding encoding);
+
+// True when every character of the text has a byte in Windows-1252.
+bool fitsWindows1252(QStringView text);
+
+} // namespace sylvane::core

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+
+// Replacing a user file without ever losing it: the new bytes go to a temporary file
+// created new beside the target, every step is checked, and only a complete, synced
+// file is renamed over the target. On any failure the temporary file is removed and the
+// target keeps its old bytes.
+namespace sylvane::core {
+
+enum class WriteStep {
+    Create,    // the temporary file, created new (never through an existing name or link)
+    Write,     // one write of the buffered bytes to the file
+    Flush,     // the write of what is left in the buffer
+    Sync,      // fsync: the bytes are on the disk
+    SizeCheck, // the file holds exactly the bytes meant
+    Close,     // the close, which can still report a lost write
+    Rename,    // the temporary file takes the target's name
+};
+
+struct WriteError {
+    WriteStep step = WriteStep::Create;
+    int systemError = 0; // errno; 0 for a size that does not match
+    // The step and the reason in the program's language ("écriture : plus de place sur
+    // le disque").
+    QString text() const;
+};
+
+// The reason for errno in the program's language.
+QString systemErrorText(int systemError);
+
+// Writes bytes to target as above. A target that is a symbolic link is itself replaced
+// (the file it points to is never written). False, with error, on any failure.
+bool replaceFileContents(const QString& target, QByteArrayView bytes, WriteError* error = nullptr);
+
+// Test seam: called before every step of every replacement (occurrence counts the
+// writes from 1, and is 1 for the other steps); a non-zero result makes that step fail
+// with that errno (for the size check: as a file that came out short). An empty hook
+// (the default) injects nothing.
+using WriteFaultHook = std::function<int(WriteStep step, int occurrence)>;
+void setWriteFaultHook(WriteFaultHook hook);
+
+// Bytes written per write call; a larger file is written in several calls.
+inline constexpr qsizetype WriteChunkBytes = 64 * 1024;
+
+} // namespace sylvane::core

@@ -1,0 +1,156 @@
+// Start-up, the settings file, activation and closing of the main window.
+#include "engine/formtbl.h"
+
+#include "core/moduleroutines.h"
+#include "core/regularfile.h"
+#include "core/settingsfile.h"
+#include "core/settingslocation.h"
+#include "core/textfile.h"
+#include "core/vbtext.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+namespace {
+const QString statusHint = u"clic droit pour copier dans le presse papier"_s;
+
+// A settings number: the whole trimmed value must read as a number.
+bool settingsNumber(const QString& value, double& number) {
+    bool ok = false;
+    number = core::trimBlanks(value).toDouble(&ok);
+    return ok;
+}
+
+// A font size a window can take; anything else is a reading error like a non-number.
+bool fontSizeNumber(const QString& value, double& points) {
+    return settingsNumber(value, points) && points > 0 && points <= 2160;
+}
+} // namespace
+
+void FormTbl::wireStartup() {
+    menus.quit.onClick = [this] { Mnquit_Click(); };
+    menus.makeDefaultFile.onClick = [this] { MnFDef_Click(); };
+    menus.saveOptions.onClick = [this] { ini_sauve(); };
+    menus.settingsItems.forEach([this](int index, MenuItem& item) {
+        item.onClick = [this, index] { MnPrm_Click(index); };
+    });
+}
+
+void FormTbl::Form_Load(const QString& commandLine) {
+    auto& s = state();
+    move(0, 0);
+    core::ResetUsedFields(s);
+    s.Separator = u";"_s;
+    s.LineBreak = u"\r\n"_s;
+    Ini_Charge();
+    if (!isEarlierBuild())
+        statusBar.setCaption(statusHint);
+    if (!commandLine.isEmpty()) {
+        QString name = commandLine;
+        if (name.size() >= 2 && name.startsWith(u'"') && name.endsWith(u'"'))
+            name = name.sliced(1, name.size() - 2);
+        s.CurrentFile = name;
+        Flash(Colour::Yellow, name + s.LineBreak + u" Chargé"_s + s.LineBreak, 2, 500, 500);
+    }
+    execute();
+}
+
+void FormTbl::Ini_Charge() {
+    auto& s = state();
+    s.DataFolder = s.AppFolder;
+    s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
+    const QString source = core::settingsFileToRead(s.SettingsFile, s.DefaultSettingsFile);
+    if (!core::FileExists(source)) {
+        platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s +
+                                  core::notRegularFileNote(source),
+                              u"Sylvane"_s, core::MessageButtons::Ok);
+        return;
+    }
+    core::TextFileReader reader;
+    if (!reader.open(source))
+        return;
+    for (const core::SettingsItem& item : core::readSettingsItems(reader.lines())) {
+        double number = 0;
+        if (item.key == u"FICDEFAUT"_s) {
+            if (core::FileExists(item.value)) {
+                s.CurrentFile = item.value;
+                s.DataFolder = core::FolderOf(s.CurrentFile);
+                QDir::setCurrent(s.DataFolder);
+            }
+        } else if (item.key == u"FNT"_s) {
+            if (!fontSizeNumber(item.value, number))
+                return; // a reading error ends the reading; what was read stays
+            results.textPanel.setFontSize(number);
+            identification.valueList.setFontSize(number);
+        } else if (item.key == u"CHOIXMULT"_s && !isEarlierBuild()) {
+            if (!settingsNumber(item.value, number))
+                return;
+            identification.multipleChoice.setValue(number == 1 ? 1 : 0);
+        }
+    }
+}
+
+void FormTbl::ini_sauve() {
+    auto& s = state();
+    // A folder with installed defaults is the user's own, made at the first save.
+    if (!s.DefaultSettingsFile.isEmpty())
+        QDir().mkpath(s.AppFolder);
+    QDir::setCurrent(s.AppFolder);
+    const QString folder = core::FolderOf(s.CurrentFile);
+    // A file that cannot be written is not reported, and the data folder stays as it was.
+    if (core::writeSettingsFile(s.SettingsFile,
+                                core::settingsLines(s.CurrentFile, folder,
+                                                    identification.multipleChoice.value(),
+                                                    !isEarlierBuild())))
+        s.DataFolder = folder;
+    QDir::setCurrent(s.DataFolder);
+}
+
+void FormTbl::MnFDef_Click() {
+    state().DataFolder = core::FolderOf(state().CurrentFile);
+}
+
+void FormTbl::MnPrm_Click(int index) {
+    if (index == 2)
+        MnFDef_Click();
+    else if (index == 4)
+        ini_sauve();
+}
+
+void FormTbl::Form_Activate() {
+    if (crossFilterVisible && crossFilterVisible())
+        return;
+    auto& s = state();
+    s.LineBreak = u"\r\n"_s;
+    identification.foundCount.setCaption(QString());
+    lookups.aboutPanel.setVisible(false);
+    currentFile.setCaption(s.CurrentFile);
+    if (isEarlierBuild()) {
+        // The earlier build always comes back in multiple choice.
+        identification.multipleChoice.setValue(1);
+        showCopyHint();
+    }
+}
+
+void FormTbl::Mnquit_Click() {
+    if (onCloseRequested)
+        onCloseRequested();
+}
+
+bool FormTbl::Form_QueryUnload() {
+    const core::MessageAnswer answer = platform().messageBox(
+        u"Voulez-vous vraiment quitter Sylvane ? "_s, caption(), core::MessageButtons::YesNo);
+    if (closeCrossFilter)
+        closeCrossFilter();
+    return answer == core::MessageAnswer::Yes;
+}
+
+void FormTbl::showCopyHint() {
+    if (isEarlierBuild())
+        statusBar.setCaption(u" Clic droit sur les fenêtre jaunes pour ciopier le texte"_s);
+}
+
+} // namespace sylvane::engine

@@ -1,0 +1,116 @@
+// The identification engine's commands: reset, the listing of every taxon, and the
+// developer buttons of the line editor.
+#include "engine/formtbl.h"
+
+#include "core/moduleroutines.h"
+#include "core/vbtext.h"
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+void IdentificationPanel::wire() {
+    fieldList.onClick = [this] { List2_Click(); };
+    taxonColumn.onClick = [this] { Label2_Click(); };
+    valueList.onClick = [this] { ListDesc_Click(); };
+    valueList.onKeyDown = [this](int keyCode) { ListDesc_KeyDown(keyCode); };
+    valueList.onMouseDown = [this](int button) { ListDesc_MouseDown(button); };
+    selectAll.onClick = [this] { Check4_Click(); };
+    reset.onClick = [this] { Command1_Click(); };
+    listTaxa.onClick = [this] { Command2_Click(); };
+    stepBack.onClick = [this] { Command5_Click(); };
+    listLines.onClick = [this] { Command10_Click(); };
+    storeEditedValue.onClick = [this] { Command11_Click(); };
+    crossFilterButton.onClick = [this] { Command9_Click(); };
+    form_.menus.copyValues.onClick = [this] { CopieDesc_Click(); };
+    form_.menus.copyTaxa.onClick = [this] { CopieEsp_Click(); };
+    // The earlier build has no comparison: its sheet option hides the empty lines.
+    if (form_.isEarlierBuild())
+        compare.setCaption(u"masquer les lignes vides"_s);
+}
+
+void IdentificationPanel::Command1_Click() {
+    RazListes();
+}
+
+void IdentificationPanel::Command9_Click() {
+    if (form_.onShowCrossFilter)
+        form_.onShowCrossFilter();
+}
+
+void IdentificationPanel::RazListes() {
+    auto& s = form_.state();
+    fieldList.clear();
+    valueList.clear();
+    taxonList.clear();
+    history.clear();
+    valueCount.setCaption(QString());
+    form_.statusBar.setCaption(QString());
+    form_.results.heading.setCaption(QString());
+    s.ChoicePath.clear();
+    s.ChoiceSteps = 0;
+    s.ExtractionShown = false;
+    taxonColumnPending_ = false;
+    linesListed_ = false;
+    pendingHistory_.clear();
+    stepBack.setEnabled(true);
+    form_.results.resultList.clear();
+    s.UsedFields.clear();
+    AfficheChamps();
+    const int lines = s.lineCount();
+    s.FoundRows[0] = lines;
+    for (int i = 1; i <= lines && i <= core::MaxRows; ++i)
+        s.FoundRows[i] = i;
+}
+
+// Lists every taxon of the table with its row number. The event queue runs meanwhile (the
+// running row number shows in Label5), but user events are refused until the list is
+// whole. Entries are added in batches: the same sorted list as one by one.
+void IdentificationPanel::Command2_Click() {
+    Window::BusyScope busyScope(form_);
+    const auto& s = form_.state();
+    valueList.clear();
+    taxonList.clear();
+    form_.results.resultList.clear();
+    constexpr size_t batch = 512;
+    std::vector<ListEntry> pending;
+    const int lines = std::min(s.lineCount(), core::MaxRows);
+    for (int i = 1; i <= lines; ++i) {
+        taxaTitle.setCaption(core::numberText(i));
+        const QString& name = s.KeyTable(i, 1);
+        if (!name.isEmpty())
+            pending.emplace_back(name + u" "_s + core::numberText(i), i);
+        if (pending.size() >= batch)
+            taxonList.addItems(std::exchange(pending, {}));
+        form_.yieldSometimes();
+    }
+    taxonList.addItems(std::move(pending));
+}
+namespace {
+
+// Copies every entry of a list, each followed by a line break, through the text panel.
+void copyList(FormTbl& form, const ListBox& list) {
+    form.results.textPanel.setVisible(false);
+    form.results.textPanel.setText(QString());
+    form.platform().clearClipboard();
+    QString text;
+    for (const ListEntry& entry : list.entries())
+        text += entry.text + form.state().LineBreak;
+    form.results.textPanel.setText(text);
+    form.platform().setClipboardText(text);
+    if (form.platform().clipboardHasText())
+        form.results.textPanel.setText(QString());
+    form.platform().beep();
+}
+
+} // namespace
+
+void IdentificationPanel::CopieDesc_Click() {
+    copyList(form_, valueList);
+}
+
+void IdentificationPanel::CopieEsp_Click() {
+    copyList(form_, taxonList);
+}
+
+} // namespace sylvane::engine

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "engine/control.h"
+#include "engine/formtbl/panel.h"
+#include "engine/listbox.h"
+
+#include <span>
+
+namespace sylvane::engine {
+
+// The identification: the field list (with the taxon column above it), the values of the
+// chosen field, the taxa found, their counts and options, the search history and the
+// commands "RAZ", "liste" and "<==", and the developer's line editor.
+//
+//   member             designer name  caption
+//   fieldList          List2
+//   valueList          ListDesc
+//   taxonList          ListEspeces
+//   history            List4
+//   taxonColumn        Label2
+//   valueCount         Label3
+//   taxaTitle          Label5         "Espèces trouvées"
+//   fieldsTitle        Label6         "Champs"
+//   historyTitle       Label10        "Historique recherche"
+//   valuesTitle        Label11        "Description "
+//   foundCount         Nb_Trouve
+//   choicePathShown    Ltest
+//   reset              Command1       "RAZ"
+//   listTaxa           Command2       "liste"
+//   stepBack           Command5       "<=="
+//   crossFilterButton  Command9       "Appel Crx"
+//   listLines          Command10      "Command10"
+//   storeEditedValue   Command11      "Command11"
+//   valueEditor        Text2
+//   ignoreAccents      Check3         "Ignorer les accents"
+//   selectAll          Check4         "Tous"
+//   multipleChoice     CheckChoix     "choix multiple"
+//   hideEmptyFields    Check5         "masquer les champs non renseignés"
+//   compare            Check6         "comparer"
+class IdentificationPanel : public Panel {
+  public:
+    explicit IdentificationPanel(FormTbl& form) : Panel(form) {}
+
+    ListBox fieldList{QStringLiteral("List2"), false};
+    ListBox valueList{QStringLiteral("ListDesc"), true, true};
+    ListBox taxonList{QStringLiteral("ListEspeces"), true};
+    ListBox history{QStringLiteral("List4"), false};
+    Label taxonColumn{QStringLiteral("Label2")};
+    Label valueCount{QStringLiteral("Label3")};
+    Label taxaTitle{QStringLiteral("Label5"), QStringLiteral("Espèces trouvées")};
+    Label fieldsTitle{QStringLiteral("Label6"), QStringLiteral("Champs")};
+    Label historyTitle{QStringLiteral("Label10"), QStringLiteral("Historique recherche")};
+    Label valuesTitle{QStringLiteral("Label11"), QStringLiteral("Description ")};
+    Label foundCount{QStringLiteral("Nb_Trouve")};
+    Label choicePathShown{QStringLiteral("Ltest")};
+    Button reset{QStringLiteral("Command1"), QStringLiteral("RAZ")};
+    Button listTaxa{QStringLiteral("Command2"), QStringLiteral("liste")};
+    Button stepBack{QStringLiteral("Command5"), QStringLiteral("<==")};
+    Button crossFilterButton{QStringLiteral("Command9"), QStringLiteral("Appel Crx")};
+    Button listLines{QStringLiteral("Command10"), QStringLiteral("Command10")};
+    Button storeEditedValue{QStringLiteral("Command11"), QStringLiteral("Command11")};
+    TextBox valueEditor{QStringLiteral("Text2")};
+    CheckBox ignoreAccents{QStringLiteral("Check3"), QStringLiteral("Ignorer les accents")};
+    CheckBox selectAll{QStringLiteral("Check4"), QStringLiteral("Tous")};
+    CheckBox multipleChoice{QStringLiteral("CheckChoix"), QStringLiteral("choix multiple")};
+    CheckBox hideEmptyFields{QStringLiteral("Check5"),
+                             QStringLiteral("masquer les champs non renseignés")};
+    CheckBox compare{QStringLiteral("Check6"), QStringLiteral("comparer")};
+
+    // Connects the events of the controls to their handlers.
+    void wire();
+
+    // ---- Choosing a field (identification_fields.cpp) ----------------------------------
+    void List2_Click();
+    void List2_Simulclic();
+    void Label2_Click();
+    void List2_Simulclic_Espece();
+    // Lists the fields not used yet, the taxon column's name above them.
+    void AfficheChamps();
+    // Merges the equal neighbours of the value list (identification_allege.cpp).
+    void Allege();
+
+    // ---- Choosing values (identification_values.cpp) ---------------------------------------
+    void ListDesc_Click();
+    void ListDesc_Simulclic_Simple();
+    void ListDesc_Simulclic_multiple();
+    void ListDesc_KeyDown(int keyCode);
+    void ListDesc_MouseDown(int button);
+    void Check4_Click();
+
+    // ---- Commands (identificationpanel.cpp, identification_stepback.cpp) -------------------
+    void Command1_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command9_Click(); // "Appel Crx": shows the cross-filter window
+    void RazListes();
+    void MarcheArriere();
+    void CopieDesc_Click();
+    void CopieEsp_Click();
+
+    // ---- Developer's line editor (identification_lines.cpp) ---------------------------------
+    void Command10_Click();
+    void Command11_Click();
+    void Text2_Ouvre();
+    void Edit_Aff(QString& ligne);
+    void Raz_Teditchamp();
+    void LireContenuChamps(QString& Ligne, std::span<QString> Tblchp);
+
+    // ---- The earlier build's search history (identification_history.cpp) -------------------
+    void keepHistoryOfChoice(const QString& values);
+    void writeHistoryLine();
+    void earlierClickReset();
+    // The value list no longer holds the values of the chosen field: nothing to write.
+    void forgetHistoryOfChoice() { pendingHistory_.clear(); }
+
+  private:
+    void deriveValues(int field);
+    // The lists a choice is recorded from, by the letter of its token in the record.
+    enum class ChoiceList : char16_t { Field = u'C', Value = u'D', TaxonColumn = u'E' };
+    void appendChoice(ChoiceList list, int position = 0);
+    void showFoundTaxa(int found);
+    int appendFoundRows(const QString& rows, int found);
+    void replayToken(const QString& token);
+    void editListedLine();
+
+    // The value list shows the taxon column and that choice is not yet on record: the
+    // next value choice records it as an "E" token.
+    bool taxonColumnPending_ = false;
+    // The value list holds the table's lines (developer listing): a click on one opens it
+    // in the line editor instead of choosing a value.
+    bool linesListed_ = false;
+    // Earlier build: the history line of the value applied last ("field:value"), written
+    // to the history list when the next field is chosen.
+    QString pendingHistory_;
+};
+
+} // namespace sylvane::engine

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/control.h"
+#include "engine/formtbl/panel.h"
+#include "engine/window.h"
+
+#include <vector>
+
+namespace sylvane::engine {
+
+// The menu bar and the pop-up menus of the lists. Each item is wired by the panel whose
+// handler it runs.
+//
+//   member           designer name  caption
+//   fileMenu         MFichier       "Fichiers"
+//   open             MnOuvrir       "Ouvrir"
+//   quit             Mnquit         "Quitter"
+//   editMenu         Mnedite        "Edition"
+//   editCopy         MnuCopie       "Copie resultat"
+//   settingsMenu     MnParam(1)     "Paramètres"
+//   settingsItems    MnPrm(i)       0 "Polices", 2 "Fic actuel =>Fic Défaut", 4 "Sauver les
+//   options" toolsMenu        MnOptions      "Outils" makeDefaultFile  MnFDef         "Fic actuel
+//   =>Fic Défaut" filterTabs       Mnfiltr        "filtrage *Tab" optimiseFile     MnuOptim
+//   "Optimisation de fichier" fileData         MnuCarfic      "Données fichier" aboutTools about "à
+//   propos" saveOptions      inisauve       "Sauver options" editCurrentFile  MnuEdit "Editer
+//   fichier en cours" checkFields      Mnoutil(1)     "Verif champs" documentation    NavDoc
+//   "Documentation" showAbout        MnApropos      "A propos" valuePopup       PopDesc copyValues
+//   CopieDesc      "Copie " taxonPopup       PopEspeces copyTaxa         CopieEsp       "Copie"
+//   resultPopup      mnufile
+//   enlargeResults   MnuResbig      "Agrandir"
+//   copyResults      MnuResCopie    "Copie Résultats"
+class MenusPanel : public Panel {
+  public:
+    explicit MenusPanel(FormTbl& form) : Panel(form) {}
+
+    MenuItem fileMenu{QStringLiteral("MFichier"), QStringLiteral("Fichiers"), 0};
+    MenuItem open{QStringLiteral("MnOuvrir"), QStringLiteral("Ouvrir")};
+    MenuItem quit{QStringLiteral("Mnquit"), QStringLiteral("Quitter")};
+    MenuItem editMenu{QStringLiteral("Mnedite"), QStringLiteral("Edition"), 0};
+    MenuItem editCopy{QStringLiteral("MnuCopie"), QStringLiteral("Copie resultat")};
+    MenuItem settingsMenu{QStringLiteral("MnParam(1)"), QStringLiteral("Paramètres"), 0};
+    ControlArray<MenuItem> settingsItems{QStringLiteral("MnPrm"),
+                                         {{0, QStringLiteral("Polices")},
+                                          {2, QStringLiteral("Fic actuel =>Fic Défaut")},
+                                          {4, QStringLiteral("Sauver les options")}}};
+    MenuItem toolsMenu{QStringLiteral("MnOptions"), QStringLiteral("Outils"), 0};
+    MenuItem makeDefaultFile{QStringLiteral("MnFDef"), QStringLiteral("Fic actuel =>Fic Défaut")};
+    MenuItem filterTabs{QStringLiteral("Mnfiltr"), QStringLiteral("filtrage *Tab")};
+    MenuItem optimiseFile{QStringLiteral("MnuOptim"), QStringLiteral("Optimisation de fichier")};
+    MenuItem fileData{QStringLiteral("MnuCarfic"), QStringLiteral("Données fichier")};
+    MenuItem aboutTools{QStringLiteral("about"), QStringLiteral("à propos")};
+    MenuItem saveOptions{QStringLiteral("inisauve"), QStringLiteral("Sauver options")};
+    MenuItem editCurrentFile{QStringLiteral("MnuEdit"), QStringLiteral("Editer fichier en cours")};
+    MenuItem checkFields{QStringLiteral("Mnoutil(1)"), QStringLiteral("Verif champs")};
+    MenuItem documentation{QStringLiteral("NavDoc"), QStringLiteral("Documentation")};
+    MenuItem showAbout{QStringLiteral("MnApropos"), QStringLiteral("A propos")};
+    MenuItem valuePopup{QStringLiteral("PopDesc"), QString(), 0};
+    MenuItem copyValues{QStringLiteral("CopieDesc"), QStringLiteral("Copie ")};
+    MenuItem taxonPopup{QStringLiteral("PopEspeces"), QString(), 0};
+    MenuItem copyTaxa{QStringLiteral("CopieEsp"), QStringLiteral("Copie")};
+    MenuItem resultPopup{QStringLiteral("mnufile"), QString(), 0};
+    MenuItem enlargeResults{QStringLiteral("MnuResbig"), QStringLiteral("Agrandir")};
+    MenuItem copyResults{QStringLiteral("MnuResCopie"), QStringLiteral("Copie Résultats")};
+
+    // Connects the events of the controls to their handlers.
+    void wire();
+
+    // The menu bar, in order: level-0 menus each followed by their items.
+    const std::vector<MenuItem*>& menuBar() const { return menuBar_; }
+    // The items of a pop-up menu (PopDesc, PopEspeces, mnufile).
+    std::vector<MenuItem*> popupItems(const MenuItem& popup);
+
+  private:
+    std::vector<MenuItem*> menuBar_;
+};
+
+} // namespace sylvane::engine

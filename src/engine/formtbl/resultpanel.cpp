@@ -1,0 +1,84 @@
+// The result list: its links, its enlarged view in the text panel and its pop-up menu.
+#include "engine/formtbl.h"
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+namespace {
+
+// The text between the first and the second marker, or after the first marker up to the
+// end when there is no second one.
+QString textAfterMarker(const QString& text, QChar marker) {
+    const qsizetype start = text.indexOf(marker) + 1;
+    const qsizetype end = text.indexOf(marker, start);
+    return end < 0 ? text.sliced(start) : text.sliced(start, end - start);
+}
+
+} // namespace
+
+void ResultPanel::wire() {
+    wireSheet();
+    closeTextPanel.onClick = [this] { Command4_Click(); };
+    resultList.onClick = [this] { ListeResultat_Click(); };
+    resultList.onKeyDown = [this](int keyCode) { ListeResultat_KeyDown(keyCode); };
+    resultList.onMouseDown = [this](int button) { ListeResultat_MouseDown(button); };
+    form_.menus.enlargeResults.onClick = [this] { MnuResbig_Click(); };
+    form_.menus.copyResults.onClick = [this] { MnuResCopie_Click(); };
+}
+
+void ResultPanel::ListeResultat_Click() {
+    const QString entry = resultList.itemText(resultList.currentIndex());
+    // The document first, then the web address: an entry may carry both.
+    if (entry.contains(u'%'))
+        form_.lookups.openDocument(textAfterMarker(entry, u'%'));
+    if (entry.contains(u'#'))
+        form_.lookups.openLink(textAfterMarker(entry, u'#'));
+}
+
+void ResultPanel::ListeResultat_KeyDown(int keyCode) {
+    if (isKey(keyCode, KeyCode::Shift))
+        ListResultat_Big();
+}
+
+void ResultPanel::ListeResultat_MouseDown(int button) {
+    if (resultList.count() >= 2 && isButton(button, MouseButton::Right) && form_.onPopup)
+        form_.onPopup(form_.menus.resultPopup);
+}
+
+void ResultPanel::ListResultat_Big() {
+    const QString& lineBreak = form_.state().LineBreak;
+    Text1_Ouvre();
+    textPanel.setText(QString());
+    QString text = u"        "_s + heading.caption() + lineBreak;
+    text += u"        -----------------"_s + lineBreak;
+    for (const ListEntry& entry : resultList.entries())
+        text += entry.text + lineBreak;
+    textPanel.setText(text);
+}
+
+void ResultPanel::MnuResbig_Click() {
+    ListResultat_Big();
+}
+
+void ResultPanel::MnuResCopie_Click() {
+    CopieResultat();
+}
+
+void ResultPanel::Text1_Ouvre() {
+    textPanel.setVisible(true);
+    closeTextPanel.setVisible(true);
+    textPanel.setGeometry(100, 3800, 5500, 4100);
+}
+
+void ResultPanel::Text1_Ferme() {
+    textPanel.setVisible(false);
+    closeTextPanel.setVisible(false);
+}
+
+void ResultPanel::Command4_Click() {
+    Text1_Ferme();
+    form_.identification.taxaTitle.setCaption(u"Espèces trouvées"_s);
+}
+
+} // namespace sylvane::engine

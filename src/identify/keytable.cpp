@@ -1,0 +1,219 @@
+#include "identify/keytable.h"
+
+#include "core/moduleroutines.h"
+#include "core/sortkey.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <bit>
+#include <numeric>
+
+namespace sylvane::identify {
+
+using core::MaxFields;
+using core::MaxRows;
+
+namespace {
+
+const QString emptyText;
+
+} // namespace
+
+// The lookup from text to id is an open-addressing table of ids (0: a free slot), each
+// id's hash kept beside the pool, so that a load finds its ids without allocating.
+struct KeyTable::Column {
+    std::vector<ValueId> cells{0};        // per row; row 0 unused
+    std::vector<QString> pool{QString()}; // per id; id 0 is the empty text
+    std::vector<ValueId> slots;           // the lookup; empty when dropped
+    std::vector<std::size_t> hashes;      // per id, while the lookup lives
+
+    void rebuildLookup(std::size_t size) {
+        slots.assign(size, 0);
+        for (std::size_t id = 1; id < pool.size(); ++id)
+            place(static_cast<ValueId>(id));
+    }
+    void place(ValueId id) {
+        const std::size_t mask = slots.size() - 1;
+        std::size_t i = hashes[id] & mask;
+        while (slots[i] != 0)
+            i = (i + 1) & mask;
+        slots[i] = id;
+    }
+};
+
+KeyTable::KeyTable() {
+    clear();
+}
+KeyTable::KeyTable(KeyTable&&) noexcept = default;
+KeyTable& KeyTable::operator=(KeyTable&&) noexcept = default;
+KeyTable::~KeyTable() = default;
+
+void KeyTable::clear() {
+    title_.clear();
+    comments_.clear();
+    fieldNames_.clear();
+    fieldCount_ = 0;
+    declaredFieldCount_ = 0;
+    fileLines_.assign(1, 0);
+    columns_.clear();
+    columns_.resize(MaxFields + 1);
+    forgetOrders();
+}
+
+void KeyTable::forgetOrders() {
+    for (auto& orders : orders_) {
+        orders.clear();
+        orders.resize(MaxFields + 1);
+    }
+}
+
+void KeyTable::setFieldNames(const QStringList& names) {
+    fieldNames_ = names.first(std::min<qsizetype>(names.size(), MaxFields));
+    fieldCount_ = static_cast<int>(fieldNames_.size());
+    declaredFieldCount_ = fieldCount_;
+}
+
+const QString& KeyTable::fieldName(int field) const {
+    return field >= 1 && field <= fieldNames_.size() ? fieldNames_[field - 1] : emptyText;
+}
+
+int KeyTable::fileLine(int row) const {
+    return row >= 1 && row <= rowCount() ? fileLines_[static_cast<std::size_t>(row)] : 0;
+}
+
+ValueId KeyTable::cellId(int row, int field) const {
+    if (field < 1 || field > MaxFields || row < 1 || row > rowCount())
+        return 0;
+    return columns_[static_cast<std::size_t>(field)].cells[static_cast<std::size_t>(row)];
+}
+
+int KeyTable::poolSize(int field) const {
+    if (field < 1 || field > MaxFields)
+        return 0;
+    return static_cast<int>(columns_[static_cast<std::size_t>(field)].pool.size());
+}
+
+const QString& KeyTable::text(int field, ValueId id) const {
+    if (field < 1 || field > MaxFields)
+        return emptyText;
+    const auto& pool = columns_[static_cast<std::size_t>(field)].pool;
+    return id < pool.size() ? pool[id] : emptyText;
+}
+
+// Neighbouring rows often repeat a value: the cell above is checked before the lookup.
+ValueId KeyTable::idOfNextCell(Column& column, int field, QStringView value) {
+    const ValueId above = column.cells.back();
+    if (above != 0 && column.pool[above] == value)
+        return above;
+    return idOf(column, field, value);
+}
+
+ValueId KeyTable::idOf(Column& column, int field, QStringView value) {
+    if (value.isEmpty())
+        return 0;
+    if (column.slots.empty()) {
+        // The first value of a load, or a cell written after finishLoad.
+        column.hashes.assign(1, 0);
+        for (std::size_t id = 1; id < column.pool.size(); ++id)
+            column.hashes.push_back(qHash(QStringView(column.pool[id])));
+        column.rebuildLookup(std::bit_ceil(std::max<std::size_t>(64, column.pool.size() * 2)));
+    }
+    const std::size_t hash = qHash(value);
+    const std::size_t mask = column.slots.size() - 1;
+    for (std::size_t i = hash & mask; column.slots[i] != 0; i = (i + 1) & mask) {
+        const ValueId id = column.slots[i];
+        if (column.hashes[id] == hash && column.pool[id] == value)
+            return id;
+    }
+    const auto id = static_cast<ValueId>(column.pool.size());
+    column.pool.push_back(value.toString());
+    column.hashes.push_back(hash);
+    // The lookup is kept at most half full.
+    if (column.pool.size() * 2 > column.slots.size())
+        column.rebuildLookup(column.slots.size() * 2);
+    else
+        column.place(id);
+    orders_[0][static_cast<std::size_t>(field)].reset();
+    orders_[1][static_cast<std::size_t>(field)].reset();
+    return id;
+}
+
+void KeyTable::reserveRows(int rows) {
+    const auto size = static_cast<std::size_t>(std::clamp(rows, 0, MaxRows)) + 1;
+    fileLines_.reserve(size);
+    for (int field = 1; field <= MaxFields; ++field)
+        columns_[static_cast<std::size_t>(field)].cells.reserve(size);
+}
+
+bool KeyTable::appendRow(int fileLine, std::span<const QStringView> values) {
+    if (rowCount() >= MaxRows)
+        return false;
+    fileLines_.push_back(fileLine);
+    for (int field = 1; field <= MaxFields; ++field) {
+        Column& column = columns_[static_cast<std::size_t>(field)];
+        const auto index = static_cast<std::size_t>(field - 1);
+        column.cells.push_back(index < values.size() ? idOfNextCell(column, field, values[index])
+                                                     : 0);
+    }
+    return true;
+}
+
+bool KeyTable::setCell(int row, int field, const QString& text) {
+    if (row < 1 || row > MaxRows || field < 1 || field > MaxFields)
+        return false;
+    while (rowCount() < row)
+        appendEmptyRow(0);
+    Column& column = columns_[static_cast<std::size_t>(field)];
+    column.cells[static_cast<std::size_t>(row)] = idOf(column, field, text);
+    return true;
+}
+
+void KeyTable::finishLoad() {
+    for (Column& column : columns_) {
+        column.slots = {};
+        column.hashes = {};
+    }
+}
+
+const ColumnOrder& KeyTable::columnOrder(int field, bool foldAccents) const {
+    static const ColumnOrder none{{0}, {QString()}, {QString()}, {0}};
+    if (field < 1 || field > MaxFields)
+        return none;
+    auto& slot = orders_[foldAccents ? 1 : 0][static_cast<std::size_t>(field)];
+    if (slot)
+        return *slot;
+    const auto& pool = columns_[static_cast<std::size_t>(field)].pool;
+    auto order = std::make_unique<ColumnOrder>();
+    order->groupOfId.resize(pool.size());
+    if (foldAccents) {
+        // Texts that fold alike share a group.
+        QHash<QString, int> groupOfText;
+        for (std::size_t id = 0; id < pool.size(); ++id) {
+            const QString folded = core::FoldAccents(pool[id]);
+            auto group = groupOfText.constFind(folded);
+            if (group == groupOfText.constEnd()) {
+                group = groupOfText.insert(folded, static_cast<int>(order->texts.size()));
+                order->texts.push_back(folded);
+            }
+            order->groupOfId[id] = group.value();
+        }
+    } else {
+        order->texts = pool;
+        std::iota(order->groupOfId.begin(), order->groupOfId.end(), 0);
+    }
+    order->keys.reserve(order->texts.size());
+    for (const QString& text : order->texts)
+        order->keys.push_back(core::collationKey(text));
+    order->listOrder.resize(order->texts.size());
+    std::iota(order->listOrder.begin(), order->listOrder.end(), 0);
+    const auto& texts = order->texts;
+    const auto& keys = order->keys;
+    std::sort(order->listOrder.begin(), order->listOrder.end(), [&](int a, int b) {
+        return core::compareForList(keys[a], texts[a], keys[b], texts[b]) < 0;
+    });
+    slot = std::move(order);
+    return *slot;
+}
+
+} // namespace sylvane::identify

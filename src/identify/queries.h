@@ -1,0 +1,39 @@
+#pragma once
+
+#include "identify/keytable.h"
+#include "identify/rowgroups.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <span>
+#include <vector>
+
+// What the windows show from a table and the rows found, as plain data.
+namespace sylvane::identify {
+
+// The taxa of the rows found, grouped by name in list order (unnamed rows included).
+RowGroups taxaFound(const KeyTable& table, std::span<const int> rows);
+
+// The texts that match, each as "<position> : <text>".
+QStringList keywordSearch(const QStringList& texts,
+                          const std::function<bool(const QString&)>& matches);
+
+struct SheetOptions {
+    bool hideEmpty = false;      // no "non renseigné" line for a named field left empty
+    bool dropEmptyLines = false; // no blank line for a field without name nor value
+};
+
+// The sheet of a taxon: one line per field from 2 on, "name : value".
+QStringList sheetLines(const KeyTable& table, int row, SheetOptions options);
+
+// The fields from 2 on whose non-empty value in row every other row listed shares; none
+// when no other row is listed.
+std::vector<int> commonFields(const KeyTable& table, int row, std::span<const int> rows);
+
+// The comparison of a taxon with every row listed: the common criteria, then for each
+// row a blank line followed by the fields where it differs. yield runs once per row.
+QStringList comparisonLines(const KeyTable& table, int row, std::span<const int> rows,
+                            const std::function<void()>& yield = {});
+
+} // namespace sylvane::identify

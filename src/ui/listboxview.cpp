@@ -1,0 +1,145 @@
+#include "ui/listboxview.h"
+
+#include "engine/userinput.h"
+#include "ui/listboxmodel.h"
+#include "ui/vbinput.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace sylvane::ui {
+
+ListBoxView::ListBoxView(engine::Window& window, engine::ListBox& list, QWidget* parent)
+    : QListView(parent), window_(window), list_(list), model_(new ListBoxModel(list, this)) {
+    setModel(model_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // After the item model, which resets its rows first.
+    connect(&list, &engine::Control::changed, this,
+            [this](engine::ControlChange what) { listChanged(what); });
+}
+
+void ListBoxView::listChanged(engine::ControlChange what) {
+    if (what != engine::ControlChange::Entries && what != engine::ControlChange::Current)
+        return;
+    const int current = list_.currentIndex();
+    if (current < 0) {
+        if (what == engine::ControlChange::Current)
+            setCurrentIndex({});
+        return;
+    }
+    const QModelIndex index = model_->index(current);
+    setCurrentIndex(index);
+    scrollTo(index);
+}
+
+void ListBoxView::press(QMouseEvent* event) {
+    const int row = indexAt(event->position().toPoint()).row();
+    const int button = vbMouseButton(event->button());
+    engine::userMouseDown(window_, list_, button, row);
+    if (button == 1 && row >= 0)
+        engine::userClick(window_, list_, row);
+    setFocus(Qt::MouseFocusReason);
+}
+
+void ListBoxView::mousePressEvent(QMouseEvent* event) {
+    press(event);
+}
+
+void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
+    press(event);
+}
+
+// The view's own dragging and releasing would select: the list does that itself.
+void ListBoxView::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void ListBoxView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+int ListBoxView::moveTarget(int qtKey) const {
+    const int cursor = currentIndex().isValid() ? currentIndex().row() : list_.currentIndex();
+    const int page = std::max(viewport()->height() / std::max(sizeHintForRow(0), 1), 1);
+    int target = cursor;
+    switch (qtKey) {
+    case Qt::Key_Up:
+        target -= 1;
+        break;
+    case Qt::Key_Down:
+        target += 1;
+        break;
+    case Qt::Key_PageUp:
+        target -= page;
+        break;
+    case Qt::Key_PageDown:
+        target += page;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = list_.count() - 1;
+        break;
+    default:
+        return -1;
+    }
+    return std::clamp(target, 0, std::max(list_.count() - 1, 0));
+}
+
+void ListBoxView::clickEntry(int row) {
+    if (row >= 0 && row < list_.count())
+        engine::userClick(window_, list_, row);
+}
+
+void ListBoxView::keyPressEvent(QKeyEvent* event) {
+    const int code = vbKeyCode(event->key());
+    if (code != 0 && list_.onKeyDown)
+        engine::userKey(window_, list_, code);
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        clickEntry(currentIndex().row());
+        return;
+    default:
+        break;
+    }
+    const int target = moveTarget(event->key());
+    if (target < 0) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    if (list_.count() == 0)
+        return;
+    if (list_.multiSelect()) {
+        setCurrentIndex(model_->index(target));
+        scrollTo(model_->index(target));
+    } else if (target != list_.currentIndex()) {
+        clickEntry(target);
+    }
+}
+
+// An entry wider than the list shows its whole text in a tooltip.
+bool ListBoxView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QListView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.data().toString();
+    const QRect shown = visualRect(index);
+    if (index.isValid() &&
+        fontMetrics().horizontalAdvance(text) + 8 > viewport()->width() - shown.left())
+        QToolTip::showText(help->globalPos(), text, viewport(), shown);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+} // namespace sylvane::ui

@@ -1,0 +1,169 @@
+// The typed table and the queries over it: value pools, out-of-range reads, value lists
+// in list order, the taxon sheet and the comparison.
+#include "identify/keytable.h"
+#include "identify/queries.h"
+#include "identify/rowgroups.h"
+#include "identify/smalltable.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane::identify;
+
+namespace {
+
+QStringList groupTexts(const RowGroups& groups) {
+    return QStringList(groups.texts().begin(), groups.texts().end());
+}
+
+QList<int> groupRows(const RowGroups& groups, int group) {
+    const auto rows = groups.rows(group);
+    return QList<int>(rows.begin(), rows.end());
+}
+
+} // namespace
+
+class TestKeyTable : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void equalTextsShareOneIdAndEmptyIsZero() {
+        const KeyTable t = smallTable({u"Espece"_s, u"Couleur"_s},
+                                      {u"A;brun"_s, u"B;"_s, u"C;brun"_s, u"D;Brun"_s});
+        QCOMPARE(t.rowCount(), 5);
+        QCOMPARE(t.cellId(2, 2), t.cellId(4, 2));
+        QCOMPARE(t.cellId(3, 2), ValueId(0));
+        QVERIFY(t.cellId(5, 2) != t.cellId(2, 2)); // case makes another text
+        QCOMPARE(t.poolSize(2), 3);                // "", "brun", "Brun"
+        QCOMPARE(t.text(2, t.cellId(5, 2)), u"Brun"_s);
+        QCOMPARE(t.cell(4, 1), u"C"_s);
+        QCOMPARE(t.fileLine(3), 3);
+        QCOMPARE(t.fieldName(2), u"Couleur"_s);
+        QCOMPARE(t.fieldCount(), 2);
+        QCOMPARE(t.declaredFieldCount(), 2);
+    }
+
+    void readsOutsideTheTableAreEmpty() {
+        const KeyTable t = smallTable({u"Espece"_s}, {u"A"_s});
+        QCOMPARE(t.cell(0, 1), QString());
+        QCOMPARE(t.cell(1, 1), QString()); // a header row
+        QCOMPARE(t.cell(3, 1), QString());
+        QCOMPARE(t.cell(2, 0), QString());
+        QCOMPARE(t.cell(2, 51), QString());
+        QCOMPARE(t.cell(-1, -1), QString());
+        QCOMPARE(t.text(1, 999), QString());
+        QCOMPARE(t.poolSize(0), 0);
+        QCOMPARE(t.fieldName(0), QString());
+        QCOMPARE(t.fileLine(9), 0);
+    }
+
+    void rowsStopAtTheLimitAndValuesPastTheLastFieldAreDropped() {
+        KeyTable t;
+        t.setFieldNames({u"Espece"_s});
+        const QString value = u"x"_s;
+        for (int row = 1; row <= sylvane::core::MaxRows; ++row)
+            QVERIFY(t.appendRow(row, std::vector<QStringView>{value}));
+        QVERIFY(!t.appendRow(0, std::vector<QStringView>{value}));
+        QCOMPARE(t.rowCount(), sylvane::core::MaxRows);
+
+        std::vector<QStringView> tooMany(60, QStringView(value));
+        KeyTable wide;
+        QVERIFY(wide.appendRow(1, tooMany));
+        QCOMPARE(wide.cell(1, 50), u"x"_s);
+        QCOMPARE(wide.poolSize(51), 0);
+    }
+
+    void rowsAppendedAfterTheLoadStillShareTheirTexts() {
+        KeyTable t = smallTable({u"Espece"_s}, {u"A"_s, u"B"_s});
+        const QString a = u"A"_s;
+        t.appendRow(4, std::vector<QStringView>{a});
+        QCOMPARE(t.cellId(4, 1), t.cellId(2, 1));
+        QCOMPARE(t.poolSize(1), 3);
+
+        // A cell written past the last row appends empty rows up to it.
+        QVERIFY(t.setCell(7, 2, u"B"_s));
+        QCOMPARE(t.rowCount(), 7);
+        QCOMPARE(t.cell(6, 2), QString());
+        QCOMPARE(t.cell(7, 2), u"B"_s);
+        QVERIFY(t.setCell(2, 1, u"B"_s));
+        QCOMPARE(t.cellId(2, 1), t.cellId(3, 1));
+        QVERIFY(!t.setCell(sylvane::core::MaxRows + 1, 1, u"x"_s));
+        QVERIFY(!t.setCell(1, 0, u"x"_s));
+        QCOMPARE(t.rowCount(), 7);
+    }
+
+    void valueListsAreSortedAsTheListBoxSortsThem() {
+        const KeyTable t = smallTable({u"Espece"_s, u"Couleur"_s},
+                                      {u"A;été"_s, u"B;Ete"_s, u"C;ocre"_s, u"D;ete"_s, u"E;"_s,
+                                       u"F;Été"_s, u"G;ete"_s, u"H;abricot"_s});
+        const std::vector<int> all{2, 3, 4, 5, 6, 7, 8, 9};
+        const RowGroups values(t, all, 2, false, RowGroups::Empty::Dropped);
+        // Case and accents ignored first, then the exact texts: "Ete" < "ete" < "Été" < "été".
+        QCOMPARE(groupTexts(values),
+                 (QStringList{u"abricot"_s, u"Ete"_s, u"ete"_s, u"Été"_s, u"été"_s, u"ocre"_s}));
+        QCOMPARE(groupRows(values, 2), (QList<int>{5, 8}));
+        QCOMPARE(values.firstRow(2), 5);
+        QCOMPARE(values.rowsText(2), u"5;8"_s);
+        QCOMPARE(values.key(1), u"ete"_s);
+
+        // Only lower-case accents fold: "été" joins "ete", "Été" shows as "Éte".
+        const RowGroups folded(t, all, 2, true, RowGroups::Empty::Dropped);
+        QCOMPARE(groupTexts(folded),
+                 (QStringList{u"abricot"_s, u"Ete"_s, u"ete"_s, u"Éte"_s, u"ocre"_s}));
+        QCOMPARE(groupRows(folded, 2), (QList<int>{2, 5, 8}));
+
+        // The rows keep the order they are given in; the empty text only when asked.
+        const std::vector<int> some{8, 6, 2};
+        const RowGroups kept(t, some, 2, false, RowGroups::Empty::Kept);
+        QCOMPARE(groupTexts(kept), (QStringList{QString(), u"ete"_s, u"été"_s}));
+        QCOMPARE(groupRows(kept, 0), QList<int>{6});
+        QCOMPARE(groupRows(kept, 5), QList<int>{});
+        QCOMPARE(kept.text(-1), QString());
+    }
+
+    void taxaFoundKeepEveryRowUnderItsName() {
+        const KeyTable t = smallTable({u"Espece"_s, u"Couleur"_s},
+                                      {u"Russula;x"_s, u"amanita;x"_s, u";x"_s, u"Russula;y"_s});
+        const std::vector<int> rows{5, 3, 2, 4};
+        const RowGroups taxa = taxaFound(t, rows);
+        QCOMPARE(groupTexts(taxa), (QStringList{QString(), u"amanita"_s, u"Russula"_s}));
+        QCOMPARE(groupRows(taxa, 2), (QList<int>{5, 2}));
+    }
+
+    void keywordSearchNumbersTheTextsThatMatch() {
+        const QStringList found =
+            keywordSearch({u"brun"_s, u"ocre"_s, u"brunâtre"_s},
+                          [](const QString& t) { return t.contains(u"brun"_s); });
+        QCOMPARE(found, (QStringList{u"0 : brun"_s, u"2 : brunâtre"_s}));
+    }
+
+    void sheetLinesFollowTheOptions() {
+        const KeyTable t = smallTable({u"Espece"_s, u"Chapeau"_s, u"Odeur"_s, QString()},
+                                      {u"A;brun;;x"_s, u"B;;;"_s});
+        QCOMPARE(sheetLines(t, 2, {}),
+                 (QStringList{u"Chapeau : brun"_s, u"Odeur : non renseigné"_s, u" : x"_s}));
+        QCOMPARE(sheetLines(t, 3, {.hideEmpty = true}),
+                 (QStringList{QString(), QString(), QString()}));
+        QCOMPARE(sheetLines(t, 3, {.hideEmpty = false, .dropEmptyLines = true}),
+                 (QStringList{u"Chapeau : non renseigné"_s, u"Odeur : non renseigné"_s}));
+    }
+
+    void comparisonListsCommonThenDifferingFields() {
+        const KeyTable t = smallTable({u"Espece"_s, u"Chapeau"_s, u"Odeur"_s, u"Pied"_s},
+                                      {u"A;brun;anis;"_s, u"B;brun;;blanc"_s, u"C;brun;anis;"_s});
+        const std::vector<int> rows{2, 3, 4};
+        QCOMPARE(commonFields(t, 2, rows), std::vector<int>{2});
+        QCOMPARE(commonFields(t, 2, std::vector<int>{2}), std::vector<int>{});
+        const QStringList lines = comparisonLines(t, 2, rows);
+        QCOMPARE(lines, (QStringList{u">   critères communs avec  A"_s, u"Chapeau  =   brun"_s,
+                                     QString(), u">   critères différents de  A"_s, QString(),
+                                     QString(), u"   Espece  =  B"_s, u"Odeur  =  "_s,
+                                     u"Pied  =  blanc"_s, QString(), u"   Espece  =  C"_s}));
+        int yields = 0;
+        comparisonLines(t, 2, rows, [&] { ++yields; });
+        QCOMPARE(yields, 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeyTable)
+#include "tst_keytable.moc"
