@@ -13,14 +13,15 @@ using namespace Qt::StringLiterals;
 namespace sylvane::bench {
 
 QString sharedDataTable(const QString& name) {
-    return qEnvironmentVariable("SYLVANE_SHARED_DATA", QStringLiteral(SYLVANE_SHARED_DATA)) + u'/' +
-           name;
+    const QString folder = qEnvironmentVariable("SYLVANE_SHARED_DATA");
+    return folder.isEmpty() ? QString() : folder + u'/' + name;
 }
 
 bool skipUnlessPresent(benchmark::State& run, const QString& path) {
-    if (core::FileExists(path))
+    if (!path.isEmpty() && core::FileExists(path))
         return false;
-    run.SkipWithError(qPrintable(u"skipped: missing table "_s + path));
+    run.SkipWithError(qPrintable(path.isEmpty() ? u"skipped: SYLVANE_SHARED_DATA names no folder"_s
+                                                : u"skipped: missing table "_s + path));
     return true;
 }
 

@@ -24,8 +24,8 @@ QString writeBigTable(const QString& folder, int rows = 30000 - 3, int fields = 
 // Copies the header and the first dataLines data lines of a table into folder.
 QString writeTableHead(const QString& source, const QString& folder, int dataLines);
 
-// The path of a table kept outside the repository (too large for it): in the folder named
-// by the environment variable SYLVANE_SHARED_DATA, else in the one built in.
+// The path of a table kept outside the repository (too large for it), in the folder named
+// by the environment variable SYLVANE_SHARED_DATA; "" when that variable is not set.
 QString sharedDataTable(const QString& name);
 
 // Marks a benchmark skipped, naming the missing table, when path does not exist.

@@ -1,5 +1,6 @@
 // Replacing a file: the target is always its old bytes or the complete new ones, and no
 // temporary file is left behind, whatever step fails.
+#include "bytefiles.h"
 #include "core/safewrite.h"
 #include "core/writefault.h"
 
@@ -16,17 +17,13 @@
 using namespace Qt::StringLiterals;
 using namespace sylvane::core;
 
+using sylvane::testing::readBytes;
+using sylvane::testing::writeBytes;
+
 namespace {
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
+QByteArray readOrAbsent(const QString& path) {
+    return sylvane::testing::readBytes(path, "<absent>");
 }
 
 // Three and a half write calls' worth of bytes.
@@ -46,12 +43,12 @@ class TestSafeWrite : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"t.txt"_s);
         QVERIFY(replaceFileContents(path, "un"));
-        QCOMPARE(readBytes(path), QByteArray("un"));
+        QCOMPARE(readOrAbsent(path), QByteArray("un"));
         const QByteArray big = bigContent();
         QVERIFY(replaceFileContents(path, big));
-        QCOMPARE(readBytes(path), big);
+        QCOMPARE(readOrAbsent(path), big);
         QVERIFY(replaceFileContents(path, QByteArray()));
-        QCOMPARE(readBytes(path), QByteArray());
+        QCOMPARE(readOrAbsent(path), QByteArray());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{u"t.txt"_s});
     }
@@ -75,9 +72,9 @@ class TestSafeWrite : public QObject {
         writeBytes(victim, "keep me");
         QVERIFY(QFile::link(victim, link));
         QVERIFY(replaceFileContents(link, "work"));
-        QCOMPARE(readBytes(victim), QByteArray("keep me"));
+        QCOMPARE(readOrAbsent(victim), QByteArray("keep me"));
         QVERIFY(!QFileInfo(link).isSymLink());
-        QCOMPARE(readBytes(link), QByteArray("work"));
+        QCOMPARE(readOrAbsent(link), QByteArray("work"));
     }
 
     void aFaultAtAnyStepLeavesTheOldBytes_data() {
@@ -119,12 +116,12 @@ class TestSafeWrite : public QObject {
         }
         QCOMPARE(int(error.step), step);
         QCOMPARE(error.text(), text);
-        QCOMPARE(readBytes(path), QByteArray("old bytes"));
+        QCOMPARE(readOrAbsent(path), QByteArray("old bytes"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{u"table.txt"_s});
         // The seam is gone: the next replacement goes through.
         QVERIFY(replaceFileContents(path, "new"));
-        QCOMPARE(readBytes(path), QByteArray("new"));
+        QCOMPARE(readOrAbsent(path), QByteArray("new"));
     }
 
     // A real full disk: a 64 KiB tmpfs, which only root can mount.
@@ -149,7 +146,7 @@ class TestSafeWrite : public QObject {
         WriteError error;
         QVERIFY(!replaceFileContents(path, QByteArray(40 * 1024, 'b'), &error));
         QVERIFY2(error.text().contains(u"plus de place sur le disque"_s), qPrintable(error.text()));
-        QCOMPARE(readBytes(path), old);
+        QCOMPARE(readOrAbsent(path), old);
         QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 };

@@ -1,6 +1,7 @@
 // What the main window does with files that fail or are not files: settings saves that
 // fail at any step, paths the code page cannot hold, FIFOs and devices named as tables,
 // settings or documents, and the optimisation's message when a write fails.
+#include "bytefiles.h"
 #include "core/recordingplatform.h"
 #include "core/safewrite.h"
 #include "core/writefault.h"
@@ -16,17 +17,13 @@
 using namespace Qt::StringLiterals;
 using namespace sylvane;
 
+using sylvane::testing::readBytes;
+using sylvane::testing::writeBytes;
+
 namespace {
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
+QByteArray readOrAbsent(const QString& path) {
+    return sylvane::testing::readBytes(path, "<absent>");
 }
 
 void makeFifo(const QString& path) {
@@ -78,7 +75,7 @@ class TestFileSafety : public QObject {
             WriteFault fault(1, core::WriteStep(step));
             s.form.ini_sauve();
         }
-        QCOMPARE(readBytes(settings), old);
+        QCOMPARE(readOrAbsent(settings), old);
         QCOMPARE(s.state.DataFolder, before);
         QCOMPARE(s.logged(u"[msgbox"_s), QStringList());
         QCOMPARE(QDir(app.path()).entryList(QDir::Files | QDir::Hidden),
@@ -107,8 +104,8 @@ class TestFileSafety : public QObject {
             Started s(app.path(), u'"' + path + u'"');
             s.form.ini_sauve();
         }
-        QVERIFY2(readBytes(app.filePath(u"Sylvane.ini"_s)).contains(line),
-                 readBytes(app.filePath(u"Sylvane.ini"_s)).constData());
+        QVERIFY2(readOrAbsent(app.filePath(u"Sylvane.ini"_s)).contains(line),
+                 readOrAbsent(app.filePath(u"Sylvane.ini"_s)).constData());
         Started again(app.path());
         QCOMPARE(again.state.CurrentFile, path);
         QVERIFY(again.form.identification.valueList.fontSize() !=
@@ -164,7 +161,7 @@ class TestFileSafety : public QObject {
             boxes.front().contains(
                 u"n'a pas pu être remplacé (vidage du tampon : plus de place sur le disque)"_s),
             qPrintable(boxes.front()));
-        QCOMPARE(readBytes(path), QByteArray("CHAMP=a;b\r\nx ;  y\r\n"));
+        QCOMPARE(readOrAbsent(path), QByteArray("CHAMP=a;b\r\nx ;  y\r\n"));
     }
 
   private:

@@ -1,4 +1,5 @@
 // The settings file written by the main window and read at the next start.
+#include "bytefiles.h"
 #include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
@@ -11,13 +12,8 @@
 using namespace Qt::StringLiterals;
 using namespace sylvane;
 
-namespace {
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
+using sylvane::testing::readBytes;
+using sylvane::testing::writeBytes;
 
 class TestStartupSettings : public QObject {
     Q_OBJECT

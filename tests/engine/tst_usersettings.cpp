@@ -1,5 +1,6 @@
 // An installed program's settings: read from the installed defaults until the user saves
 // a copy of their own, which "Sauver options" writes into the user's folder, creating it.
+#include "bytefiles.h"
 #include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
@@ -12,18 +13,10 @@
 using namespace Qt::StringLiterals;
 using namespace sylvane;
 
-namespace {
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using sylvane::testing::readBytes;
+using sylvane::testing::writeBytes;
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 // An installed data folder: a sample table and the default settings naming it.
 struct Installation {

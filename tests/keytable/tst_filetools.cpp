@@ -1,3 +1,4 @@
+#include "bytefiles.h"
 #include "core/programstate.h"
 #include "core/safewrite.h"
 #include "core/textfile.h"
@@ -13,18 +14,10 @@ using namespace Qt::StringLiterals;
 using namespace sylvane;
 using keytable::OptimiseOutcome;
 
+using sylvane::testing::readBytes;
+using sylvane::testing::writeBytes;
+
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // A table whose data lines carry blanks to remove; the last line ends without CR LF.
 const QByteArray untidyTable = "TITRE=Essai  ;  titre \r\n"
