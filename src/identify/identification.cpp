@@ -27,6 +27,7 @@ void Identification::reset() {
     values_ = {};
     listedRows_.clear();
     steps_.clear();
+    applied_.clear();
     fieldPosition_ = -1;
     valuePosition_ = -1;
     valueKeepEmpty_ = false;
@@ -85,6 +86,7 @@ bool Identification::chooseValue(int position, bool keepEmpty) {
     applyRows({rows.begin(), rows.end()}, keepEmpty);
     usedInOrder_.push_back(chosenField_);
     used_.set(static_cast<std::size_t>(chosenField_));
+    applied_.push_back({chosenField_, {values_.text(valuePosition_)}});
     valueKeepEmpty_ = keepEmpty;
     return true;
 }
@@ -103,11 +105,14 @@ bool Identification::chooseValues(std::span<const int> marked, int current, bool
     // A row has one cell per field, so it stands under one value only: the union is the
     // rows of each value one after the other.
     std::vector<int> rows;
+    AppliedChoice choice{chosenField_, {}};
     for (const int position : positions) {
         const auto valueRows = values_.rows(position);
         rows.insert(rows.end(), valueRows.begin(), valueRows.end());
         usedInOrder_.push_back(chosenField_);
+        choice.values.append(values_.text(position));
     }
+    applied_.push_back(std::move(choice));
     used_.set(static_cast<std::size_t>(chosenField_));
     applyRows(std::move(rows), keepEmpty);
     return true;

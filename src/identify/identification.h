@@ -3,6 +3,8 @@
 #include "identify/keytable.h"
 #include "identify/rowgroups.h"
 
+#include <QStringList>
+
 #include <bitset>
 #include <functional>
 #include <span>
@@ -20,6 +22,14 @@ struct Step {
     int position = -1;      // in the list as it stood; -1 for the taxon column
     bool keepEmpty = false; // a value applied with the rows lacking the field kept
     bool operator==(const Step&) const = default;
+};
+
+// A value choice as the user made it: the field and the value or values applied (list
+// texts), in the order they were made. Kept for the identification report.
+struct AppliedChoice {
+    int field = 0;
+    QStringList values;
+    bool operator==(const AppliedChoice&) const = default;
 };
 
 // The session of one identification over a key table: the rows found so far, the fields
@@ -71,6 +81,7 @@ class Identification {
     int chosenField() const { return chosenField_; }
     const RowGroups& values() const { return values_; }
     const std::vector<Step>& steps() const { return steps_; }
+    const std::vector<AppliedChoice>& appliedChoices() const { return applied_; }
     int fieldPosition() const { return fieldPosition_; }
     int valuePosition() const { return valuePosition_; }
     bool taxonColumnPending() const { return taxonColumnPending_; }
@@ -93,6 +104,7 @@ class Identification {
     RowGroups values_;
     std::vector<int> listedRows_; // the rows found when the value list was made
     std::vector<Step> steps_;
+    std::vector<AppliedChoice> applied_;
     int fieldPosition_ = -1;
     int valuePosition_ = -1;
     bool valueKeepEmpty_ = false; // how the current value was applied

@@ -293,12 +293,15 @@ class TestIdentification : public QObject {
         QCOMPARE(found(s), (QList<int>{5, 9}));
         QCOMPARE(s.choicePathText(), u"C0;D0;C0;"_s);
         QCOMPARE(s.usedFieldsText(), u";2;3"_s);
+        QCOMPARE(s.appliedChoices(),
+                 (std::vector<AppliedChoice>{{2, {u"brun"_s}}, {3, {u"farine"_s}}}));
         QVERIFY(s.isUsed(3));
         QVERIFY(!s.isUsed(1));
 
         // Step back: the record replayed leaves out the value chosen last.
         s.stepBack(false);
         QCOMPARE(s.choicePathText(), u"C0;D0;"_s);
+        QCOMPARE(s.appliedChoices(), (std::vector<AppliedChoice>{{2, {u"brun"_s}}}));
         QCOMPARE(found(s), (QList<int>{2, 5, 6, 9}));
         QCOMPARE(s.values().count(), 2);
         QCOMPARE(s.usedFieldsText(), u";2"_s);
@@ -380,6 +383,7 @@ class TestIdentification : public QObject {
         QVERIFY(s.chooseValues(marked, 4));
         QCOMPARE(found(s), (QList<int>{2, 5, 6, 9, 4}));
         QCOMPARE(s.usedFieldsText(), u";2;2"_s);
+        QCOMPARE(s.appliedChoices(), (std::vector<AppliedChoice>{{2, {u"brun"_s, u"rouge"_s}}}));
         QCOMPARE(s.valuePosition(), 4);
         QVERIFY(!s.canStepBack());
         QVERIFY(s.chooseField(0, false));

@@ -9,6 +9,9 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
+IdentificationPanel::IdentificationPanel(FormTbl& form)
+    : Panel(form), session_(form.state().KeyTable) {}
+
 void IdentificationPanel::wire() {
     fieldList.onClick = [this] { List2_Click(); };
     taxonColumn.onClick = [this] { Label2_Click(); };

@@ -3,6 +3,7 @@
 #include "engine/control.h"
 #include "engine/formtbl/panel.h"
 #include "engine/listbox.h"
+#include "identify/identification.h"
 
 #include <span>
 
@@ -39,7 +40,7 @@ namespace sylvane::engine {
 //   compare            Check6         "comparer"
 class IdentificationPanel : public Panel {
   public:
-    explicit IdentificationPanel(FormTbl& form) : Panel(form) {}
+    explicit IdentificationPanel(FormTbl& form);
 
     ListBox fieldList{QStringLiteral("List2"), false};
     ListBox valueList{QStringLiteral("ListDesc"), true, true};
@@ -113,7 +114,12 @@ class IdentificationPanel : public Panel {
     // The value list no longer holds the values of the chosen field: nothing to write.
     void forgetHistoryOfChoice() { pendingHistory_.clear(); }
 
+    // The identification the lists show: rows found, fields used, choices made.
+    const identify::Identification& session() const { return session_; }
+
   private:
+    identify::Identification session_;
+
     void deriveValues(int field);
     // The lists a choice is recorded from, by the letter of its token in the record.
     enum class ChoiceList : char16_t { Field = u'C', Value = u'D', TaxonColumn = u'E' };
