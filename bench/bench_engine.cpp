@@ -55,12 +55,13 @@ int richestField(engine::FormTbl& form) {
 }
 
 // The position of the value of ListDesc that carries the most rows.
-int fullestValue(const core::ProgramState& state, const engine::ListBox& list) {
+int fullestValue(const engine::FormTbl& form) {
+    const identify::RowGroups& values = form.identification.session().values();
     int best = 0;
-    qsizetype bestLength = -1;
-    for (int i = 0; i < list.count(); ++i)
-        if (state.ValueRows[i + 1].size() > bestLength) {
-            bestLength = state.ValueRows[i + 1].size();
+    std::size_t bestLength = 0;
+    for (int i = 0; i < values.count(); ++i)
+        if (values.rows(i).size() > bestLength) {
+            bestLength = values.rows(i).size();
             best = i;
         }
     return best;
@@ -120,7 +121,7 @@ void BM_ValueClick(benchmark::State& run, Table table) {
     form.identification.multipleChoice.setValue(0);
     form.identification.RazListes();
     clickField(form, 0);
-    const int value = fullestValue(w->state, form.identification.valueList);
+    const int value = fullestValue(form);
     for (auto _ : run) {
         run.PauseTiming();
         form.identification.RazListes();
@@ -162,10 +163,10 @@ void BM_Reset(benchmark::State& run, Table table) {
     for (auto _ : run) {
         run.PauseTiming();
         clickField(form, 0);
-        clickValue(form, fullestValue(w->state, form.identification.valueList));
+        clickValue(form, fullestValue(form));
         run.ResumeTiming();
         form.identification.Command1_Click();
-        benchmark::DoNotOptimize(w->state.FoundRows[0]);
+        benchmark::DoNotOptimize(form.identification.session().foundRows().size());
     }
 }
 
@@ -176,25 +177,27 @@ void BM_StepBack20(benchmark::State& run, Table table) {
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
-    form.identification.RazListes();
-    for (int step = 0; step < 10; ++step) {
+    const auto record20 = [&form] {
+        form.identification.RazListes();
+        for (int step = 0; step < 10; ++step) {
+            clickField(form, 0);
+            clickValue(form, fullestValue(form));
+        }
         clickField(form, 0);
-        clickValue(form, fullestValue(w->state, form.identification.valueList));
-    }
-    clickField(form, 0);
-    const QString path = w->state.ChoicePath;
-    const double steps = w->state.ChoiceSteps;
-    if (steps != 20) {
-        run.SkipWithError("the record does not hold 20 tokens");
+    };
+    record20();
+    if (form.identification.session().steps().size() != 20) {
+        run.SkipWithError("the record does not hold 20 steps");
         return;
     }
     for (auto _ : run) {
-        w->state.ChoicePath = path;
-        w->state.ChoiceSteps = steps;
+        run.PauseTiming();
+        record20();
+        run.ResumeTiming();
         form.identification.Command5_Click();
-        benchmark::DoNotOptimize(w->state.ChoiceSteps);
+        benchmark::DoNotOptimize(form.identification.session().steps().size());
     }
-    run.counters["taxa"] = w->state.foundCount();
+    run.counters["taxa"] = static_cast<double>(form.identification.session().foundRows().size());
 }
 
 #define ENGINE_BENCH(fn)                                                                           \

@@ -149,16 +149,4 @@ void ClearKeyTable(ProgramState& state) {
         name.clear();
 }
 
-void ResetUsedFields(ProgramState& state) {
-    state.UsedFields.clear();
-}
-
-bool isUsedField(const QString& usedFields, int field) {
-    const QString wanted = QString::number(field);
-    for (const QStringView piece : QStringView(usedFields).split(u';'))
-        if (trimBlanks(piece) == wanted)
-            return true;
-    return false;
-}
-
 } // namespace sylvane::core

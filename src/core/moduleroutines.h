@@ -47,10 +47,4 @@ bool SplitFieldList(QString& list, int& count, std::span<double> target,
 // Every cell of KeyTable and every field name back to "".
 void ClearKeyTable(ProgramState& state);
 
-// No field used yet in the search.
-void ResetUsedFields(ProgramState& state);
-
-// The whole numbers named in a UsedFields text such as ";3;12".
-bool isUsedField(const QString& usedFields, int field);
-
 } // namespace sylvane::core

@@ -31,21 +31,10 @@ struct ProgramState {
     // Reader state.
     bool HeaderDone = false;
 
-    // Identification engine.
-    QString UsedFields;
-    std::vector<double> FoundRows = std::vector<double>(MaxRows + 1, 0.0);
-    std::vector<QString> ValueRows = std::vector<QString>(MaxRows + 1);
-    std::array<qint16, MaxFields + 1> ChosenField{};
-    qint16 ChoiceLevel = 0;
-    QString ChoicePath;
-    double ChoiceSteps = 0;
-    bool ExtractionShown = false;
-
     // The line shown field by field by the record display.
     std::array<QString, MaxFields + 1> FieldContents;
 
     int lineCount() const { return static_cast<int>(LineCount); }
-    int foundCount() const { return static_cast<int>(FoundRows[0]); }
 };
 
 } // namespace sylvane::core

@@ -33,14 +33,48 @@ void Identification::reset() {
     valueKeepEmpty_ = false;
     taxonColumnPending_ = false;
     replayable_ = true;
+    rankedValid_ = false;
 }
 
-std::vector<int> Identification::fieldList() const {
+std::vector<int> Identification::fieldsInTableOrder() const {
     std::vector<int> fields;
     for (int field = 2; field <= table_->fieldCount(); ++field)
         if (!used_.test(static_cast<std::size_t>(field)))
             fields.push_back(field);
     return fields;
+}
+
+std::vector<int> Identification::fieldList() const {
+    if (!bestFirst_)
+        return fieldsInTableOrder();
+    std::vector<int> fields;
+    for (const FieldRank& rank : rankedFields())
+        fields.push_back(rank.field);
+    return fields;
+}
+
+void Identification::rankFields(bool bestFirst, bool keepEmpty) {
+    bestFirst_ = bestFirst;
+    rankKeepsEmpty_ = keepEmpty;
+    rankedValid_ = false;
+}
+
+const std::vector<FieldRank>& Identification::rankedFields() const {
+    if (!rankedValid_) {
+        ranked_ = identify::rankFields(*table_, foundRows_, fieldsInTableOrder(), rankKeepsEmpty_);
+        rankedValid_ = true;
+    }
+    return ranked_;
+}
+
+std::vector<FieldRank> Identification::fieldRanks() const {
+    if (bestFirst_)
+        return rankedFields();
+    std::vector<FieldRank> ranks;
+    for (const FieldTally& tally :
+         tallyFields(*table_, foundRows_, fieldsInTableOrder(), rankKeepsEmpty_))
+        ranks.push_back(rankOf(tally));
+    return ranks;
 }
 
 bool Identification::isUsed(int field) const {
@@ -127,10 +161,24 @@ void Identification::applyRows(std::vector<int> rows, bool keepEmpty) {
                 rows.push_back(row);
     foundRows_ = std::move(rows);
     fieldPosition_ = -1;
+    rankedValid_ = false;
+}
+
+void Identification::pointAtField(int position) {
+    fieldPosition_ = positionIn(position, static_cast<int>(fieldList().size()));
 }
 
 void Identification::pointAtValue(int position) {
     valuePosition_ = positionIn(position, values_.count());
+}
+
+void Identification::listOther(RowGroups entries) {
+    values_ = std::move(entries);
+    listedRows_ = foundRows_;
+    valuePosition_ = -1;
+    valueKeepEmpty_ = false;
+    taxonColumnPending_ = false;
+    replayable_ = false;
 }
 
 std::vector<int> Identification::extract(const std::function<bool(const QString&)>& matches) {
@@ -150,6 +198,7 @@ std::vector<int> Identification::extract(const std::function<bool(const QString&
         return positions;
     }
     foundRows_ = std::move(rows);
+    rankedValid_ = false;
     values_ = RowGroups(*table_, foundRows_, 1, false, RowGroups::Empty::Kept);
     listedRows_ = foundRows_;
     return positions;
@@ -163,6 +212,11 @@ void Identification::leaveValueList() {
 void Identification::stepBack(bool foldAccents, const std::function<void(const Step&)>& replayed) {
     const std::vector<Step> record = steps_;
     reset();
+    replay(record, foldAccents, replayed);
+}
+
+void Identification::replay(const std::vector<Step>& record, bool foldAccents,
+                            const std::function<void(const Step&)>& replayed) {
     for (const Step& step : record) {
         switch (step.kind) {
         case Step::Kind::FieldList:

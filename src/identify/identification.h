@@ -1,6 +1,7 @@
 #pragma once
 
 #include "identify/keytable.h"
+#include "identify/ranking.h"
 #include "identify/rowgroups.h"
 
 #include <QStringList>
@@ -45,8 +46,16 @@ class Identification {
     // Every row found, no field used, nothing chosen nor recorded.
     void reset();
 
-    // The field list: fields 2..fieldCount not used yet, in order.
+    // The field list: fields 2..fieldCount not used yet, in order, or best separating
+    // first (see rankFields).
     std::vector<int> fieldList() const;
+    // Orders the field list by separating power over the rows found, best first, or back
+    // in table order. keepEmpty: a taxon without a value for a field counts under every
+    // value of it (as choices keeping the rows without a value would keep it).
+    void rankFields(bool bestFirst, bool keepEmpty);
+    bool fieldsRanked() const { return bestFirst_; }
+    // The fields of the list, in its order, each with the taxa expected to remain.
+    std::vector<FieldRank> fieldRanks() const;
 
     // Lists the values of the field at that position of the field list among the rows
     // found; the value current so far goes on record. False (nothing changes but the
@@ -62,8 +71,13 @@ class Identification {
     // value list's position. False, the rows found unchanged, when none is marked. A union
     // cannot be replayed: step back stays off until the next reset.
     bool chooseValues(std::span<const int> marked, int current, bool keepEmpty = false);
-    // The value list's position moves without a choice (a link in the list was opened).
+    // The lists' positions move without a choice (a link in the value list was opened, the
+    // keyboard moved): what the next choice records.
+    void pointAtField(int position);
     void pointAtValue(int position);
+    // The value list shows other entries grouped with their rows (the table's lines), not
+    // the values of a field: nothing goes on record, and an extraction reads their rows.
+    void listOther(RowGroups entries);
     // The values whose text matches become the rows found, and the value list becomes the
     // taxon names of those rows (none matching: the rows found stay, the list empties). Returns the
     // positions of the matching values. Step back stays off until the next reset.
@@ -75,6 +89,10 @@ class Identification {
     // that no longer fits selects nothing and the replay goes on. replayed is told of each
     // step once applied.
     void stepBack(bool foldAccents, const std::function<void(const Step&)>& replayed = {});
+    // Applies a record, step by step, to the session as it stands (after a reset: the
+    // replay of step back).
+    void replay(const std::vector<Step>& record, bool foldAccents,
+                const std::function<void(const Step&)>& replayed = {});
 
     const std::vector<int>& foundRows() const { return foundRows_; }
     bool isUsed(int field) const;
@@ -93,6 +111,8 @@ class Identification {
     QString usedFieldsText() const;
 
   private:
+    std::vector<int> fieldsInTableOrder() const;
+    const std::vector<FieldRank>& rankedFields() const;
     void listValues(int field, bool foldAccents);
     void applyRows(std::vector<int> rows, bool keepEmpty);
 
@@ -110,6 +130,12 @@ class Identification {
     bool valueKeepEmpty_ = false; // how the current value was applied
     bool taxonColumnPending_ = false;
     bool replayable_ = true;
+    bool bestFirst_ = false;
+    bool rankKeepsEmpty_ = false;
+    // The ranked field list, made on first use after the rows found or the fields used
+    // changed.
+    mutable std::vector<FieldRank> ranked_;
+    mutable bool rankedValid_ = false;
 };
 
 } // namespace sylvane::identify

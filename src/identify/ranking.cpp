@@ -55,16 +55,18 @@ FieldTally ValueTaxaCounter::tally() const {
     return tally;
 }
 
+FieldRank rankOf(const FieldTally& tally) {
+    const bool separates = tally.valueCount >= 2;
+    return {tally.field, separates,
+            separates ? static_cast<double>(tally.squaresSum) / static_cast<double>(tally.taxaSum)
+                      : 0.0};
+}
+
 std::vector<FieldRank> orderFields(const std::vector<FieldTally>& tallies) {
     std::vector<FieldRank> ranks;
     ranks.reserve(tallies.size());
-    for (const FieldTally& tally : tallies) {
-        const bool separates = tally.valueCount >= 2;
-        ranks.push_back(
-            {tally.field, separates,
-             separates ? static_cast<double>(tally.squaresSum) / static_cast<double>(tally.taxaSum)
-                       : 0.0});
-    }
+    for (const FieldTally& tally : tallies)
+        ranks.push_back(rankOf(tally));
     // Equal fractions give equal doubles (one correctly rounded division), so ties are
     // exact and the stable sort keeps their order.
     std::stable_sort(ranks.begin(), ranks.end(), [](const FieldRank& a, const FieldRank& b) {

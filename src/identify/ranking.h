@@ -29,6 +29,9 @@ struct FieldRank {
     double expected = 0.0; // taxa expected to remain: sum n_v^2 / sum n_v
 };
 
+// The expected count of one field from its tally.
+FieldRank rankOf(const FieldTally& tally);
+
 // The fields of tallies, best first (fewest taxa expected to remain); the fields that do
 // not separate go last. Ties keep the order of tallies.
 std::vector<FieldRank> orderFields(const std::vector<FieldTally>& tallies);

@@ -35,6 +35,13 @@ RowGroups::RowGroups(const KeyTable& table, std::span<const int> rows, int field
     }
 }
 
+void RowGroups::append(QString text, QString key, std::span<const int> rows) {
+    texts_.push_back(std::move(text));
+    keys_.push_back(std::move(key));
+    rows_.insert(rows_.end(), rows.begin(), rows.end());
+    starts_.push_back(static_cast<int>(rows_.size()));
+}
+
 const QString& RowGroups::text(int group) const {
     return group >= 0 && group < count() ? texts_[static_cast<std::size_t>(group)] : emptyText;
 }

@@ -20,6 +20,9 @@ class RowGroups {
     RowGroups(const KeyTable& table, std::span<const int> rows, int field, bool foldAccents,
               Empty empty);
 
+    // Groups made elsewhere, in list order: one per text, with its key and rows.
+    void append(QString text, QString key, std::span<const int> rows);
+
     int count() const { return static_cast<int>(texts_.size()); }
     bool isEmpty() const { return texts_.empty(); }
     // Out-of-range groups read as an empty text without rows.

@@ -45,14 +45,6 @@ class TestModuleRoutines : public QObject {
         QVERIFY(!ContainsText(3, u";12"_s));
     }
 
-    void usedFieldsAreWholeNumbers() {
-        QVERIFY(isUsedField(u";3;12"_s, 12));
-        QVERIFY(isUsedField(u";3;12"_s, 3));
-        QVERIFY(!isUsedField(u";3;12"_s, 2));
-        QVERIFY(!isUsedField(u";3;12"_s, 1));
-        QVERIFY(!isUsedField(QString(), 1));
-    }
-
     void replaceAllCollapsesAndTrims() {
         QString t = u"a    b "_s;
         ReplaceAll(u"  "_s, u" "_s, t);

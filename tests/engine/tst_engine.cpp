@@ -4,7 +4,6 @@
 #include "core/recordingplatform.h"
 #include "core/textfile.h"
 #include "engine/formtbl.h"
-#include "engine/listorder.h"
 #include "engine/userinput.h"
 
 #include <QTemporaryDir>
@@ -31,11 +30,10 @@ struct Fixture {
     }
 
     QList<int> foundRows() const {
-        QList<int> rows;
-        for (int i = 1; i <= state.foundCount(); ++i)
-            rows.append(static_cast<int>(state.FoundRows[i]));
-        return rows;
+        const std::vector<int>& rows = form.identification.session().foundRows();
+        return QList<int>(rows.begin(), rows.end());
     }
+    QString choicePath() const { return form.identification.session().choicePathText(); }
 };
 
 const QStringList table = {u"Amanita muscaria;rouge;nulle"_s, u"Russula emetica;rouge;fruitée"_s,
@@ -76,27 +74,24 @@ class TestEngine : public QObject {
 
     void replayOfPositionsBeyondTheListsAppliesNothing() {
         Fixture f(table);
-        // A record made with the accent option ticked, replayed without it, and one whose
-        // value position lies beyond the list: nothing stale may become found.
-        f.state.ChoicePath = u"C1;D7;C0;"_s;
-        f.state.ChoiceSteps = 3;
-        f.form.identification.Command5_Click();
-        QCOMPARE(f.state.foundCount(), 6);
+        auto& panel = f.form.identification;
+        // Odeur unfolded: agréable, fruitee, fruitée, nulle; "nulle" is row 2.
+        QVERIFY(engine::userClick(f.form, panel.fieldList, 1));
+        QVERIFY(engine::userClick(f.form, panel.valueList, 3));
+        QVERIFY(engine::userClick(f.form, panel.fieldList, 0));
+        QVERIFY(engine::userClick(f.form, panel.valueList, 0));
+        QCOMPARE(f.choicePath(), u"C1;D3;C0;"_s);
+        // Replayed with the accents folded, Odeur has three values: position 3 applies
+        // nothing, and nothing stale may become found; the replay goes on.
+        panel.ignoreAccents.setValue(1);
+        QVERIFY(engine::userClick(f.form, panel.stepBack));
         QCOMPARE(f.foundRows(), (QList<int>{1, 2, 3, 4, 5, 6}));
-        QCOMPARE(f.form.identification.taxonList.count(), 0);
-        QCOMPARE(f.state.UsedFields, QString());
-        // The last field is listed (Chapeau: brun, jaune, orange, rouge); the value that
-        // could not be applied leaves no token.
-        QCOMPARE(f.form.identification.valueList.count(), 4);
-        QCOMPARE(f.state.ChoicePath, QString());
-        QCOMPARE(f.state.ChoiceSteps, 0.0);
-
-        // A field position beyond the field list: the replay goes on with the next token.
-        f.state.ChoicePath = u"C9;C0;D3;C0;"_s;
-        f.state.ChoiceSteps = 4;
-        f.form.identification.Command5_Click();
-        QCOMPARE(f.foundRows(), (QList<int>{2, 3}));
-        QCOMPARE(f.state.ChoicePath, u"C0;D3;"_s);
+        QCOMPARE(panel.taxonList.count(), 0);
+        QCOMPARE(panel.session().usedFieldsText(), QString());
+        // The field replayed last is listed (Chapeau: brun, jaune, orange, rouge); the value
+        // that could not be applied leaves no step.
+        QCOMPARE(panel.valueList.count(), 4);
+        QCOMPARE(f.choicePath(), QString());
     }
 
     void accentOptionChangedBeforeStepBackSelectsAnotherValue() {
@@ -107,7 +102,7 @@ class TestEngine : public QObject {
         QCOMPARE(f.form.identification.valueList.itemText(1), u"fruitee"_s);
         QVERIFY(engine::userClick(f.form, f.form.identification.valueList, 1));
         QVERIFY(engine::userClick(f.form, f.form.identification.fieldList, 0));
-        QCOMPARE(f.state.ChoicePath, u"C1;D1;"_s);
+        QCOMPARE(f.choicePath(), u"C1;D1;"_s);
         f.form.identification.ignoreAccents.setValue(0);
         QVERIFY(engine::userClick(f.form, f.form.identification.stepBack));
         // Unfolded the list is agréable, fruitee, fruitée, nulle: position 1 is row 5.
@@ -115,46 +110,22 @@ class TestEngine : public QObject {
         QCOMPARE(f.form.identification.taxonList.itemText(0), u"Lactarius sp"_s);
     }
 
-    void stepBackWithCorruptCountEnds() {
-        Fixture f(table);
-        f.state.ChoicePath = u"C0;"_s;
-        f.state.ChoiceSteps = -3;
-        f.form.identification.MarcheArriere();
-        QCOMPARE(f.state.ChoicePath, QString());
-        f.state.ChoicePath = u"C0"_s; // a last token without its ";"
-        f.state.ChoiceSteps = 5;
-        f.form.identification.MarcheArriere();
-        QCOMPARE(f.form.identification.valueList.count(), 4);
-        QCOMPARE(f.state.ChoiceSteps, 0.0);
-    }
-
-    void lineEditorIgnoresPositionsPastTheFields() {
-        Fixture f(table);
-        std::vector<engine::ListEntry> many(80, engine::ListEntry(u"x"_s));
-        f.form.results.resultList.addItems(std::move(many));
-        f.form.results.resultList.setCurrentIndex(70);
-        f.form.identification.valueEditor.setText(u"valeur"_s);
-        f.form.identification.Command11_Click();
-        QCOMPARE(f.form.results.resultList.count(), 3);
-        QCOMPARE(f.form.results.resultList.itemText(1), u"Chapeau : "_s);
-    }
-
-    void listOrderEqualsOneByOneSortedInsertion() {
-        const QStringList texts = {u"rosé"_s,  u"Rouge"_s,     u"rose"_s,  u"rouge"_s,
-                                   u"Rouge"_s, u"écailleux"_s, u"rosé"_s,  u"brun"_s,
-                                   u""_s,      u"Rose"_s,      u"rouge"_s, u"ecailleux"_s};
+    void taxaListedAsOneByOneSortedInsertionWould() {
+        Fixture f({u"rosé;a;"_s, u"Rouge;a;"_s, u"rose;a;"_s, u"rouge;a;"_s, u"Rouge;b;"_s,
+                   u"écailleux;a;"_s, u"rosé;a;"_s, u"brun;a;"_s, u";a;"_s, u"Rose;a;"_s,
+                   u"rouge;a;"_s, u"ecailleux;a;"_s});
+        auto& panel = f.form.identification;
+        f.form.identification.multipleChoice.setValue(1);
+        QVERIFY(engine::userClick(f.form, panel.fieldList, 0));
+        QVERIFY(engine::userClick(f.form, panel.selectAll));
         engine::ListBox oneByOne(u"a"_s, true);
-        engine::ListOrder order(0);
-        for (int i = 0; i < texts.size(); ++i) {
-            oneByOne.addItem(texts[i], i);
-            order.add(texts[i], i);
-        }
-        const std::vector<engine::ListEntry> got = order.take();
-        QCOMPARE(got.size(), oneByOne.entries().size());
-        for (size_t i = 0; i < got.size(); ++i) {
-            QCOMPARE(got[i].text, oneByOne.entries()[i].text);
-            QCOMPARE(got[i].itemData, oneByOne.entries()[i].itemData);
-            QCOMPARE(got[i].key, oneByOne.entries()[i].key);
+        for (const int row : panel.session().foundRows())
+            oneByOne.addItem(f.state.KeyTable(row, 1), row);
+        QCOMPARE(panel.taxonList.count(), oneByOne.count());
+        for (int i = 0; i < oneByOne.count(); ++i) {
+            QCOMPARE(panel.taxonList.itemText(i), oneByOne.itemText(i));
+            QCOMPARE(panel.taxonList.itemData(i), oneByOne.itemData(i));
+            QCOMPARE(panel.taxonList.entries()[i].key, oneByOne.entries()[i].key);
         }
     }
 
@@ -163,7 +134,7 @@ class TestEngine : public QObject {
         f.form.identification.multipleChoice.setValue(1);
         QVERIFY(engine::userClick(f.form, f.form.identification.fieldList, 0));
         QVERIFY(engine::userClick(f.form, f.form.identification.selectAll));
-        QCOMPARE(f.state.foundCount(), 5);
+        QCOMPARE(f.foundRows().size(), 5);
         QList<int> rows = f.foundRows();
         std::sort(rows.begin(), rows.end());
         QCOMPARE(rows, (QList<int>{2, 3, 4, 5, 6}));
@@ -172,7 +143,7 @@ class TestEngine : public QObject {
         // Unticked: no value marked, the taxa found stay.
         QVERIFY(engine::userClick(f.form, f.form.identification.selectAll));
         QCOMPARE(f.form.identification.valueList.markedCount(), 0);
-        QCOMPARE(f.state.foundCount(), 5);
+        QCOMPARE(f.foundRows().size(), 5);
     }
 };
 

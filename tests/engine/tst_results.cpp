@@ -24,6 +24,7 @@ struct Window {
         state.FieldCount = static_cast<qint16>(names.size());
         for (qsizetype v = 0; v < names.size(); ++v)
             state.FieldNames[v + 1] = names[v];
+        state.KeyTable.setFieldNames(names);
         int row = 1;
         for (const QString& record : records) {
             ++row;
@@ -33,6 +34,8 @@ struct Window {
         }
         state.LineCount = row;
     }
+
+    std::vector<int> foundRows() const { return form.identification.session().foundRows(); }
 
     // Lists every row as a found taxon, in row order.
     void listAllTaxa() {
@@ -85,7 +88,7 @@ class TestResults : public QObject {
         QCOMPARE(w.platform.log(), QStringList{u"[msgbox Sylvane] erreur index  -> ok"_s});
         QCOMPARE(w.form.identification.fieldsTitle.caption(), u"Champs"_s);
 
-        w.state.ExtractionShown = true;
+        w.form.identification.extractionShown = true;
         QVERIFY(w.clickTaxon(1).isEmpty());
         QCOMPARE(w.form.results.heading.caption(), u"..."_s);
     }
@@ -209,22 +212,20 @@ class TestResults : public QObject {
     void extractionTurnsTheListsRound() {
         Window w(u"Espece;Chapeau"_s, {u"x"_s, u"x"_s, u"x"_s, u"Russula alba;blanc"_s, u"x"_s,
                                        u"Russula nigra;brun"_s, u"x"_s, u"Russula alba;blanc"_s});
-        w.form.identification.valueList.addItems({{u"blanc"_s, 5}, {u"brun"_s, 7}});
-        w.state.ValueRows[1] = u"5;9"_s;
-        w.state.ValueRows[2] = u"7"_s;
-        w.state.FoundRows[0] = 3;
-        w.form.identification.valueCount.setCaption(u"2 choix"_s);
+        w.form.identification.RazListes();
+        QVERIFY(engine::userClick(w.form, w.form.identification.fieldList, 0));
+        QCOMPARE(w.form.identification.valueList.texts(), (QStringList{u"blanc"_s, u"brun"_s}));
+        QCOMPARE(w.form.identification.valueCount.caption(), u"2 choix"_s);
         w.form.keyword.keywords(0).setText(u"blanc"_s);
         engine::userClick(w.form, w.form.keyword.commands(1));
         QCOMPARE(w.form.results.resultList.texts(), QStringList{u"blanc"_s});
         QCOMPARE(w.form.identification.taxonList.texts(), QStringList{u"blanc"_s});
         QCOMPARE(w.form.identification.taxonList.itemData(0), 0);
-        QCOMPARE(w.state.foundCount(), 2);
-        QCOMPARE(w.state.FoundRows[1], 5.0);
-        QCOMPARE(w.state.FoundRows[2], 9.0);
+        QCOMPARE(w.foundRows(), (std::vector<int>{5, 9}));
         QCOMPARE(w.form.identification.valueList.texts(), QStringList{u"Russula alba"_s});
-        QCOMPARE(w.state.ValueRows[1], u"5;9"_s);
-        QVERIFY(w.state.ExtractionShown && !w.form.identification.stepBack.enabled());
+        QCOMPARE(w.form.identification.session().values().rowsText(0), u"5;9"_s);
+        QVERIFY(w.form.identification.extractionShown &&
+                !w.form.identification.stepBack.enabled());
         QVERIFY(w.form.identification.valueCount.caption().isEmpty());
 
         // Nothing found: the lists are emptied, the found rows stay as they were.
@@ -233,7 +234,7 @@ class TestResults : public QObject {
         QVERIFY(w.form.identification.valueList.count() + w.form.identification.taxonList.count() +
                     w.form.results.resultList.count() ==
                 0);
-        QCOMPARE(w.state.foundCount(), 2);
+        QCOMPARE(w.foundRows(), (std::vector<int>{5, 9}));
     }
 
     void matcherFoldsLowerCaseAccentsOnly() {

@@ -153,6 +153,8 @@ std::optional<QString> runRandomSession(quint32 seed) {
     const KeyTable table = randomTable(random);
     const bool fold = random.bounded(2) == 1;
     Identification session(table);
+    // Now and then the field list is ranked: its positions are then those of the ranking.
+    session.rankFields(random.bounded(3) == 0, random.bounded(2) == 1);
     std::vector<Condition> conditions;
     enum class Next { List, Value, AnotherValue } next = Next::List;
     bool afterValue = true;    // the last choice applied a value (or nothing was chosen yet)
@@ -314,6 +316,38 @@ class TestIdentification : public QObject {
         s.stepBack(false);
         QCOMPARE(s.values().count(), 0);
         QCOMPARE(found(s).size(), 10);
+    }
+
+    void rankedFieldsAreListedAndReplayedInTheirOwnOrder() {
+        // A splits the four taxa 3/1 (2.5 expected), B 2/2 (2), C not at all.
+        const KeyTable t = smallTable({u"Espece"_s, u"A"_s, u"B"_s, u"C"_s},
+                                      {u"T1;x;p;z"_s, u"T2;x;p;z"_s, u"T3;x;q;z"_s, u"T4;y;q;z"_s});
+        Identification s(t);
+        s.rankFields(true, false);
+        QCOMPARE(s.fieldList(), (std::vector<int>{3, 2, 4}));
+        QStringList shown;
+        for (const FieldRank& rank : s.fieldRanks())
+            shown << rankDriverText(rank);
+        QCOMPARE(shown, (QStringList{u"2.00"_s, u"2.50"_s, u"-"_s}));
+        QVERIFY(s.chooseField(0, false));
+        QCOMPARE(s.chosenField(), 3);
+        QVERIFY(s.chooseValue(1)); // q: T3 and T4 remain, A now splits them 1/1
+        QCOMPARE(s.fieldList(), (std::vector<int>{2, 4}));
+        QVERIFY(s.chooseField(0, false));
+        QCOMPARE(s.choicePathText(), u"C0;D1;"_s);
+        s.stepBack(false);
+        QCOMPARE(s.chosenField(), 3);
+        QCOMPARE(found(s), (QList<int>{4, 5}));
+        s.stepBack(false);
+        QCOMPARE(s.chosenField(), 3);
+        QCOMPARE(found(s).size(), 5);
+        QCOMPARE(valueTexts(s), (QStringList{u"p"_s, u"q"_s}));
+        s.stepBack(false);
+        QCOMPARE(s.fieldList(), (std::vector<int>{3, 2, 4}));
+        // In table order the expected counts follow the fields.
+        s.rankFields(false, false);
+        QCOMPARE(s.fieldList(), (std::vector<int>{2, 3, 4}));
+        QCOMPARE(s.fieldRanks().front().field, 2);
     }
 
     void positionsOutsideTheListsChangeNothingButThePosition() {

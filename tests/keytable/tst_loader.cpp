@@ -116,7 +116,7 @@ class TestLoader : public QObject {
         QCOMPARE(t.state.KeyTable(3, 1), u"A"_s);
         QCOMPARE(t.state.KeyTable(4, 1), QString());
         QCOMPARE(t.state.LineCount, 3.0); // the rows actually stored, header included
-        QCOMPARE(t.state.FoundRows[0], 3.0);
+        QCOMPARE(t.form.identification.session().foundRows().size(), 3u);
         QCOMPARE(t.form.identification.valueCount.caption(), u"4 champs ; 3 lignes"_s);
     }
 

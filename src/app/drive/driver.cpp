@@ -288,12 +288,13 @@ void Driver::show(const QString& name) {
 
 std::optional<QString> Driver::showVariable(const QString& name) {
     const auto& s = state_;
+    const identify::Identification& session = formTbl_->identification.session();
     if (name == u"ChoicePath"_s)
-        return u"ChoicePath="_s + bracketed(s.ChoicePath);
+        return u"ChoicePath="_s + bracketed(session.choicePathText());
     if (name == u"ChoiceSteps"_s)
-        return u"ChoiceSteps="_s + numberText(s.ChoiceSteps);
+        return u"ChoiceSteps="_s + numberText(static_cast<int>(session.steps().size()));
     if (name == u"UsedFields"_s)
-        return u"UsedFields="_s + bracketed(s.UsedFields);
+        return u"UsedFields="_s + bracketed(session.usedFieldsText());
     if (name == u"LineCount"_s)
         return u"LineCount="_s + numberText(s.LineCount);
     if (name == u"FieldCount"_s)
@@ -305,18 +306,19 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     if (name == u"DataFolder"_s)
         return u"DataFolder="_s + bracketed(s.DataFolder);
     if (name == u"ExtractionShown"_s)
-        return u"ExtractionShown="_s + QString::number(s.ExtractionShown ? 1 : 0);
+        return u"ExtractionShown="_s +
+               QString::number(formTbl_->identification.extractionShown ? 1 : 0);
     if (name == u"FoundRows"_s) {
-        const int n = std::clamp(s.foundCount(), 0, core::MaxRows);
-        QString line = u"FoundRows="_s + numberText(s.FoundRows[0]) + u":"_s;
-        for (int i = 1; i <= n; ++i)
-            line += u" "_s + numberText(s.FoundRows[i]);
+        const std::vector<int>& rows = session.foundRows();
+        QString line = u"FoundRows="_s + numberText(static_cast<int>(rows.size())) + u":"_s;
+        for (const int row : rows)
+            line += u" "_s + numberText(row);
         return line;
     }
     if (name == u"ValueRows"_s) {
         QString line = u"ValueRows="_s;
-        for (int k = 1; k <= formTbl_->identification.valueList.count() && k <= core::MaxRows; ++k)
-            line += (k > 1 ? u" "_s : QString()) + bracketed(s.ValueRows[k]);
+        for (int k = 0; k < formTbl_->identification.valueList.count(); ++k)
+            line += (k > 0 ? u" "_s : QString()) + bracketed(session.values().rowsText(k));
         return line;
     }
     if (name == u"FieldNames"_s) {

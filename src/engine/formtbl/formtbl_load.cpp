@@ -74,7 +74,6 @@ bool FormTbl::execute() {
     if (!core::FileExists(s.CurrentFile))
         return false;
     BusyScope busyScope(*this);
-    core::ResetUsedFields(s);
     identification.crossFilterButton.setEnabled(true);
     position_fenetres();
     identification.valueList.clear();
@@ -91,7 +90,6 @@ bool FormTbl::execute() {
     identification.RazListes();
     identification.valueCount.setCaption(core::numberText(s.FieldCount) + u" champs ; "_s +
                                          core::numberText(s.LineCount) + u" lignes"_s);
-    s.FoundRows[0] = s.LineCount;
     return true;
 }
 

@@ -42,7 +42,6 @@ void FormTbl::wireStartup() {
 void FormTbl::Form_Load(const QString& commandLine) {
     auto& s = state();
     move(0, 0);
-    core::ResetUsedFields(s);
     s.Separator = u";"_s;
     s.LineBreak = u"\r\n"_s;
     Ini_Charge();

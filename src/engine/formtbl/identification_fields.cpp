@@ -1,10 +1,9 @@
 // The first half of an identification step: a field is chosen and the distinct values
-// it takes among the taxa found are listed, each with the rows that carry it.
+// it takes among the taxa found are listed, each standing for the rows that carry it.
 #include "engine/formtbl.h"
 
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
-#include "engine/listorder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,7 +12,7 @@ namespace sylvane::engine {
 void IdentificationPanel::List2_Click() {
     earlierClickReset();
     List2_Simulclic();
-    form_.state().ExtractionShown = false;
+    extractionShown = false;
 }
 
 void IdentificationPanel::Label2_Click() {
@@ -24,79 +23,69 @@ void IdentificationPanel::Label2_Click() {
 void IdentificationPanel::List2_Simulclic() {
     // Without a current field there is nothing to derive (a replayed position beyond the
     // field list): the lists stay as they are.
-    const int current = fieldList.currentIndex();
-    if (current < 0)
+    if (fieldList.currentIndex() < 0)
         return;
-    taxonColumnPending_ = false;
-    deriveValues(fieldList.itemData(current));
-    if (valueList.count() == 0)
+    deriveValues([this] { session_.chooseField(fieldList.currentIndex(), foldsAccents()); });
+}
+
+void IdentificationPanel::List2_Simulclic_Espece() {
+    // Recorded as a choice of its own when one of its values is applied, so that a step
+    // back replays the taxon column and not the field that happened to be current.
+    deriveValues([this] { session_.chooseTaxonColumn(foldsAccents()); });
+}
+
+// Lists the values of the field chosen by choose among the taxa found. The value current
+// so far goes on record (the keyboard may have moved it since it was applied).
+void IdentificationPanel::deriveValues(const std::function<void()>& choose) {
+    beginListing();
+    session_.pointAtValue(valueList.currentIndex());
+    choose();
+    showValueListing();
+}
+
+// The lists a new value list replaces are emptied, under the busy cursor.
+void IdentificationPanel::beginListing() {
+    form_.platform().setBusyCursor(true);
+    taxonList.clear();
+    form_.results.resultList.clear();
+    linesListed_ = false;
+}
+
+// The value list as the session has it, after a field or the taxon column was chosen.
+void IdentificationPanel::showValueListing() {
+    writeHistoryLine();
+    listSessionValues();
+    valueCount.setCaption(core::numberText(valueList.count()) + u" choix"_s);
+    form_.platform().setBusyCursor(false);
+    choicePathShown.setCaption(session_.choicePathText());
+    if (valueList.count() == 0 && !session_.taxonColumnPending())
         form_.Flash(Colour::Yellow, u" 0 espèce trouvée pour ce choix "_s, 1,
                     valueList.left() + 100, valueList.top() + 100);
 }
 
-void IdentificationPanel::List2_Simulclic_Espece() {
-    deriveValues(1);
-    // Recorded as a choice of its own when one of its values is applied, so that a step
-    // back replays the taxon column and not the field that happened to be current.
-    taxonColumnPending_ = true;
-}
-
-// Lists the values of field among the taxa found: one entry per non-empty cell (folded
-// when accents are ignored), put in list order at once, then merged by Allege.
-void IdentificationPanel::deriveValues(int field) {
-    auto& s = form_.state();
-    form_.platform().setBusyCursor(true);
-    taxonList.clear();
-    form_.results.resultList.clear();
-    s.ChoiceLevel = 1;
-    s.ChosenField[1] = static_cast<qint16>(field);
-    linesListed_ = false;
-
-    // The value chosen last is put on record only now, when its list is left.
-    const int currentValue = valueList.currentIndex();
-    if (currentValue >= 0)
-        appendChoice(ChoiceList::Value, currentValue);
-    writeHistoryLine();
-    valueList.clear();
-
-    const bool fold = ignoreAccents.value() == 1;
-    const int found = std::min(s.foundCount(), core::MaxRows);
-    ListOrder values(static_cast<size_t>(std::max(found, 0)));
-    for (int i = 1; i <= found; ++i) {
-        const int row = static_cast<int>(s.FoundRows[i]);
-        const QString& cell = s.KeyTable(row, field);
-        if (cell.isEmpty())
-            continue;
-        values.add(fold ? core::FoldAccents(cell) : cell, row);
+// The session's value list in ListDesc: each value once, with the first row that carries it.
+void IdentificationPanel::listSessionValues() {
+    const identify::RowGroups& values = session_.values();
+    std::vector<ListEntry> entries;
+    entries.reserve(static_cast<std::size_t>(values.count()));
+    for (int k = 0; k < values.count(); ++k) {
+        entries.emplace_back(values.text(k), values.firstRow(k));
+        entries.back().key = values.key(k);
     }
-    valueList.setEntriesInOrder(values.take());
-    Allege();
-
-    valueCount.setCaption(core::numberText(valueList.count()) + u" choix"_s);
-    form_.platform().setBusyCursor(false);
-    choicePathShown.setCaption(s.ChoicePath);
+    valueList.setEntriesInOrder(std::move(entries));
 }
 
-// One token of the choice record: the list's letter, the position (none for the taxon
-// column), and ";".
-void IdentificationPanel::appendChoice(ChoiceList list, int position) {
-    auto& s = form_.state();
-    s.ChoicePath += QChar(static_cast<char16_t>(list));
-    if (list != ChoiceList::TaxonColumn)
-        s.ChoicePath += QString::number(position);
-    s.ChoicePath += u';';
-    s.ChoiceSteps += 1;
+bool IdentificationPanel::foldsAccents() const {
+    return ignoreAccents.value() == 1;
 }
 
 void IdentificationPanel::AfficheChamps() {
     const auto& s = form_.state();
-    fieldList.clear();
     taxonColumn.setCaption(s.FieldNames[1]);
     std::vector<ListEntry> fields;
-    for (int i = 2; i <= s.FieldCount && i <= core::MaxFields; ++i)
-        if (!core::isUsedField(s.UsedFields, i))
-            fields.push_back({s.FieldNames[i], i});
-    fieldList.addItems(std::move(fields));
+    for (const int field : session_.fieldList())
+        fields.emplace_back(s.FieldNames[field], field);
+    fieldList.setEntries(std::move(fields));
 }
 
 } // namespace sylvane::engine

@@ -13,7 +13,7 @@ void IdentificationPanel::keepHistoryOfChoice(const QString& values) {
     if (!form_.isEarlierBuild())
         return;
     const auto& s = form_.state();
-    const int field = s.ChosenField[s.ChoiceLevel];
+    const int field = session_.chosenField();
     const QString name = field >= 1 && field <= core::MaxFields ? s.FieldNames[field] : QString();
     pendingHistory_ = name + u":"_s + values;
 }

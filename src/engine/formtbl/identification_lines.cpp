@@ -30,10 +30,10 @@ void IdentificationPanel::Raz_Teditchamp() {
         s.FieldContents[k].clear();
 }
 
-// Developer button: the data lines of the table, one entry per row, in the value list.
-// A click on one of them opens it in the line editor (below) instead of choosing a value;
-// the listing is no field choice and cannot be replayed, so step back stays off until the
-// next reset.
+// Developer button: the data lines of the table, one entry per row, in the value list
+// (equal lines merged into one entry, standing for all their rows). A click on one of them
+// opens it in the line editor (below) instead of choosing a value; the listing is no field
+// choice and cannot be replayed, so step back stays off until the next reset.
 void IdentificationPanel::Command10_Click() {
     auto& s = form_.state();
     valueList.clear();
@@ -52,12 +52,33 @@ void IdentificationPanel::Command10_Click() {
             lines.emplace_back(cells.join(s.Separator), row);
     }
     valueList.addItems(std::move(lines));
-    // Paired with their rows like any value list, so that nothing reads stale row lists.
-    Allege();
+    listEqualLinesOnce();
     valueCount.setCaption(core::numberText(valueList.count()) + u" choix"_s);
-    taxonColumnPending_ = false;
     linesListed_ = true;
     stepBack.setEnabled(false);
+}
+
+// Each run of equal lines in the sorted value list becomes one entry (with the first
+// one's row), and the session takes the runs with their rows as the value list.
+void IdentificationPanel::listEqualLinesOnce() {
+    std::vector<ListEntry> merged;
+    identify::RowGroups groups;
+    std::vector<int> runRows;
+    const auto closeRun = [&] {
+        if (!merged.empty())
+            groups.append(merged.back().text, merged.back().key, runRows);
+        runRows.clear();
+    };
+    for (const ListEntry& entry : valueList.entries()) {
+        if (merged.empty() || merged.back().text != entry.text) {
+            closeRun();
+            merged.push_back(entry);
+        }
+        runRows.push_back(entry.itemData);
+    }
+    closeRun();
+    valueList.setEntriesInOrder(std::move(merged));
+    session_.listOther(std::move(groups));
 }
 
 // The line clicked in the developer listing, field by field in the result list, with the

@@ -1,10 +1,10 @@
 // The second half of an identification step: a value (or several, in multiple choice) is
-// chosen and the taxa found become the rows recorded for it.
+// chosen and the taxa that carry it become the taxa found.
 #include "engine/formtbl.h"
 
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
-#include "engine/listorder.h"
+#include "identify/queries.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,95 +42,59 @@ void IdentificationPanel::ListDesc_Click() {
         stepBack.setEnabled(false);
         ListDesc_Simulclic_multiple();
     }
-    form_.state().ExtractionShown = false;
-    choicePathShown.setCaption(form_.state().ChoicePath);
+    extractionShown = false;
+    choicePathShown.setCaption(session_.choicePathText());
 }
 
 void IdentificationPanel::ListDesc_Simulclic_Simple() {
-    auto& s = form_.state();
+    session_.pointAtField(fieldList.currentIndex());
     const int current = valueList.currentIndex();
     // No current value (a replayed position beyond the list): nothing to apply.
-    if (current < 0)
+    if (!session_.chooseValue(current))
         return;
-
-    // The field whose value this is goes on record now.
-    if (taxonColumnPending_) {
-        appendChoice(ChoiceList::TaxonColumn);
-        taxonColumnPending_ = false;
-    } else if (fieldList.currentIndex() >= 0) {
-        appendChoice(ChoiceList::Field, fieldList.currentIndex());
-    }
-
-    const int found = appendFoundRows(s.ValueRows[current + 1], 0);
-    s.FoundRows[0] = found;
-    showFoundTaxa(found);
-    s.UsedFields += u";"_s + QString::number(s.ChosenField[s.ChoiceLevel]);
-    AfficheChamps();
-    form_.results.textPanel.setText(valueList.itemText(current));
-    keepHistoryOfChoice(valueList.itemText(current));
+    showValueApplied(valueList.itemText(current), valueList.itemText(current));
 }
 
 void IdentificationPanel::ListDesc_Simulclic_multiple() {
-    auto& s = form_.state();
-    // The rows of every marked value, one after the other: a row has one cell per field,
-    // so it belongs to one value only and the union holds each row once.
-    int found = 0;
-    int lastMarked = -1;
-    QString chosen;
+    std::vector<int> marked;
+    QString chosen; // the earlier build's history line: "v1/ v2/ "
     for (int i = 0; i < valueList.count(); ++i) {
         if (!valueList.isMarked(i))
             continue;
-        found = appendFoundRows(s.ValueRows[i + 1], found);
-        s.UsedFields += u";"_s + QString::number(s.ChosenField[s.ChoiceLevel]);
+        marked.push_back(i);
         if (form_.isEarlierBuild())
             chosen += valueList.itemText(i) + u"/ "_s;
-        lastMarked = i;
     }
     // Nothing marked: the taxa found stay as they were.
-    if (lastMarked < 0)
+    if (!session_.chooseValues(marked, valueList.currentIndex()))
         return;
-    s.FoundRows[0] = found;
-    showFoundTaxa(found);
-    AfficheChamps();
-    form_.results.textPanel.setText(valueList.itemText(lastMarked));
-    keepHistoryOfChoice(chosen);
+    showValueApplied(valueList.itemText(marked.back()), chosen);
 }
 
-// Appends the row numbers of a ";"-list to FoundRows after found, in one pass, and returns
-// the new count. Blanks around a number are ignored; rows past the array are dropped.
-int IdentificationPanel::appendFoundRows(const QString& rows, int found) {
-    auto& foundRows = form_.state().FoundRows;
-    int number = 0;
-    bool hasDigits = false;
-    const auto store = [&] {
-        if (hasDigits && found < core::MaxRows)
-            foundRows[++found] = number;
-        number = 0;
-        hasDigits = false;
-    };
-    for (const QChar c : rows) {
-        if (c == u';') {
-            store();
-        } else if (c.isDigit() && number <= core::MaxRows) {
-            number = number * 10 + c.digitValue();
-            hasDigits = true;
+// After a value choice: the taxa found, the fields left, the value in the text panel.
+void IdentificationPanel::showValueApplied(const QString& value, const QString& history) {
+    showFoundTaxa();
+    AfficheChamps();
+    form_.results.textPanel.setText(value);
+    keepHistoryOfChoice(history);
+}
+
+// Lists the taxa of the rows found in ListEspeces, one entry per row (sorted, equal names
+// in the order found), and their count.
+void IdentificationPanel::showFoundTaxa() {
+    const identify::KeyTable& table = form_.state().KeyTable;
+    const std::vector<int>& rows = session_.foundRows();
+    const identify::RowGroups taxa = identify::taxaFound(table, rows);
+    std::vector<ListEntry> entries;
+    entries.reserve(rows.size());
+    for (int k = 0; k < taxa.count(); ++k) {
+        for (const int row : taxa.rows(k)) {
+            entries.emplace_back(taxa.text(k), row);
+            entries.back().key = taxa.key(k);
         }
     }
-    store();
-    return found;
-}
-
-// Lists the taxa of FoundRows(1..found) in ListEspeces, sorted, and their count.
-void IdentificationPanel::showFoundTaxa(int found) {
-    const auto& s = form_.state();
-    ListOrder taxa(static_cast<size_t>(found));
-    for (int j = 1; j <= found; ++j) {
-        const int row = static_cast<int>(s.FoundRows[j]);
-        taxa.add(s.KeyTable(row, 1), row);
-    }
-    taxonList.clear();
-    taxonList.setEntriesInOrder(taxa.take());
-    foundCount.setCaption(core::numberText(found));
+    taxonList.setEntriesInOrder(std::move(entries));
+    foundCount.setCaption(core::numberText(static_cast<int>(rows.size())));
 }
 
 void IdentificationPanel::ListDesc_KeyDown(int keyCode) {

@@ -42,7 +42,7 @@ void IdentificationPanel::Command9_Click() {
 }
 
 void IdentificationPanel::RazListes() {
-    auto& s = form_.state();
+    session_.reset();
     fieldList.clear();
     valueList.clear();
     taxonList.clear();
@@ -50,20 +50,12 @@ void IdentificationPanel::RazListes() {
     valueCount.setCaption(QString());
     form_.statusBar.setCaption(QString());
     form_.results.heading.setCaption(QString());
-    s.ChoicePath.clear();
-    s.ChoiceSteps = 0;
-    s.ExtractionShown = false;
-    taxonColumnPending_ = false;
+    extractionShown = false;
     linesListed_ = false;
     pendingHistory_.clear();
     stepBack.setEnabled(true);
     form_.results.resultList.clear();
-    s.UsedFields.clear();
     AfficheChamps();
-    const int lines = s.lineCount();
-    s.FoundRows[0] = lines;
-    for (int i = 1; i <= lines && i <= core::MaxRows; ++i)
-        s.FoundRows[i] = i;
 }
 
 // Lists every taxon of the table with its row number. The event queue runs meanwhile (the
@@ -73,6 +65,7 @@ void IdentificationPanel::Command2_Click() {
     Window::BusyScope busyScope(form_);
     const auto& s = form_.state();
     valueList.clear();
+    session_.leaveValueList();
     taxonList.clear();
     form_.results.resultList.clear();
     constexpr size_t batch = 512;

@@ -5,7 +5,9 @@
 #include "engine/listbox.h"
 #include "identify/identification.h"
 
+#include <functional>
 #include <span>
+#include <vector>
 
 namespace sylvane::engine {
 
@@ -78,8 +80,6 @@ class IdentificationPanel : public Panel {
     void List2_Simulclic_Espece();
     // Lists the fields not used yet, the taxon column's name above them.
     void AfficheChamps();
-    // Merges the equal neighbours of the value list (identification_allege.cpp).
-    void Allege();
 
     // ---- Choosing values (identification_values.cpp) ---------------------------------------
     void ListDesc_Click();
@@ -114,24 +114,30 @@ class IdentificationPanel : public Panel {
     // The value list no longer holds the values of the chosen field: nothing to write.
     void forgetHistoryOfChoice() { pendingHistory_.clear(); }
 
+    // ---- Keyword extraction (identification_extract.cpp) ------------------------------------
+    // The values whose text matches become the taxa found, their taxa the value list;
+    // returns the positions of the matching values (none: the lists empty, the taxa found
+    // stay).
+    std::vector<int> extract(const std::function<bool(const QString&)>& matches);
+
     // The identification the lists show: rows found, fields used, choices made.
     const identify::Identification& session() const { return session_; }
+    // The lists show an extraction (taxa in the value list, values in the taxa list).
+    bool extractionShown = false;
 
   private:
     identify::Identification session_;
 
-    void deriveValues(int field);
-    // The lists a choice is recorded from, by the letter of its token in the record.
-    enum class ChoiceList : char16_t { Field = u'C', Value = u'D', TaxonColumn = u'E' };
-    void appendChoice(ChoiceList list, int position = 0);
-    void showFoundTaxa(int found);
-    int appendFoundRows(const QString& rows, int found);
-    void replayToken(const QString& token);
+    bool foldsAccents() const;
+    void deriveValues(const std::function<void()>& choose);
+    void beginListing();
+    void showValueListing();
+    void listSessionValues();
+    void showValueApplied(const QString& value, const QString& history);
+    void showFoundTaxa();
+    void listEqualLinesOnce();
     void editListedLine();
 
-    // The value list shows the taxon column and that choice is not yet on record: the
-    // next value choice records it as an "E" token.
-    bool taxonColumnPending_ = false;
     // The value list holds the table's lines (developer listing): a click on one opens it
     // in the line editor instead of choosing a value.
     bool linesListed_ = false;

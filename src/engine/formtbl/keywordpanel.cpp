@@ -37,7 +37,7 @@ void KeywordPanel::MoCle_Click(int index) {
         break;
     case 1:
         panel.setVisible(true);
-        ExtraireListe(form_.identification.valueList);
+        ExtraireListe();
         break;
     case 2:
         panel.setVisible(false);

@@ -57,7 +57,7 @@ class KeywordPanel : public Panel {
     void Option3_Click(int index);
     void RechercheListe();
     void ChercheListe(ListBox& listc);
-    void ExtraireListe(ListBox& listc);
+    void ExtraireListe();
 
   private:
     // The matching rule set by the panel's boxes and options.

@@ -17,7 +17,7 @@ void ResultPanel::wireSheet() {
 
 void ResultPanel::ListEspeces_Click() {
     // While an extraction is shown the list holds values, not taxa.
-    if (form_.keyword.extractTaxa.value() == 0 && form_.state().ExtractionShown)
+    if (form_.keyword.extractTaxa.value() == 0 && form_.identification.extractionShown)
         return;
     const int index = form_.identification.taxonList.currentIndex();
     if (index < 0) {
