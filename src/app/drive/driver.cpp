@@ -3,6 +3,7 @@
 #include "app/drive/formcrxvariables.h"
 #include "core/vbtext.h"
 #include "engine/userinput.h"
+#include "identify/ranking.h"
 
 using namespace Qt::StringLiterals;
 using sylvane::core::escapeForTranscript;
@@ -257,6 +258,10 @@ QString Driver::controlLine(const engine::Control& control) {
 }
 
 void Driver::show(const QString& name) {
+    if (name == u"FieldRanking"_s) {
+        showFieldRanking();
+        return;
+    }
     if (const auto variable = showVariable(name)) {
         write(*variable);
         return;
@@ -284,6 +289,15 @@ void Driver::show(const QString& name) {
                   .arg(entry.itemData) +
               escapeForTranscript(entry.text));
     }
+}
+
+// The fields of the field list in its order: number, name and the taxa expected to remain
+// after its choice ("2.50"; "-" for a field that does not separate them).
+void Driver::showFieldRanking() {
+    for (const identify::FieldRank& rank : formTbl_->identification.session().fieldRanks())
+        write(QString::number(rank.field) + u'\t' +
+              escapeForTranscript(state_.FieldNames[rank.field]) + u'\t' +
+              identify::rankDriverText(rank));
 }
 
 std::optional<QString> Driver::showVariable(const QString& name) {

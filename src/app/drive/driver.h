@@ -61,6 +61,7 @@ class Driver {
     void close(const QString& name);
     void show(const QString& name);
     std::optional<QString> showVariable(const QString& name);
+    void showFieldRanking();
     QString controlLine(const engine::Control& control);
 
     core::ProgramState state_;

@@ -80,12 +80,8 @@ bool IdentificationPanel::foldsAccents() const {
 }
 
 void IdentificationPanel::AfficheChamps() {
-    const auto& s = form_.state();
-    taxonColumn.setCaption(s.FieldNames[1]);
-    std::vector<ListEntry> fields;
-    for (const int field : session_.fieldList())
-        fields.emplace_back(s.FieldNames[field], field);
-    fieldList.setEntries(std::move(fields));
+    taxonColumn.setCaption(form_.state().FieldNames[1]);
+    fieldList.setEntries(fieldEntries());
 }
 
 } // namespace sylvane::engine

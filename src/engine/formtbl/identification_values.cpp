@@ -50,7 +50,7 @@ void IdentificationPanel::ListDesc_Simulclic_Simple() {
     session_.pointAtField(fieldList.currentIndex());
     const int current = valueList.currentIndex();
     // No current value (a replayed position beyond the list): nothing to apply.
-    if (!session_.chooseValue(current))
+    if (!session_.chooseValue(current, keepsUndescribed()))
         return;
     showValueApplied(valueList.itemText(current), valueList.itemText(current));
 }
@@ -66,7 +66,7 @@ void IdentificationPanel::ListDesc_Simulclic_multiple() {
             chosen += valueList.itemText(i) + u"/ "_s;
     }
     // Nothing marked: the taxa found stay as they were.
-    if (!session_.chooseValues(marked, valueList.currentIndex()))
+    if (!session_.chooseValues(marked, valueList.currentIndex(), keepsUndescribed()))
         return;
     showValueApplied(valueList.itemText(marked.back()), chosen);
 }

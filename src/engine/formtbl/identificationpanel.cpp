@@ -27,6 +27,7 @@ void IdentificationPanel::wire() {
     crossFilterButton.onClick = [this] { Command9_Click(); };
     form_.menus.copyValues.onClick = [this] { CopieDesc_Click(); };
     form_.menus.copyTaxa.onClick = [this] { CopieEsp_Click(); };
+    wireOptions();
     // The earlier build has no comparison: its sheet option hides the empty lines.
     if (form_.isEarlierBuild())
         compare.setCaption(u"masquer les lignes vides"_s);

@@ -129,6 +129,10 @@ class IdentificationPanel : public Panel {
     identify::Identification session_;
 
     bool foldsAccents() const;
+    bool keepsUndescribed() const;
+    void wireOptions();
+    void rankFieldList();
+    std::vector<ListEntry> fieldEntries() const;
     void deriveValues(const std::function<void()>& choose);
     void beginListing();
     void showValueListing();

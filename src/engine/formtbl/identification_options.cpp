@@ -1,0 +1,50 @@
+// The current build's two options that speed an identification up: the fields that
+// separate the taxa found best come first in the field list, and a value choice keeps the
+// taxa whose description leaves the field empty.
+#include "engine/formtbl.h"
+
+#include "identify/ranking.h"
+
+namespace sylvane::engine {
+
+void IdentificationPanel::wireOptions() {
+    bestFieldsFirst.onClick = [this] { rankFieldList(); };
+    // The expected counts of the ranking take the kept taxa into account.
+    keepUndescribed.onClick = [this] { rankFieldList(); };
+}
+
+bool IdentificationPanel::keepsUndescribed() const {
+    return !form_.isEarlierBuild() && keepUndescribed.value() == 1;
+}
+
+// Orders the field list as the options ask; the field chosen last keeps its mark at its
+// new place, so that its value choice is recorded at the position the list then shows.
+void IdentificationPanel::rankFieldList() {
+    const int current = fieldList.currentIndex();
+    const int chosen = current >= 0 ? fieldList.itemData(current) : 0;
+    session_.rankFields(!form_.isEarlierBuild() && bestFieldsFirst.value() == 1,
+                        keepsUndescribed());
+    AfficheChamps();
+    for (int position = 0; chosen != 0 && position < fieldList.count(); ++position)
+        if (fieldList.itemData(position) == chosen)
+            fieldList.setCurrentIndex(position);
+}
+
+// The fields not used yet in the list's order; ranked, each with the number of taxa
+// expected to remain after its choice ("≈ 4,2").
+std::vector<ListEntry> IdentificationPanel::fieldEntries() const {
+    const auto& names = form_.state().FieldNames;
+    std::vector<ListEntry> entries;
+    if (!session_.fieldsRanked()) {
+        for (const int field : session_.fieldList())
+            entries.emplace_back(names[field], field);
+        return entries;
+    }
+    for (const identify::FieldRank& rank : session_.fieldRanks()) {
+        entries.emplace_back(names[rank.field], rank.field);
+        entries.back().annotation = identify::rankListText(rank);
+    }
+    return entries;
+}
+
+} // namespace sylvane::engine
