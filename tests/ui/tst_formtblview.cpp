@@ -118,7 +118,8 @@ class TestFormTblView : public QObject {
         const QList<QAction*> bar = f.view.menuBar()->actions();
         QCOMPARE(menuTexts(bar),
                  (QStringList{u"Fichiers"_s, u"Edition"_s, u"Paramètres"_s, u"Outils"_s}));
-        QCOMPARE(menuTexts(bar[0]->menu()->actions()), (QStringList{u"Ouvrir"_s, u"Quitter"_s}));
+        QCOMPARE(menuTexts(bar[0]->menu()->actions()),
+                 (QStringList{u"Ouvrir"_s, u"Rapport d'identification..."_s, u"Quitter"_s}));
         QCOMPARE(menuTexts(bar[1]->menu()->actions()), QStringList{u"Copie resultat"_s});
         QCOMPARE(menuTexts(bar[2]->menu()->actions()),
                  (QStringList{u"Polices [greyed]"_s, u"Fic actuel =>Fic Défaut"_s,
