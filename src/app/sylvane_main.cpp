@@ -8,6 +8,7 @@
 #include "ui/formtblview.h"
 #include "ui/frenchtranslations.h"
 #include "ui/qtplatform.h"
+#include "ui/rememberedoptions.h"
 #include "ui/secondarywindows.h"
 #include "ui/startoptions.h"
 #include "ui/windowplaces.h"
@@ -69,6 +70,8 @@ int main(int argc, char* argv[]) {
     view.setActivationEnabled(true);
     if (!form.visible())
         return 0; // closed while it was starting
+    sylvane::ui::RememberedOptions remembered(sylvane::ui::RememberedOptions::userFile(), form);
+    remembered.restore();
     if (quitAfterPaint)
         quitAfterPaint->arm();
     return QApplication::exec();

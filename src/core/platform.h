@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 // The one door of the program to the desktop. The window logic never touches a real
 // window or the system: it asks the platform. The Qt implementation serves the real
@@ -9,6 +12,13 @@ namespace sylvane::core {
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+
+// What a save dialog returned: the path typed or chosen and the filter shown when the
+// user accepted; both empty when the dialog was cancelled.
+struct SaveDialogAnswer {
+    QString path;
+    QString filter;
+};
 
 class Platform {
   public:
@@ -49,6 +59,14 @@ class Platform {
     // The file-open dialog: filter in the "label|patterns|label|patterns" form; returns
     // the chosen path or "" when cancelled.
     virtual QString openFileDialog(const QString& filter) = 0;
+    // The save dialog, offering the filters ("Page web (*.html)") in that order.
+    virtual SaveDialogAnswer saveFileDialog(const QStringList& filters) = 0;
+
+    // An HTML document laid out as PDF pages, in memory; empty when it could not be made.
+    virtual QByteArray htmlToPdf(const QString& html) = 0;
+
+    // The local date and time (what a report is dated with).
+    virtual QDateTime currentDateTime() = 0;
 
     // Milliseconds of a clock that never goes back (elapsed times).
     virtual qint64 monotonicMilliseconds() = 0;

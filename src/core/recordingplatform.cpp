@@ -3,6 +3,8 @@
 #include "core/boundedtext.h"
 #include "core/vbtext.h"
 
+#include <QRegularExpression>
+
 using namespace Qt::StringLiterals;
 
 namespace sylvane::core {
@@ -107,12 +109,34 @@ void RecordingPlatform::waitForEvents(int milliseconds) {
         onProcessEvents();
 }
 
-QString RecordingPlatform::openFileDialog(const QString& /*filter*/) {
+QString RecordingPlatform::nextDialogResult() {
     if (dialogResults_.empty())
         return QString();
     QString path = dialogResults_.front();
     dialogResults_.pop_front();
     return path;
+}
+
+QString RecordingPlatform::openFileDialog(const QString& /*filter*/) {
+    return nextDialogResult();
+}
+
+SaveDialogAnswer RecordingPlatform::saveFileDialog(const QStringList& /*filters*/) {
+    return {nextDialogResult(), QString()};
+}
+
+QByteArray RecordingPlatform::htmlToPdf(const QString& html) {
+    static const QRegularExpression titleElement(u"<title>(.*)</title>"_s);
+    // The title as the reader sees it: the escapes QString::toHtmlEscaped makes, undone.
+    QString title = titleElement.match(html).captured(1);
+    title.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&quot;"_s, u"\""_s);
+    title.replace(u"&amp;"_s, u"&"_s);
+    write(u"[pdf] "_s + escapeForTranscript(title));
+    return "%PDF stand-in\n" + html.toUtf8();
+}
+
+QDateTime RecordingPlatform::currentDateTime() {
+    return QDateTime(QDate(2023, 1, 15), QTime(9, 30));
 }
 
 } // namespace sylvane::core

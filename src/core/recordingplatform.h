@@ -11,7 +11,8 @@ namespace sylvane::core {
 
 // A platform that answers from a script and writes one line per call, in the form the
 // headless driver prints: "[msgbox TITLE] TEXT -> ok", "[flash COLOUR DELAI X Y] TEXT",
-// "[open] TARGET", "[editor] PATH", "[clipboard] TEXT", "[beep]", "[cursor] busy".
+// "[open] TARGET", "[editor] PATH", "[clipboard] TEXT", "[beep]", "[cursor] busy",
+// "[pdf] TITLE".
 class RecordingPlatform : public Platform {
   public:
     using Sink = std::function<void(const QString&)>;
@@ -46,6 +47,13 @@ class RecordingPlatform : public Platform {
     void processEvents() override;
     void waitForEvents(int milliseconds) override;
     QString openFileDialog(const QString& filter) override;
+    // Answers from the same queue as the open dialog, without a filter.
+    SaveDialogAnswer saveFileDialog(const QStringList& filters) override;
+    // Writes "[pdf] TITLE" and returns a small stand-in: a "%PDF" first line, then the
+    // HTML, so that what would be laid out can still be read back.
+    QByteArray htmlToPdf(const QString& html) override;
+    // Always the same moment, so that what is dated reads the same at every run.
+    QDateTime currentDateTime() override;
     // Every look at the clock takes a millisecond, so that loops that yield every few
     // milliseconds do yield, the same way at every run.
     qint64 monotonicMilliseconds() override { return ++clock_; }
@@ -56,6 +64,7 @@ class RecordingPlatform : public Platform {
 
   private:
     void write(const QString& line);
+    QString nextDialogResult();
 
     Sink sink_;
     QStringList log_;

@@ -34,6 +34,13 @@ void ListBox::setItemData(int index, qint32 data) {
     touch(ControlChange::Rows, index, index);
 }
 
+void ListBox::setAnnotation(int index, const QString& annotation) {
+    if (index < 0 || index >= count() || entries_[index].annotation == annotation)
+        return;
+    entries_[index].annotation = annotation;
+    touch(ControlChange::Rows, index, index);
+}
+
 bool ListBox::isMarked(int index) const {
     return index >= 0 && index < count() && entries_[index].marked;
 }

@@ -14,6 +14,9 @@ struct ListEntry {
     qint32 itemData = 0;
     bool marked = false;
     QString key; // collation key, filled by sorted lists
+    // A note the window shows right-aligned after the text ("≈ 4,2"); never part of the
+    // text, so that searches, copies and the driver see the text alone.
+    QString annotation;
 };
 
 // A list box: entries with a 32-bit item datum and a selection mark, a current index
@@ -31,6 +34,7 @@ class ListBox : public Control {
     const QString& itemText(int index) const;
     qint32 itemData(int index) const;
     void setItemData(int index, qint32 data);
+    void setAnnotation(int index, const QString& annotation);
     bool isMarked(int index) const;
     void setMarked(int index, bool marked);
     void setAllMarked(bool marked);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -21,10 +20,5 @@ struct ReportTarget {
 // ".html" or ".htm"; any case); a name without either gets the extension of the filter
 // chosen (PDF when chosenFilter names "*.pdf", otherwise the web page).
 ReportTarget reportTarget(const QString& chosenPath, const QString& chosenFilter = {});
-
-// Writes bytes to path through a temporary file beside it, renamed over path only once
-// every byte is written and synced: a failure leaves an existing file as it was. Only a
-// regular file is replaced. On failure, errorText says which step failed and why.
-bool writeReportFile(const QString& path, const QByteArray& bytes, QString* errorText);
 
 } // namespace sylvane::identify

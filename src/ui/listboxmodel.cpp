@@ -21,6 +21,8 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return entry.text;
+    case AnnotationRole:
+        return entry.annotation;
     case Qt::BackgroundRole:
         if (entry.marked)
             return QGuiApplication::palette().brush(QPalette::Highlight);
@@ -52,7 +54,8 @@ void ListBoxModel::listChanged(engine::ControlChange what, int first, int last) 
     if (shownCount_ == 0)
         return;
     if (what == ControlChange::Rows)
-        Q_EMIT dataChanged(index(first), index(last), {Qt::BackgroundRole, Qt::ForegroundRole});
+        Q_EMIT dataChanged(index(first), index(last),
+                           {Qt::BackgroundRole, Qt::ForegroundRole, AnnotationRole});
     else if (what == ControlChange::Current) // the marks and the shade of the current entry
         Q_EMIT dataChanged(index(0), index(shownCount_ - 1),
                            {Qt::BackgroundRole, Qt::ForegroundRole});

@@ -9,10 +9,13 @@ namespace sylvane::ui {
 // Shows a list box model to a QListView without copying its entries: the rows are read
 // from the list box itself. The list box's change signal drives it: a reset when the
 // entries changed, a repaint of the rows whose marks changed otherwise. Marked entries
-// are highlighted, the current entry shaded.
+// are highlighted, the current entry shaded. An entry's annotation is a role of its own
+// (AnnotationRole), never part of its text.
 class ListBoxModel : public QAbstractListModel {
     Q_OBJECT
   public:
+    static constexpr int AnnotationRole = Qt::UserRole + 1;
+
     explicit ListBoxModel(const engine::ListBox& list, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

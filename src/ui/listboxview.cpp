@@ -1,6 +1,7 @@
 #include "ui/listboxview.h"
 
 #include "engine/userinput.h"
+#include "ui/annotationdelegate.h"
 #include "ui/listboxmodel.h"
 #include "ui/vbinput.h"
 
@@ -15,6 +16,7 @@ namespace sylvane::ui {
 ListBoxView::ListBoxView(engine::Window& window, engine::ListBox& list, QWidget* parent)
     : QListView(parent), window_(window), list_(list), model_(new ListBoxModel(list, this)) {
     setModel(model_);
+    setItemDelegate(new AnnotationDelegate(ListBoxModel::AnnotationRole, this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -19,6 +19,8 @@ namespace {
 QKeySequence shortcutFor(const QString& name) {
     if (name == u"MnOuvrir"_s)
         return QKeySequence(Qt::CTRL | Qt::Key_O);
+    if (name == u"MnuRapport"_s)
+        return QKeySequence(Qt::CTRL | Qt::Key_P);
     if (name == u"Mnquit"_s)
         return QKeySequence(Qt::CTRL | Qt::Key_Q);
     if (name == u"NavDoc"_s)

@@ -1,6 +1,7 @@
 #include "ui/qtplatform.h"
 
 #include "core/boundedtext.h"
+#include "ui/reportpdf.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -149,6 +150,19 @@ QString QtPlatform::openFileDialog(const QString& filter) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+core::SaveDialogAnswer QtPlatform::saveFileDialog(const QStringList& filters) {
+    QString chosenFilter;
+    const QString path = QFileDialog::getSaveFileName(dialogParent_, QString(), QString(),
+                                                      filters.join(u";;"_s), &chosenFilter);
+    if (path.isEmpty())
+        return {};
+    return {path, chosenFilter};
+}
+
+QByteArray QtPlatform::htmlToPdf(const QString& html) {
+    return reportPdf(html);
 }
 
 } // namespace sylvane::ui

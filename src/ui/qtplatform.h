@@ -32,6 +32,9 @@ class QtPlatform : public core::Platform {
     void processEvents() override;
     void waitForEvents(int milliseconds) override;
     QString openFileDialog(const QString& filter) override;
+    core::SaveDialogAnswer saveFileDialog(const QStringList& filters) override;
+    QByteArray htmlToPdf(const QString& html) override;
+    QDateTime currentDateTime() override { return QDateTime::currentDateTime(); }
     qint64 monotonicMilliseconds() override { return clock_.elapsed(); }
 
   private:

@@ -90,7 +90,7 @@ class TestFormTblView : public QObject {
         }
         for (const QString& shown :
              {u"List2"_s, u"ListDesc"_s, u"ListEspeces"_s, u"ListeResultat"_s, u"List4"_s,
-              u"List5"_s, u"Command1"_s, u"Check3"_s})
+              u"List5"_s, u"Command1"_s, u"Check3"_s, u"CheckMeilleurs"_s, u"CheckRetenus"_s})
             QVERIFY2(v.widgetFor(shown)->isVisibleTo(&v), qPrintable(shown));
         QVERIFY(v.widgetFor(u"StatusBar1"_s)->isVisibleTo(&f.view)); // in the window's status bar
         for (const QString& hidden :
@@ -118,7 +118,8 @@ class TestFormTblView : public QObject {
         const QList<QAction*> bar = f.view.menuBar()->actions();
         QCOMPARE(menuTexts(bar),
                  (QStringList{u"Fichiers"_s, u"Edition"_s, u"Paramètres"_s, u"Outils"_s}));
-        QCOMPARE(menuTexts(bar[0]->menu()->actions()), (QStringList{u"Ouvrir"_s, u"Quitter"_s}));
+        QCOMPARE(menuTexts(bar[0]->menu()->actions()),
+                 (QStringList{u"Ouvrir"_s, u"Rapport d'identification..."_s, u"Quitter"_s}));
         QCOMPARE(menuTexts(bar[1]->menu()->actions()), QStringList{u"Copie resultat"_s});
         QCOMPARE(menuTexts(bar[2]->menu()->actions()),
                  (QStringList{u"Polices [greyed]"_s, u"Fic actuel =>Fic Défaut"_s,

@@ -242,6 +242,8 @@ class TestLivableWindow : public QObject {
         }
         QCOMPARE(f.view.menus()->actionFor(u"MnOuvrir"_s)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(f.view.menus()->actionFor(u"MnuRapport"_s)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(f.view.menus()->actionFor(u"Mnquit"_s)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_Q));
         QCOMPARE(f.view.menus()->actionFor(u"NavDoc"_s)->shortcut(), QKeySequence(Qt::Key_F1));

@@ -1,6 +1,7 @@
 #include "app/drive/driver.h"
 
 #include "app/drive/formcrxvariables.h"
+#include "core/regularfile.h"
 #include "core/vbtext.h"
 #include "engine/userinput.h"
 #include "identify/ranking.h"
@@ -91,7 +92,9 @@ void Driver::runCommand(const QString& line) {
     if (command == u"start"_s) {
         start(args);
     } else if (command == u"dialog"_s) {
-        platform_.queueDialogResult(args);
+        platform_.queueDialogResult(scriptPath(args));
+    } else if (command == u"cat"_s) {
+        printFile(scriptPath(args));
     } else if (command == u"answer"_s) {
         const QString answer = core::trimBlanks(args);
         if (answer == u"yes"_s)
@@ -298,6 +301,26 @@ void Driver::showFieldRanking() {
         write(QString::number(rank.field) + u'\t' +
               escapeForTranscript(state_.FieldNames[rank.field]) + u'\t' +
               identify::rankDriverText(rank));
+}
+
+QString Driver::scriptPath(const QString& path) const {
+    static const QString appMark = u"$APP"_s;
+    if (path == appMark || path.startsWith(appMark + u'/'))
+        return appFolder_ + path.sliced(appMark.size());
+    return path;
+}
+
+void Driver::printFile(const QString& path) {
+    QByteArray bytes;
+    if (core::readRegularFile(path, bytes) != core::FileCheck::Readable) {
+        error(u"no file "_s + path);
+        return;
+    }
+    QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    for (const QString& line : std::as_const(lines))
+        write(u"| "_s + escapeForTranscript(line));
 }
 
 std::optional<QString> Driver::showVariable(const QString& name) {

@@ -60,6 +60,9 @@ class Driver {
     void activate(const QString& name);
     void close(const QString& name);
     void show(const QString& name);
+    void printFile(const QString& path);
+    // A path of the script: a leading "$APP" names the program's folder.
+    QString scriptPath(const QString& path) const;
     std::optional<QString> showVariable(const QString& name);
     void showFieldRanking();
     QString controlLine(const engine::Control& control);

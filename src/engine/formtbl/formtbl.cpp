@@ -51,6 +51,9 @@ void FormTbl::registerControls() {
            menus.checkFields, menus.documentation, menus.showAbout);
     addAll(menus.valuePopup, menus.copyValues, menus.taxonPopup, menus.copyTaxa, menus.resultPopup,
            menus.enlargeResults, menus.copyResults);
+    // The identification report and the two ranking options came after the earlier build.
+    if (!isEarlierBuild())
+        addAll(menus.report, identification.bestFieldsFirst, identification.keepUndescribed);
 }
 
 } // namespace sylvane::engine

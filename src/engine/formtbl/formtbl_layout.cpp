@@ -15,6 +15,15 @@ void FormTbl::layOutControls() {
     identification.fieldsTitle.setGeometry(100, 100, 3200, 250);
     identification.taxonColumn.setGeometry(100, 380, 3200, 250);
     identification.fieldList.setGeometry(100, 650, 3200, 2700);
+    if (!isEarlierBuild()) {
+        // The field list makes room under it for its ordering option.
+        identification.fieldList.setSize(3200, 2300);
+        identification.bestFieldsFirst.setGeometry(100, 3000, 3200, 300);
+        identification.keepUndescribed.setGeometry(4650, 3330, 3050, 300);
+    } else {
+        identification.bestFieldsFirst.setVisible(false);
+        identification.keepUndescribed.setVisible(false);
+    }
 
     // The options sit under their lists, on two rows so that every caption shows whole.
     identification.valuesTitle.setGeometry(3400, 100, 1500, 250);

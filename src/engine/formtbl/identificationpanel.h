@@ -40,6 +40,8 @@ namespace sylvane::engine {
 //   multipleChoice     CheckChoix     "choix multiple"
 //   hideEmptyFields    Check5         "masquer les champs non renseignés"
 //   compare            Check6         "comparer"
+//   bestFieldsFirst    CheckMeilleurs "meilleurs critères" (current build only)
+//   keepUndescribed    CheckRetenus   "non renseignés retenus" (current build only)
 class IdentificationPanel : public Panel {
   public:
     explicit IdentificationPanel(FormTbl& form);
@@ -69,6 +71,10 @@ class IdentificationPanel : public Panel {
     CheckBox hideEmptyFields{QStringLiteral("Check5"),
                              QStringLiteral("masquer les champs non renseignés")};
     CheckBox compare{QStringLiteral("Check6"), QStringLiteral("comparer")};
+    CheckBox bestFieldsFirst{QStringLiteral("CheckMeilleurs"),
+                             QStringLiteral("meilleurs critères")};
+    CheckBox keepUndescribed{QStringLiteral("CheckRetenus"),
+                             QStringLiteral("non renseignés retenus")};
 
     // Connects the events of the controls to their handlers.
     void wire();

@@ -8,25 +8,16 @@ namespace sylvane::engine {
 void MenusPanel::wire() {
     // "Copie resultat" has no action in this program: the result list copies through its
     // pop-up menu ("Copie Résultats").
-    menuBar_ = {&fileMenu,
-                &open,
-                &quit,
-                &editMenu,
-                &editCopy,
-                &settingsMenu,
-                &settingsItems(0),
-                &settingsItems(2),
-                &settingsItems(4),
-                &toolsMenu,
-                &makeDefaultFile,
-                &filterTabs,
-                &optimiseFile,
-                &fileData,
-                &aboutTools,
-                &saveOptions,
-                &editCurrentFile,
-                &checkFields,
-                &documentation,
+    menuBar_ = {&fileMenu,         &open,
+                &report,           &quit,
+                &editMenu,         &editCopy,
+                &settingsMenu,     &settingsItems(0),
+                &settingsItems(2), &settingsItems(4),
+                &toolsMenu,        &makeDefaultFile,
+                &filterTabs,       &optimiseFile,
+                &fileData,         &aboutTools,
+                &saveOptions,      &editCurrentFile,
+                &checkFields,      &documentation,
                 &showAbout};
     settingsItems(0).setEnabled(false);
     filterTabs.setEnabled(false);
@@ -35,6 +26,8 @@ void MenusPanel::wire() {
     saveOptions.setVisible(false);
     for (MenuItem* popup : {&valuePopup, &taxonPopup, &resultPopup})
         popup->setVisible(false);
+    if (!form_.isEarlierBuild())
+        report.onClick = [this] { MnuRapport_Click(); };
     if (form_.isEarlierBuild()) {
         // The earlier build's "Paramètres" holds only "Polices" and is greyed; its "Outils"
         // saves the options and has no "Fic actuel =>Fic Défaut".
@@ -44,6 +37,8 @@ void MenusPanel::wire() {
         makeDefaultFile.setVisible(false);
         saveOptions.setVisible(true);
         saveOptions.setEnabled(true);
+        // The identification report came after the earlier build.
+        report.setVisible(false);
     }
 }
 

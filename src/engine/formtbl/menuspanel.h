@@ -11,30 +11,43 @@ namespace sylvane::engine {
 // The menu bar and the pop-up menus of the lists. Each item is wired by the panel whose
 // handler it runs.
 //
+// clang-format off
 //   member           designer name  caption
 //   fileMenu         MFichier       "Fichiers"
 //   open             MnOuvrir       "Ouvrir"
+//   report           MnuRapport     "Rapport d'identification..." (current build only)
 //   quit             Mnquit         "Quitter"
 //   editMenu         Mnedite        "Edition"
 //   editCopy         MnuCopie       "Copie resultat"
 //   settingsMenu     MnParam(1)     "Paramètres"
-//   settingsItems    MnPrm(i)       0 "Polices", 2 "Fic actuel =>Fic Défaut", 4 "Sauver les
-//   options" toolsMenu        MnOptions      "Outils" makeDefaultFile  MnFDef         "Fic actuel
-//   =>Fic Défaut" filterTabs       Mnfiltr        "filtrage *Tab" optimiseFile     MnuOptim
-//   "Optimisation de fichier" fileData         MnuCarfic      "Données fichier" aboutTools about "à
-//   propos" saveOptions      inisauve       "Sauver options" editCurrentFile  MnuEdit "Editer
-//   fichier en cours" checkFields      Mnoutil(1)     "Verif champs" documentation    NavDoc
-//   "Documentation" showAbout        MnApropos      "A propos" valuePopup       PopDesc copyValues
-//   CopieDesc      "Copie " taxonPopup       PopEspeces copyTaxa         CopieEsp       "Copie"
+//   settingsItems    MnPrm(i)       0 "Polices", 2 "Fic actuel =>Fic Défaut",
+//                                   4 "Sauver les options"
+//   toolsMenu        MnOptions      "Outils"
+//   makeDefaultFile  MnFDef         "Fic actuel =>Fic Défaut"
+//   filterTabs       Mnfiltr        "filtrage *Tab"
+//   optimiseFile     MnuOptim       "Optimisation de fichier"
+//   fileData         MnuCarfic      "Données fichier"
+//   aboutTools       about          "à propos"
+//   saveOptions      inisauve       "Sauver options"
+//   editCurrentFile  MnuEdit        "Editer fichier en cours"
+//   checkFields      Mnoutil(1)     "Verif champs"
+//   documentation    NavDoc         "Documentation"
+//   showAbout        MnApropos      "A propos"
+//   valuePopup       PopDesc
+//   copyValues       CopieDesc      "Copie "
+//   taxonPopup       PopEspeces
+//   copyTaxa         CopieEsp       "Copie"
 //   resultPopup      mnufile
 //   enlargeResults   MnuResbig      "Agrandir"
 //   copyResults      MnuResCopie    "Copie Résultats"
+// clang-format on
 class MenusPanel : public Panel {
   public:
     explicit MenusPanel(FormTbl& form) : Panel(form) {}
 
     MenuItem fileMenu{QStringLiteral("MFichier"), QStringLiteral("Fichiers"), 0};
     MenuItem open{QStringLiteral("MnOuvrir"), QStringLiteral("Ouvrir")};
+    MenuItem report{QStringLiteral("MnuRapport"), QStringLiteral("Rapport d'identification...")};
     MenuItem quit{QStringLiteral("Mnquit"), QStringLiteral("Quitter")};
     MenuItem editMenu{QStringLiteral("Mnedite"), QStringLiteral("Edition"), 0};
     MenuItem editCopy{QStringLiteral("MnuCopie"), QStringLiteral("Copie resultat")};
@@ -69,6 +82,9 @@ class MenusPanel : public Panel {
     const std::vector<MenuItem*>& menuBar() const { return menuBar_; }
     // The items of a pop-up menu (PopDesc, PopEspeces, mnufile).
     std::vector<MenuItem*> popupItems(const MenuItem& popup);
+
+    // ---- The identification report (menus_report.cpp) -------------------------------------
+    void MnuRapport_Click();
 
   private:
     std::vector<MenuItem*> menuBar_;

@@ -1,0 +1,55 @@
+// The identification report: the save dialog, the document in the format chosen, and its
+// writing beside the target then over it.
+#include "engine/formtbl.h"
+
+#include "core/safewrite.h"
+#include "identify/reportfile.h"
+#include "identify/sessionreport.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace sylvane::engine {
+
+namespace {
+
+// Why the report is not on disk; whatever was at path is untouched.
+QString reportFailureText(const QString& path, bool replacing, const QString& reason) {
+    if (replacing)
+        return u"Le rapport d'identification n'a pas pu remplacer le fichier "_s + path + u" ("_s +
+               reason + u") ; il est resté tel quel."_s;
+    return u"Le rapport d'identification n'a pas pu être écrit dans "_s + path + u" ("_s + reason +
+           u")."_s;
+}
+
+} // namespace
+
+void MenusPanel::MnuRapport_Click() {
+    core::Platform& platform = form_.platform();
+    const core::SaveDialogAnswer answer = platform.saveFileDialog(identify::reportDialogFilters());
+    if (answer.path.isEmpty())
+        return;
+    const identify::ReportTarget target = identify::reportTarget(answer.path, answer.filter);
+    // The table's whole path: the report may be read far from the folder it was made in.
+    const QString& table = form_.state().CurrentFile;
+    const QString tableFile = table.isEmpty() ? table : QFileInfo(table).absoluteFilePath();
+    const QString html = identify::reportHtml(identify::sessionReport(
+        form_.identification.session(), tableFile, platform.currentDateTime()));
+    const QByteArray bytes =
+        target.format == identify::ReportFormat::Pdf ? platform.htmlToPdf(html) : html.toUtf8();
+
+    const QFileInfo existing(target.path);
+    const bool replacing = existing.exists() || existing.isSymLink();
+    QString failure;
+    core::WriteError error;
+    if (bytes.isEmpty())
+        failure = u"le document PDF n'a pas pu être produit"_s;
+    else if (!core::replaceFileContents(target.path, bytes, &error))
+        failure = error.text();
+    if (!failure.isEmpty())
+        platform.messageBox(reportFailureText(target.path, replacing, failure), u"Sylvane"_s,
+                            core::MessageButtons::Ok);
+}
+
+} // namespace sylvane::engine

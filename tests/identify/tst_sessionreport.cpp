@@ -1,0 +1,110 @@
+// The report of an identification session: the choices as made, the taxa found merged by
+// name without the unnamed rows, their sheets, and the cut after the first sheets.
+#include "identify/sessionreport.h"
+#include "identify/smalltable.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane::identify;
+
+namespace {
+
+// Row 1 is the header (no name); rows 2..6 follow the lines.
+KeyTable mushrooms() {
+    KeyTable table =
+        smallTable({u"Espèce"_s, u"Chapeau"_s, u"Odeur"_s, u"Pied"_s},
+                   {u"Amanita muscaria;rouge;;blanc"_s, u"Boletus edulis;brun;agréable;ventru"_s,
+                    u"Boletus edulis;brun clair;agréable;"_s,
+                    u"Cantharellus cibarius;jaune;fruitée;jaune"_s, u";brun;;"_s});
+    table.setTitle(u"Champignons"_s);
+    return table;
+}
+
+QStringList sheetTexts(const ReportSheet& sheet) {
+    QStringList texts;
+    for (const ReportLine& line : sheet.lines)
+        texts.append(line.field + u" : "_s + line.value);
+    return texts;
+}
+
+const QDateTime madeAt(QDate(2023, 1, 15), QTime(9, 30));
+
+} // namespace
+
+class TestSessionReport : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    // Before any choice every named taxon is found, in list order, each sheet without the
+    // empty fields.
+    void everyTaxonAtTheStart() {
+        const KeyTable table = mushrooms();
+        Identification session(table);
+        session.reset();
+        const IdentificationReport report = sessionReport(session, u"/d/champignons.txt"_s, madeAt);
+        QCOMPARE(report.tableTitle, u"Champignons"_s);
+        QCOMPARE(report.tableFile, u"/d/champignons.txt"_s);
+        QCOMPARE(report.madeAt, madeAt);
+        QVERIFY(report.choices.empty());
+        QCOMPARE(report.taxaFound, (QStringList{u"Amanita muscaria"_s, u"Boletus edulis"_s,
+                                                u"Cantharellus cibarius"_s}));
+        QCOMPARE(report.sheets.size(), size_t(3));
+        QCOMPARE(report.sheets[0].taxon, u"Amanita muscaria"_s);
+        QCOMPARE(sheetTexts(report.sheets[0]),
+                 (QStringList{u"Chapeau : rouge"_s, u"Pied : blanc"_s}));
+        QCOMPARE(report.sheetsLeftOut, 0);
+    }
+
+    // Several values of one choice stay together, in order; a taxon of several rows is
+    // named once and its sheet gives each distinct value once.
+    void choicesAndMergedTaxa() {
+        const KeyTable table = mushrooms();
+        Identification session(table);
+        session.reset();
+        QVERIFY(session.chooseField(0, false)); // Chapeau: brun, brun clair, jaune, rouge
+        const int marked[] = {0, 1};
+        QVERIFY(session.chooseValues(marked, 1));
+        QVERIFY(session.chooseField(0, false)); // Odeur: agréable
+        QVERIFY(session.chooseValue(0));
+        const IdentificationReport report = sessionReport(session, QString(), madeAt);
+        QCOMPARE(report.choices.size(), size_t(2));
+        QCOMPARE(report.choices[0].field, u"Chapeau"_s);
+        QCOMPARE(report.choices[0].values, (QStringList{u"brun"_s, u"brun clair"_s}));
+        QCOMPARE(report.choices[1].field, u"Odeur"_s);
+        QCOMPARE(report.choices[1].values, QStringList{u"agréable"_s});
+        QCOMPARE(report.taxaFound, QStringList{u"Boletus edulis"_s});
+        QCOMPARE(sheetTexts(report.sheets.at(0)),
+                 (QStringList{u"Chapeau : brun ou brun clair"_s, u"Odeur : agréable"_s,
+                              u"Pied : ventru"_s}));
+    }
+
+    // A row without a name is no taxon and has no sheet.
+    void unnamedRowsAreNoTaxa() {
+        const KeyTable table = mushrooms();
+        Identification session(table);
+        session.reset();
+        QVERIFY(session.chooseField(0, false));
+        QVERIFY(session.chooseValue(0)); // brun: Boletus edulis and the unnamed row
+        QCOMPARE(session.foundRows().size(), size_t(2));
+        const IdentificationReport report = sessionReport(session, QString(), madeAt);
+        QCOMPARE(report.taxaFound, QStringList{u"Boletus edulis"_s});
+        QCOMPARE(report.sheets.size(), size_t(1));
+    }
+
+    void sheetsOfTheFirstTaxaOnly() {
+        QStringList lines;
+        for (int i = 0; i < MaxReportSheets + 3; ++i)
+            lines.append(u"Taxon %1;v"_s.arg(i, 3, 10, QChar(u'0')));
+        const KeyTable table = smallTable({u"Espèce"_s, u"Chapeau"_s}, lines);
+        Identification session(table);
+        session.reset();
+        const IdentificationReport report = sessionReport(session, QString(), madeAt);
+        QCOMPARE(report.taxaFound.size(), MaxReportSheets + 3);
+        QCOMPARE(report.sheets.size(), size_t(MaxReportSheets));
+        QCOMPARE(report.sheets.back().taxon, u"Taxon 049"_s);
+        QCOMPARE(report.sheetsLeftOut, 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSessionReport)
+#include "tst_sessionreport.moc"

@@ -1,0 +1,110 @@
+// The two identification options are kept between runs in the user's configuration
+// folder, only by the current build, and never in Sylvane.ini.
+#include "core/programstate.h"
+#include "core/recordingplatform.h"
+#include "engine/formtbl.h"
+#include "engine/userinput.h"
+#include "ui/rememberedoptions.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using namespace sylvane;
+
+namespace {
+
+// A main window of the edition, started without a table on an empty program folder.
+struct Run {
+    core::ProgramState state;
+    core::RecordingPlatform platform;
+    engine::FormTbl form;
+    ui::RememberedOptions options;
+
+    Run(const QString& appFolder, core::Edition edition = core::Edition::Current)
+        : form(state, platform, edition), options(ui::RememberedOptions::userFile(), form) {
+        state.AppFolder = appFolder;
+        form.Form_Load(QString());
+        options.restore();
+    }
+    engine::CheckBox& best() { return form.identification.bestFieldsFirst; }
+    engine::CheckBox& keep() { return form.identification.keepUndescribed; }
+};
+
+} // namespace
+
+class TestRememberedOptions : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init() {
+        QVERIFY(config_.emplace().isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_->path()));
+        QVERIFY(app_.emplace().isValid());
+    }
+    void cleanup() { qunsetenv("XDG_CONFIG_HOME"); }
+
+    void uncheckedAtTheFirstRun() {
+        QCOMPARE(ui::RememberedOptions::userFile(), config_->path() + u"/Sylvane/options.ini"_s);
+        Run first(app_->path());
+        QCOMPARE(first.best().value(), 0);
+        QCOMPARE(first.keep().value(), 0);
+        QVERIFY(first.best().visible());
+        QVERIFY(first.keep().visible());
+        QCOMPARE(first.best().caption(), u"meilleurs critères"_s);
+        QCOMPARE(first.keep().caption(), u"non renseignés retenus"_s);
+    }
+
+    // A box ticked in one run is ticked in the next; unticked again, it stays unticked.
+    void eachBoxIsKept() {
+        {
+            Run first(app_->path());
+            QVERIFY(engine::userClick(first.form, first.best()));
+        }
+        {
+            Run second(app_->path());
+            QCOMPARE(second.best().value(), 1);
+            QCOMPARE(second.keep().value(), 0);
+            QVERIFY(engine::userClick(second.form, second.best()));
+            QVERIFY(engine::userClick(second.form, second.keep()));
+        }
+        Run third(app_->path());
+        QCOMPARE(third.best().value(), 0);
+        QCOMPARE(third.keep().value(), 1);
+        // The program's own settings file is left alone.
+        QCOMPARE(QDir(app_->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(QFile::exists(ui::RememberedOptions::userFile()));
+    }
+
+    // The earlier build has neither box: it neither reads nor writes them.
+    void theEarlierBuildLeavesThemAlone() {
+        {
+            Run current(app_->path());
+            QVERIFY(engine::userClick(current.form, current.keep()));
+        }
+        const QByteArray before = [] {
+            QFile file(ui::RememberedOptions::userFile());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QVERIFY(!before.isEmpty());
+        Run earlier(app_->path(), core::Edition::Earlier);
+        QCOMPARE(earlier.keep().value(), 0);
+        QVERIFY(!earlier.keep().visible());
+        QVERIFY(!earlier.form.find(u"CheckRetenus"_s));
+        QVERIFY(!earlier.form.find(u"CheckMeilleurs"_s));
+        earlier.keep().setValue(1);
+        QFile file(ui::RememberedOptions::userFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+  private:
+    std::optional<QTemporaryDir> config_;
+    std::optional<QTemporaryDir> app_;
+};
+
+QTEST_GUILESS_MAIN(TestRememberedOptions)
+#include "tst_rememberedoptions.moc"
