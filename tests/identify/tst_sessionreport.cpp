@@ -35,8 +35,8 @@ const QDateTime madeAt(QDate(2023, 1, 15), QTime(9, 30));
 class TestSessionReport : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    // Before any choice every named taxon is found, in list order, each sheet without the
-    // empty fields.
+    // Before any choice every named taxon is found, in list order (the header row and the
+    // row without a name are no taxa), each sheet without the empty fields.
     void everyTaxonAtTheStart() {
         const KeyTable table = mushrooms();
         Identification session(table);
@@ -76,19 +76,6 @@ class TestSessionReport : public QObject {
         QCOMPARE(sheetTexts(report.sheets.at(0)),
                  (QStringList{u"Chapeau : brun ou brun clair"_s, u"Odeur : agréable"_s,
                               u"Pied : ventru"_s}));
-    }
-
-    // A row without a name is no taxon and has no sheet.
-    void unnamedRowsAreNoTaxa() {
-        const KeyTable table = mushrooms();
-        Identification session(table);
-        session.reset();
-        QVERIFY(session.chooseField(0, false));
-        QVERIFY(session.chooseValue(0)); // brun: Boletus edulis and the unnamed row
-        QCOMPARE(session.foundRows().size(), size_t(2));
-        const IdentificationReport report = sessionReport(session, QString(), madeAt);
-        QCOMPARE(report.taxaFound, QStringList{u"Boletus edulis"_s});
-        QCOMPARE(report.sheets.size(), size_t(1));
     }
 
     void sheetsOfTheFirstTaxaOnly() {
