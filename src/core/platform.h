@@ -46,9 +46,9 @@ class Platform {
     // Lets the event queue run for about that long, sleeping while nothing happens.
     virtual void waitForEvents(int milliseconds) = 0;
 
-    // The file-open dialog: filter in the "label|patterns|label|patterns" form; returns
-    // the chosen path or "" when cancelled.
-    virtual QString openFileDialog(const QString& filter) = 0;
+    // The file-open dialog, opened on folder: filter in the "label|patterns|label|patterns"
+    // form; returns the chosen path or "" when cancelled.
+    virtual QString openFileDialog(const QString& filter, const QString& folder) = 0;
 
     // Milliseconds of a clock that never goes back (elapsed times).
     virtual qint64 monotonicMilliseconds() = 0;

@@ -45,7 +45,7 @@ class RecordingPlatform : public Platform {
     void setBusyCursor(bool busy) override;
     void processEvents() override;
     void waitForEvents(int milliseconds) override;
-    QString openFileDialog(const QString& filter) override;
+    QString openFileDialog(const QString& filter, const QString& folder) override;
     // Every look at the clock takes a millisecond, so that loops that yield every few
     // milliseconds do yield, the same way at every run.
     qint64 monotonicMilliseconds() override { return ++clock_; }

@@ -142,8 +142,8 @@ void QtPlatform::waitForEvents(int milliseconds) {
     loop.exec();
 }
 
-QString QtPlatform::openFileDialog(const QString& filter) {
-    QFileDialog dialog(dialogParent_);
+QString QtPlatform::openFileDialog(const QString& filter, const QString& folder) {
+    QFileDialog dialog(dialogParent_, QString(), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(fileDialogFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

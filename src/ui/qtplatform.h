@@ -31,7 +31,7 @@ class QtPlatform : public core::Platform {
     void setBusyCursor(bool busy) override;
     void processEvents() override;
     void waitForEvents(int milliseconds) override;
-    QString openFileDialog(const QString& filter) override;
+    QString openFileDialog(const QString& filter, const QString& folder) override;
     qint64 monotonicMilliseconds() override { return clock_.elapsed(); }
 
   private:
