@@ -3,6 +3,7 @@
 #include "app/drive/driver.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -36,8 +37,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QTemporaryDir scratch;
-    if (appFolder.isEmpty())
-        appFolder = scratch.path();
+    // A relative folder is the user's, from where the driver was started.
+    appFolder = appFolder.isEmpty() ? scratch.path() : QDir(appFolder).absolutePath();
 
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);

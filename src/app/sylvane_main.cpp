@@ -14,6 +14,8 @@
 #include "ui/windowplaces.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -26,7 +28,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(u"Sylvane"_s);
     QApplication::setWindowIcon(sylvane::ui::programIcon());
     sylvane::ui::installFrenchTranslations(app);
-    const sylvane::ui::StartOptions options = sylvane::ui::parseStartOptions(
+    sylvane::ui::StartOptions options = sylvane::ui::parseStartOptions(
         QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath(),
         qEnvironmentVariable("SYLVANE_APP_FOLDER"), qEnvironmentVariable("SYLVANE_DEV"));
     if (!options.error.isEmpty()) {
@@ -34,6 +36,12 @@ int main(int argc, char* argv[]) {
                      qPrintable(options.error), argv[0]);
         return 2;
     }
+
+    // Relative names on the command line are the user's, taken from the folder the program
+    // was started in: the program's own current folder moves once the settings are read.
+    options.appFolder = QDir(options.appFolder).absolutePath();
+    if (!options.commandLine.isEmpty() && !options.commandLine.startsWith(u'"'))
+        options.commandLine = QFileInfo(options.commandLine).absoluteFilePath();
 
     sylvane::core::ProgramState state;
     const sylvane::core::SettingsLocation settings =

@@ -56,11 +56,12 @@ class Platform {
     // Lets the event queue run for about that long, sleeping while nothing happens.
     virtual void waitForEvents(int milliseconds) = 0;
 
-    // The file-open dialog: filter in the "label|patterns|label|patterns" form; returns
-    // the chosen path or "" when cancelled.
-    virtual QString openFileDialog(const QString& filter) = 0;
-    // The save dialog, offering the filters ("Page web (*.html)") in that order.
-    virtual SaveDialogAnswer saveFileDialog(const QStringList& filters) = 0;
+    // The file-open dialog, opened on folder: filter in the "label|patterns|label|patterns"
+    // form; returns the chosen path or "" when cancelled.
+    virtual QString openFileDialog(const QString& filter, const QString& folder) = 0;
+    // The save dialog, opened on folder, offering the filters ("Page web (*.html)") in that
+    // order.
+    virtual SaveDialogAnswer saveFileDialog(const QStringList& filters, const QString& folder) = 0;
 
     // An HTML document laid out as PDF pages, in memory; empty when it could not be made.
     virtual QByteArray htmlToPdf(const QString& html) = 0;

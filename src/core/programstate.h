@@ -26,6 +26,7 @@ struct ProgramState {
     QString AppFolder;
     QString SettingsFile;
     QString DefaultSettingsFile; // read while AppFolder has no Sylvane.ini (installed defaults)
+    QString CurrentFolder;       // where relative names are found; empty: the process's folder
     QString LineBreak = QStringLiteral("\r\n");
 
     // Reader state.

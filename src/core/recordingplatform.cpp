@@ -3,6 +3,7 @@
 #include "core/boundedtext.h"
 #include "core/vbtext.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +33,19 @@ QString escapeForTranscript(const QString& text) {
     }
     return out;
 }
+
+namespace {
+
+// A file under the process's current directory is shown relative to it, as one would
+// name it from where the program was started; any other file by its whole path.
+QString shownFromProcessFolder(const QString& path) {
+    const QString relative = QDir::current().relativeFilePath(path);
+    if (relative == u".."_s || relative.startsWith(u"../"_s) || QDir::isAbsolutePath(relative))
+        return path;
+    return relative;
+}
+
+} // namespace
 
 RecordingPlatform::RecordingPlatform(Sink sink) : sink_(std::move(sink)) {}
 
@@ -74,7 +88,7 @@ void RecordingPlatform::openUrl(const QString& address) {
 
 bool RecordingPlatform::startEditor(const QString& path) {
     if (editorAvailable_)
-        write(u"[editor] "_s + escapeForTranscript(path));
+        write(u"[editor] "_s + escapeForTranscript(shownFromProcessFolder(path)));
     return editorAvailable_;
 }
 
@@ -117,11 +131,12 @@ QString RecordingPlatform::nextDialogResult() {
     return path;
 }
 
-QString RecordingPlatform::openFileDialog(const QString& /*filter*/) {
+QString RecordingPlatform::openFileDialog(const QString& /*filter*/, const QString& /*folder*/) {
     return nextDialogResult();
 }
 
-SaveDialogAnswer RecordingPlatform::saveFileDialog(const QStringList& /*filters*/) {
+SaveDialogAnswer RecordingPlatform::saveFileDialog(const QStringList& /*filters*/,
+                                                   const QString& /*folder*/) {
     return {nextDialogResult(), QString()};
 }
 

@@ -46,9 +46,9 @@ class RecordingPlatform : public Platform {
     void setBusyCursor(bool busy) override;
     void processEvents() override;
     void waitForEvents(int milliseconds) override;
-    QString openFileDialog(const QString& filter) override;
+    QString openFileDialog(const QString& filter, const QString& folder) override;
     // Answers from the same queue as the open dialog, without a filter.
-    SaveDialogAnswer saveFileDialog(const QStringList& filters) override;
+    SaveDialogAnswer saveFileDialog(const QStringList& filters, const QString& folder) override;
     // Writes "[pdf] TITLE" and returns a small stand-in: a "%PDF" first line, then the
     // HTML, so that what would be laid out can still be read back.
     QByteArray htmlToPdf(const QString& html) override;

@@ -1,5 +1,6 @@
 #include "keytable/filetools.h"
 
+#include "core/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
 #include "core/safewrite.h"
@@ -89,8 +90,8 @@ namespace {
 
 // The backup's name, never the table itself: a table named "x.bak" (or reached through
 // a link from the backup's name) gets "x.bak.bak".
-QString backupBeside(QString backup, const QString& table) {
-    while (QFileInfo(backup).canonicalFilePath() == table)
+QString backupBeside(const core::ProgramState& state, QString backup, const QString& table) {
+    while (QFileInfo(core::resolvedPath(state, backup)).canonicalFilePath() == table)
         backup += u".bak"_s;
     return backup;
 }
@@ -120,7 +121,7 @@ OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
     if (path.isEmpty())
         return result;
     // Through a link, the file it points to is the one backed up and replaced.
-    const QString table = QFileInfo(path).canonicalFilePath();
+    const QString table = QFileInfo(core::resolvedPath(state, path)).canonicalFilePath();
     QByteArray original;
     const core::FileCheck check = core::readRegularFile(table, original);
     if (check != core::FileCheck::Readable) {
@@ -153,16 +154,16 @@ OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
         result.outcome = OptimiseOutcome::NoBackupName;
         return result;
     }
-    result.backupFile = backupBeside(*backup, table);
-    if (!core::replaceFileContents(result.backupFile, original, &error)) {
+    result.backupFile = backupBeside(state, *backup, table);
+    const QString backupPath = core::resolvedPath(state, result.backupFile);
+    if (!core::replaceFileContents(backupPath, original, &error)) {
         result.errorText = error.text();
         result.outcome = OptimiseOutcome::BackupFailed;
         return result;
     }
     // The table is touched only once its copy reads back whole.
     QByteArray copy;
-    if (core::readRegularFile(result.backupFile, copy) != core::FileCheck::Readable ||
-        copy != original) {
+    if (core::readRegularFile(backupPath, copy) != core::FileCheck::Readable || copy != original) {
         result.errorText = u"vérification de la copie : elle ne relit pas comme l'original"_s;
         result.outcome = OptimiseOutcome::BackupFailed;
         return result;

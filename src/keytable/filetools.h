@@ -75,7 +75,9 @@ std::optional<QString> optimiseBackupFile(const QString& path);
 // writes the bytes read to its backup, reads the backup back, and then replaces the file
 // with the optimised text, in the encoding it was read in. Every write goes through
 // replaceFileContents: the table and its backup are each either their old bytes or the
-// complete new ones, never half-written. The work file stays in every case.
+// complete new ones, never half-written. The work file stays in every case. A relative
+// path and its backup are found in the program's current folder; the result and the
+// question name them as given.
 OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace);

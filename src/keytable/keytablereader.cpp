@@ -1,6 +1,7 @@
 #include "keytable/keytablereader.h"
 
 #include "core/boundedtext.h"
+#include "core/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
@@ -117,11 +118,14 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
     return result;
 }
 
-bool readLines(const QString& path, QStringList& lines, LoadSink& sink) {
-    if (!core::FileExists(path))
+// A relative path is read in the program's current folder; messages name it as given.
+bool readLines(const core::ProgramState& state, const QString& path, QStringList& lines,
+               LoadSink& sink) {
+    const QString file = core::resolvedPath(state, path);
+    if (!core::FileExists(file))
         return false;
     core::TextFileReader reader;
-    if (!reader.open(path)) {
+    if (!reader.open(file)) {
         if (reader.check() == core::FileCheck::TooLarge)
             sink.refused(core::tooLargeFileMessage(path));
         return false;
@@ -137,7 +141,7 @@ bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) 
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
-    if (!readLines(path, lines, sink))
+    if (!readLines(state, path, lines, sink))
         return false;
     readHeaderLines(state, lines, sink);
     return true;
@@ -149,7 +153,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
-    if (!readLines(path, lines, sink))
+    if (!readLines(state, path, lines, sink))
         return LoadOutcome::NotFound;
     state.LineCount = 0;
 

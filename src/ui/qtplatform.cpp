@@ -143,8 +143,8 @@ void QtPlatform::waitForEvents(int milliseconds) {
     loop.exec();
 }
 
-QString QtPlatform::openFileDialog(const QString& filter) {
-    QFileDialog dialog(dialogParent_);
+QString QtPlatform::openFileDialog(const QString& filter, const QString& folder) {
+    QFileDialog dialog(dialogParent_, QString(), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(fileDialogFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -152,9 +152,10 @@ QString QtPlatform::openFileDialog(const QString& filter) {
     return dialog.selectedFiles().constFirst();
 }
 
-core::SaveDialogAnswer QtPlatform::saveFileDialog(const QStringList& filters) {
+core::SaveDialogAnswer QtPlatform::saveFileDialog(const QStringList& filters,
+                                                  const QString& folder) {
     QString chosenFilter;
-    const QString path = QFileDialog::getSaveFileName(dialogParent_, QString(), QString(),
+    const QString path = QFileDialog::getSaveFileName(dialogParent_, QString(), folder,
                                                       filters.join(u";;"_s), &chosenFilter);
     if (path.isEmpty())
         return {};

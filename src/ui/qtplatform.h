@@ -31,8 +31,9 @@ class QtPlatform : public core::Platform {
     void setBusyCursor(bool busy) override;
     void processEvents() override;
     void waitForEvents(int milliseconds) override;
-    QString openFileDialog(const QString& filter) override;
-    core::SaveDialogAnswer saveFileDialog(const QStringList& filters) override;
+    QString openFileDialog(const QString& filter, const QString& folder) override;
+    core::SaveDialogAnswer saveFileDialog(const QStringList& filters,
+                                          const QString& folder) override;
     QByteArray htmlToPdf(const QString& html) override;
     QDateTime currentDateTime() override { return QDateTime::currentDateTime(); }
     qint64 monotonicMilliseconds() override { return clock_.elapsed(); }

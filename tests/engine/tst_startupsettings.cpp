@@ -1,5 +1,6 @@
 // The settings file written by the main window and read at the next start.
 #include "bytefiles.h"
+#include "core/currentfolder.h"
 #include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
@@ -39,7 +40,8 @@ class TestStartupSettings : public QObject {
         form.identification.multipleChoice.setValue(1);
         form.ini_sauve();
         QCOMPARE(state.DataFolder, folder);
-        QCOMPARE(QDir::currentPath() + u'/', QDir(folder).absolutePath() + u'/');
+        QCOMPARE(core::currentFolder(state), QDir(folder).canonicalPath());
+        QCOMPARE(QDir::currentPath(), previous_);
 
         QFile saved(app.path() + u"/Sylvane.ini"_s);
         QVERIFY(saved.open(QIODevice::ReadOnly));

@@ -2,12 +2,11 @@
 // optimisation of a chosen file and the display of the current file's data.
 #include "engine/formtbl.h"
 
+#include "core/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
 #include "keytable/filetools.h"
-
-#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -64,8 +63,9 @@ void FileToolsPanel::VerifNbChamps() {
     form_.identification.taxaTitle.setCaption(u"Vérification Nb champs"_s);
     form_.results.textPanel.setText(QString());
 
+    const QString file = core::resolvedPath(s, s.CurrentFile);
     core::TextFileReader reader;
-    if (!core::FileExists(s.CurrentFile) || !reader.open(s.CurrentFile))
+    if (!core::FileExists(file) || !reader.open(file))
         return;
     const keytable::FieldCountReport report =
         keytable::checkFieldCounts(reader.lines(), s.DeclaredFieldCount, s.Separator);
@@ -84,9 +84,10 @@ void FileToolsPanel::VerifNbChamps() {
 }
 
 void FileToolsPanel::MnuOptim_Click() {
-    const QString path = form_.platform().openFileDialog(optimiseFilter);
-    const keytable::OptimiseResult result = keytable::OptimiseFile(
-        form_.state(), path, QDir::currentPath(), [this](const QString& file) {
+    const QString folder = core::currentFolder(form_.state());
+    const QString path = form_.platform().openFileDialog(optimiseFilter, folder);
+    const keytable::OptimiseResult result =
+        keytable::OptimiseFile(form_.state(), path, folder, [this](const QString& file) {
             return form_.platform().messageBox(
                        u"Désirez vous remplacer le fichier "_s + file + u" ? "_s, QString(),
                        core::MessageButtons::YesNo) == core::MessageAnswer::Yes;

@@ -1,6 +1,7 @@
 // Start-up, the settings file, activation and closing of the main window.
 #include "engine/formtbl.h"
 
+#include "core/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
 #include "core/settingsfile.h"
@@ -61,7 +62,8 @@ void FormTbl::Ini_Charge() {
     auto& s = state();
     s.DataFolder = s.AppFolder;
     s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
-    const QString source = core::settingsFileToRead(s.SettingsFile, s.DefaultSettingsFile);
+    const QString source = core::settingsFileToRead(core::resolvedPath(s, s.SettingsFile),
+                                                    core::resolvedPath(s, s.DefaultSettingsFile));
     if (!core::FileExists(source)) {
         platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s +
                                   core::notRegularFileNote(source),
@@ -74,10 +76,10 @@ void FormTbl::Ini_Charge() {
     for (const core::SettingsItem& item : core::readSettingsItems(reader.lines())) {
         double number = 0;
         if (item.key == u"FICDEFAUT"_s) {
-            if (core::FileExists(item.value)) {
+            if (core::FileExists(core::resolvedPath(s, item.value))) {
                 s.CurrentFile = item.value;
                 s.DataFolder = core::FolderOf(s.CurrentFile);
-                QDir::setCurrent(s.DataFolder);
+                core::moveCurrentFolder(s, s.DataFolder);
             }
         } else if (item.key == u"FNT"_s) {
             if (!fontSizeNumber(item.value, number))
@@ -96,16 +98,17 @@ void FormTbl::ini_sauve() {
     auto& s = state();
     // A folder with installed defaults is the user's own, made at the first save.
     if (!s.DefaultSettingsFile.isEmpty())
-        QDir().mkpath(s.AppFolder);
-    QDir::setCurrent(s.AppFolder);
+        QDir().mkpath(core::resolvedPath(s, s.AppFolder));
+    core::moveCurrentFolder(s, s.AppFolder);
     const QString folder = core::FolderOf(s.CurrentFile);
     // A file that cannot be written is not reported, and the data folder stays as it was.
-    if (core::writeSettingsFile(s.SettingsFile,
+    if (core::writeSettingsFile(core::resolvedPath(s, s.SettingsFile),
                                 core::settingsLines(s.CurrentFile, folder,
                                                     identification.multipleChoice.value(),
                                                     !isEarlierBuild())))
         s.DataFolder = folder;
-    QDir::setCurrent(s.DataFolder);
+    // A relative data folder is taken from the program's folder, where the save moved.
+    core::moveCurrentFolder(s, s.DataFolder);
 }
 
 void FormTbl::MnFDef_Click() {

@@ -2,11 +2,11 @@
 // the current file, the user manual and the About panel.
 #include "engine/formtbl.h"
 
+#include "core/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
 #include "engine/weblookups.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -93,7 +93,8 @@ QString LookupsPanel::NomFich(const QString& filename) {
     const qsizetype cut = std::max(filename.lastIndexOf(u'\\'), filename.lastIndexOf(u'/'));
     if (cut < 0)
         return filename;
-    return core::FileExists(filename) ? filename.sliced(cut + 1) : QString();
+    return core::FileExists(core::resolvedPath(form_.state(), filename)) ? filename.sliced(cut + 1)
+                                                                         : QString();
 }
 
 QString LookupsPanel::Extrc_Nom_genre(QString& chn) {
@@ -120,18 +121,18 @@ void LookupsPanel::Doc_Compose_chaine() {
 }
 
 void LookupsPanel::Notepad() {
-    const QString& file = form_.state().CurrentFile;
-    if (!core::FileExists(file) || form_.platform().startEditor(file))
+    const QFileInfo file(core::resolvedPath(form_.state(), form_.state().CurrentFile));
+    if (!core::FileExists(file.filePath()) || form_.platform().startEditor(file.absoluteFilePath()))
         return;
     form_.platform().messageBox(
-        u"Aucun éditeur de texte n'a pu s'ouvrir sur "_s + QFileInfo(file).absoluteFilePath() +
+        u"Aucun éditeur de texte n'a pu s'ouvrir sur "_s + file.absoluteFilePath() +
             u" (cherché : $VISUAL, $EDITOR, puis l'application par défaut des fichiers texte)"_s,
         u"Sylvane"_s, core::MessageButtons::Ok);
 }
 
 void LookupsPanel::NavDoc_Click() {
-    // The manual sits in the current directory, which follows the data folder.
-    const QString manual = QDir::current().absoluteFilePath(u"Sylvane.pdf"_s);
+    // The manual sits in the current folder, which follows the data folder.
+    const QString manual = core::resolvedPath(form_.state(), u"Sylvane.pdf"_s);
     if (core::FileExists(manual))
         form_.platform().openDocument(manual);
     else

@@ -2,6 +2,8 @@
 // writing beside the target then over it.
 #include "engine/formtbl.h"
 
+#include "core/currentfolder.h"
+
 #include "core/safewrite.h"
 #include "identify/reportfile.h"
 #include "identify/sessionreport.h"
@@ -27,25 +29,26 @@ QString reportFailureText(const QString& path, bool replacing, const QString& re
 
 void MenusPanel::MnuRapport_Click() {
     core::Platform& platform = form_.platform();
-    const core::SaveDialogAnswer answer = platform.saveFileDialog(identify::reportDialogFilters());
+    const core::SaveDialogAnswer answer = platform.saveFileDialog(
+        identify::reportDialogFilters(), core::currentFolder(form_.state()));
     if (answer.path.isEmpty())
         return;
     const identify::ReportTarget target = identify::reportTarget(answer.path, answer.filter);
     // The table's whole path: the report may be read far from the folder it was made in.
-    const QString& table = form_.state().CurrentFile;
-    const QString tableFile = table.isEmpty() ? table : QFileInfo(table).absoluteFilePath();
+    const QString tableFile = core::resolvedPath(form_.state(), form_.state().CurrentFile);
     const QString html = identify::reportHtml(identify::sessionReport(
         form_.identification.session(), tableFile, platform.currentDateTime()));
     const QByteArray bytes =
         target.format == identify::ReportFormat::Pdf ? platform.htmlToPdf(html) : html.toUtf8();
 
-    const QFileInfo existing(target.path);
+    const QString path = core::resolvedPath(form_.state(), target.path);
+    const QFileInfo existing(path);
     const bool replacing = existing.exists() || existing.isSymLink();
     QString failure;
     core::WriteError error;
     if (bytes.isEmpty())
         failure = u"le document PDF n'a pas pu être produit"_s;
-    else if (!core::replaceFileContents(target.path, bytes, &error))
+    else if (!core::replaceFileContents(path, bytes, &error))
         failure = error.text();
     if (!failure.isEmpty())
         platform.messageBox(reportFailureText(target.path, replacing, failure), u"Sylvane"_s,
