@@ -153,11 +153,12 @@ bool Identification::chooseValues(std::span<const int> marked, int current, bool
 }
 
 // The rows found become rows; with keepEmpty, followed by the rows listed with the chosen
-// field empty. The field list is made again, without a current position.
+// field empty that name a taxon (the header rows and unnamed lines describe none). The
+// field list is made again, without a current position.
 void Identification::applyRows(std::vector<int> rows, bool keepEmpty) {
     if (keepEmpty)
         for (const int row : listedRows_)
-            if (table_->cellId(row, chosenField_) == 0)
+            if (table_->cellId(row, chosenField_) == 0 && table_->cellId(row, 1) != 0)
                 rows.push_back(row);
     foundRows_ = std::move(rows);
     fieldPosition_ = -1;

@@ -64,8 +64,8 @@ class Identification {
     // Lists the taxon column the same way; recorded when one of its values is applied.
     void chooseTaxonColumn(bool foldAccents);
     // The rows of the value at that position become the rows found. With keepEmpty the
-    // rows listed with the field empty are kept too. False (nothing changes but the value
-    // list's position) for a position outside the list.
+    // rows listed with the field empty are kept too, when they name a taxon. False (nothing changes
+    // but the value list's position) for a position outside the list.
     bool chooseValue(int position, bool keepEmpty = false);
     // The union of the marked values (list order, each value once), current being the
     // value list's position. False, the rows found unchanged, when none is marked. A union
