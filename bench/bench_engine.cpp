@@ -55,7 +55,7 @@ int richestField(engine::FormTbl& form) {
 }
 
 // The position of the value of ListDesc that carries the most rows.
-int fullestValue(const core::ProgramState& state, const engine::ListBox& list) {
+int fullestValue(const keytable::ProgramState& state, const engine::ListBox& list) {
     int best = 0;
     qsizetype bestLength = -1;
     for (int i = 0; i < list.count(); ++i)

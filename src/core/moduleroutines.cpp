@@ -143,16 +143,6 @@ bool SplitFieldList(QString& list, int& count, std::span<double> target, const Q
         [&](int index, const QString& piece) { target[index] = leadingNumericValue(piece); });
 }
 
-void ClearKeyTable(ProgramState& state) {
-    state.KeyTable.clear();
-    for (QString& name : state.FieldNames)
-        name.clear();
-}
-
-void ResetUsedFields(ProgramState& state) {
-    state.UsedFields.clear();
-}
-
 bool isUsedField(const QString& usedFields, int field) {
     const QString wanted = QString::number(field);
     for (const QStringView piece : QStringView(usedFields).split(u';'))

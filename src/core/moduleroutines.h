@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/programstate.h"
-
 #include <QString>
 
 #include <optional>
@@ -43,12 +41,6 @@ bool SplitFieldList(QString& list, int& count, std::span<QString> target,
                     const QString& separator = QStringLiteral(";"));
 bool SplitFieldList(QString& list, int& count, std::span<double> target,
                     const QString& separator = QStringLiteral(";"));
-
-// Every cell of KeyTable and every field name back to "".
-void ClearKeyTable(ProgramState& state);
-
-// No field used yet in the search.
-void ResetUsedFields(ProgramState& state);
 
 // The whole numbers named in a UsedFields text such as ";3;12".
 bool isUsedField(const QString& usedFields, int field);

@@ -27,7 +27,7 @@ class ValueTest {
         : present_(!core::isBlankLine(value)), exact_(core::leadingNumericValue(exact) == 1),
           column_(columnOf(field)), value_(value), matcher_(value, Qt::CaseInsensitive) {}
 
-    bool passes(const identify::KeyTable& table, int row) const {
+    bool passes(const keytable::KeyTable& table, int row) const {
         if (!present_)
             return false;
         const QString& cell = table(row, column_);
@@ -53,7 +53,7 @@ class FilterTest {
                 : filter.Mode == u"0"_s ? Mode::Either
                                         : Mode::Single) {}
 
-    bool passes(const identify::KeyTable& table, int row) const {
+    bool passes(const keytable::KeyTable& table, int row) const {
         const bool a = first_.passes(table, row);
         const bool b = second_.passes(table, row);
         switch (mode_) {
@@ -87,7 +87,7 @@ class ReportBuilder {
     }
 
     CrossSearchReport run() {
-        const identify::KeyTable& table = in_.state.KeyTable;
+        const keytable::KeyTable& table = in_.state.KeyTable;
         report_.lastRow = std::clamp(in_.state.lineCount(), 0, core::MaxRows);
         QString previous;
         for (int row = 1; row <= report_.lastRow; ++row) {

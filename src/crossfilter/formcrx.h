@@ -46,7 +46,7 @@ namespace sylvane::crossfilter {
 //   separatorItems  sept(i)        0 ";", 1 ","
 class FormCrx : public engine::Window {
   public:
-    FormCrx(core::ProgramState& state, core::Platform& platform);
+    FormCrx(keytable::ProgramState& state, core::Platform& platform);
 
     void activate() override { Form_Activate(); }
 

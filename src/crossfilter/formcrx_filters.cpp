@@ -51,7 +51,7 @@ void FormCrx::moveFilterBar(int value) {
 }
 
 void FormCrx::AfficheChamps() {
-    const identify::KeyTable& table = state().KeyTable;
+    const keytable::KeyTable& table = state().KeyTable;
     std::vector<engine::ListEntry> fields;
     for (int i = 1; i <= table.fieldCount(); ++i)
         fields.emplace_back(table.fieldName(i), i);
@@ -69,12 +69,12 @@ void FormCrx::ListeChamps_Click() {
     CurrentField = static_cast<qint16>(fieldList.itemData(selected));
     valueList.clear();
     const auto& s = state();
-    const identify::KeyTable& table = s.KeyTable;
+    const keytable::KeyTable& table = s.KeyTable;
     const int rows = std::clamp(s.lineCount(), 0, core::MaxRows);
     std::vector<bool> seen(static_cast<std::size_t>(std::max(1, table.poolSize(CurrentField))));
     std::vector<engine::ListEntry> values;
     for (int row = 1; row <= rows; ++row) {
-        const identify::ValueId id = table.cellId(row, CurrentField);
+        const keytable::ValueId id = table.cellId(row, CurrentField);
         if (!seen[id]) {
             seen[id] = true;
             values.emplace_back(table.text(CurrentField, id));

@@ -113,7 +113,7 @@ QString refusalText(core::FileCheck check, const QString& path) {
 
 } // namespace
 
-OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
+OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace) {
     OptimiseResult result;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/programstate.h"
+#include "keytable/programstate.h"
 
 #include <QString>
 #include <QStringList>
@@ -76,7 +76,7 @@ std::optional<QString> optimiseBackupFile(const QString& path);
 // with the optimised text, in the encoding it was read in. Every write goes through
 // replaceFileContents: the table and its backup are each either their old bytes or the
 // complete new ones, never half-written. The work file stays in every case.
-OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
+OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace);
 

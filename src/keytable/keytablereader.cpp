@@ -76,7 +76,8 @@ struct HeaderResult {
 };
 
 // Reads the header lines; fills the title, comments and field names.
-HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines, LoadSink& sink) {
+HeaderResult readHeaderLines(keytable::ProgramState& state, const QStringList& lines,
+                             LoadSink& sink) {
     HeaderResult result;
     QString key;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -132,8 +133,8 @@ bool readLines(const QString& path, QStringList& lines, LoadSink& sink) {
 
 } // namespace
 
-bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) {
-    core::ClearKeyTable(state);
+bool ReadHeader(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
+    ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
@@ -143,9 +144,9 @@ bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) 
     return true;
 }
 
-LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink) {
+LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
     state.HeaderDone = false;
-    core::ClearKeyTable(state);
+    ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
@@ -156,7 +157,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
     const HeaderResult header = readHeaderLines(state, lines, sink);
     if (header.fieldLineTooLong) {
-        core::ClearKeyTable(state);
+        ClearKeyTable(state);
         state.FieldCount = 0;
         state.DeclaredFieldCount = 0;
         return LoadOutcome::RefusedHeader;
@@ -167,12 +168,12 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     // line is all header.
     const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1 : lines.size();
     if (headerLines > MaxRows) {
-        core::ClearKeyTable(state);
+        ClearKeyTable(state);
         sink.busy(false);
         sink.refused(lineLimitMessage());
         return LoadOutcome::LineLimit;
     }
-    identify::KeyTable& table = state.KeyTable;
+    keytable::KeyTable& table = state.KeyTable;
     table.reserveRows(static_cast<int>(lines.size()));
     for (qsizetype i = 0; i < headerLines; ++i)
         table.appendEmptyRow(static_cast<int>(i + 1));

@@ -1,7 +1,7 @@
 // The cross search on tables filled in memory: report format, grouping of taxon rows,
 // value tests, counting, and the elapsed-time text.
-#include "core/programstate.h"
 #include "crossfilter/crosssearch.h"
+#include "keytable/programstate.h"
 
 #include <QTest>
 
@@ -14,8 +14,8 @@ using crossfilter::FilterRecord;
 namespace {
 
 // A table whose row r holds the r-th list: the taxon name, then fields 2, 3...
-core::ProgramState table(const std::vector<QStringList>& rows) {
-    core::ProgramState state;
+keytable::ProgramState table(const std::vector<QStringList>& rows) {
+    keytable::ProgramState state;
     int r = 0;
     for (const QStringList& cells : rows) {
         ++r;
@@ -32,7 +32,7 @@ FilterRecord filter(const QString& value1, const QString& value2, const QString&
     return {value1, value2, mode, exact1, u"1"_s, field1, field2};
 }
 
-crossfilter::CrossSearchReport search(const core::ProgramState& state,
+crossfilter::CrossSearchReport search(const keytable::ProgramState& state,
                                       const std::vector<FilterRecord>& filters,
                                       bool counting = false, const QString& separator = u";"_s) {
     crossfilter::FilterTable table;
@@ -148,7 +148,7 @@ class TestCrossSearch : public QObject {
 
     // A taxon of 30000 rows passing two filters counts 60000 passes.
     void countersAreWide() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         for (int row = 1; row <= core::MaxRows; ++row) {
             state.KeyTable.setCell(row, 1, u"A"_s);
             state.KeyTable.setCell(row, 2, u"x"_s);

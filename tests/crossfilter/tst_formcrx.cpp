@@ -16,7 +16,7 @@ class TestFormCrx : public QObject {
     // Adding each cell that equals no listed entry, one by one, gives the same list as the
     // window's hash set and single sort: same texts, same order, empty cells included.
     void valueListEqualsPairwiseAdding() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         const QStringList pool = {u"rouge"_s, u"Rouge"_s, u"rouge "_s, u" rouge"_s, u""_s,
                                   u"été"_s,   u"Été"_s,   u"ete"_s,    u"b"_s,      u"B"_s,
@@ -61,7 +61,7 @@ class TestFormCrx : public QObject {
     // "valider" lets the event queue run once; if the main window's closing unloads the
     // window then, the handler still ends on a live window, which goes at its next use.
     void unloadDuringValiderWaitsForTheHandler() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         engine::FormTbl main(state, platform);
         crossfilter::CrossFilterHost host(main, state, platform);

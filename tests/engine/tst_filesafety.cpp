@@ -32,7 +32,7 @@ void makeFifo(const QString& path) {
 
 // The main window started on an application folder.
 struct Started {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form{state, platform};
 

@@ -15,7 +15,7 @@ namespace {
 // A main window over a small table put straight into the shared state: the field line,
 // then one row per record from row 2 on (row 1 stands for the header).
 struct Window {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     FormTbl form{state, platform};
 

@@ -17,7 +17,7 @@ using namespace sylvane;
 namespace {
 
 struct Loaded {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form{state, platform};
 
@@ -282,7 +282,7 @@ class TestLoader : public QObject {
         QStringList lines = header;
         for (int i = 0; i < 2000; ++i)
             lines << u"T%1;a;b;c"_s.arg(i);
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         engine::FormTbl form(state, platform);
         state.CurrentFile = writeLines(dir, u"l.txt"_s, lines);

@@ -74,7 +74,7 @@ bool FormTbl::execute() {
     if (!core::FileExists(s.CurrentFile))
         return false;
     BusyScope busyScope(*this);
-    core::ResetUsedFields(s);
+    keytable::ResetUsedFields(s);
     identification.crossFilterButton.setEnabled(true);
     position_fenetres();
     identification.valueList.clear();

@@ -42,7 +42,7 @@ void FormTbl::wireStartup() {
 void FormTbl::Form_Load(const QString& commandLine) {
     auto& s = state();
     move(0, 0);
-    core::ResetUsedFields(s);
+    keytable::ResetUsedFields(s);
     s.Separator = u";"_s;
     s.LineBreak = u"\r\n"_s;
     Ini_Charge();

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "core/tablelimits.h"
-#include "identify/keytable.h"
+#include "keytable/keytable.h"
 
 #include <QString>
 
 #include <array>
 #include <vector>
 
-namespace sylvane::core {
+namespace sylvane::keytable {
+
+using core::MaxFields;
+using core::MaxRows;
 
 // The variables of module Tableau shared by every window, under their own names.
 struct ProgramState {
     // The table and its fields.
-    identify::KeyTable KeyTable;
+    keytable::KeyTable KeyTable;
     std::array<QString, MaxFields + 1> FieldNames;
     qint16 FieldCount = 0;
     qint16 DeclaredFieldCount = 0;
@@ -48,4 +51,10 @@ struct ProgramState {
     int foundCount() const { return static_cast<int>(FoundRows[0]); }
 };
 
-} // namespace sylvane::core
+// Every cell of KeyTable and every field name back to "".
+void ClearKeyTable(ProgramState& state);
+
+// No field used yet in the search.
+void ResetUsedFields(ProgramState& state);
+
+} // namespace sylvane::keytable

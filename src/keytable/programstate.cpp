@@ -1,0 +1,15 @@
+#include "keytable/programstate.h"
+
+namespace sylvane::keytable {
+
+void ClearKeyTable(ProgramState& state) {
+    state.KeyTable.clear();
+    for (QString& name : state.FieldNames)
+        name.clear();
+}
+
+void ResetUsedFields(ProgramState& state) {
+    state.UsedFields.clear();
+}
+
+} // namespace sylvane::keytable
