@@ -102,13 +102,13 @@ void FormCrx::MajFiltres() {
     FilterRecord& f = filter(k);
     f.Value1 = valueBoxes(0).text();
     f.Value2 = valueBoxes(1).text();
-    f.Field1 = core::numberText(int(PickedField[0]));
-    f.Field2 = core::numberText(int(PickedField[1]));
-    f.Exact1 = exactMatch(0).value() == 1 ? u"1"_s : u"0"_s;
-    f.Exact2 = exactMatch(1).value() == 1 ? u"1"_s : u"0"_s;
-    f.Mode = combine(0).value() == 1 ? u"1"_s : u"0"_s;
+    f.Field1 = PickedField[0];
+    f.Field2 = PickedField[1];
+    f.Exact1 = exactMatch(0).value() == 1 ? ValueMatch::Exact : ValueMatch::Contains;
+    f.Exact2 = exactMatch(1).value() == 1 ? ValueMatch::Exact : ValueMatch::Contains;
+    f.Mode = combine(0).value() == 1 ? FilterMode::Both : FilterMode::Either;
     if (f.Value1.isEmpty() || f.Value2.isEmpty())
-        f.Mode = u"2"_s;
+        f.Mode = FilterMode::Single;
     filterShown.setCaption(f.Value1 + linkWordFor(LinkWords, f.Mode) + f.Value2);
     AfficheFiltres();
 }
@@ -120,7 +120,7 @@ void FormCrx::AfficheFiltres() {
     for (int i = 1; i <= FilterCount; ++i) {
         const FilterRecord& f = filter(i);
         text += core::numberText(i) + u" : "_s + f.Value1 + u' ' + linkWordFor(LinkWords, f.Mode) +
-                u' ' + f.Value2 + u' ' + f.Field1 + br;
+                u' ' + f.Value2 + u' ' + fieldText(f.Field1) + br;
     }
     reportBox.setText(text);
     progress.setCaption(core::numberText(int(FilterCount)) + u" filtres"_s);
@@ -140,7 +140,7 @@ void FormCrx::RazFiltres() {
         FilterRecord& f = filter(i);
         f.Value1.clear();
         f.Value2.clear();
-        f.Mode = u"2"_s;
+        f.Mode = FilterMode::Single;
     }
     reportBox.setText(QString());
     filterShown.setCaption(QString());
