@@ -43,8 +43,6 @@ void FormTbl::Form_Load(const QString& commandLine) {
     auto& s = state();
     move(0, 0);
     keytable::ResetUsedFields(s);
-    s.Separator = u";"_s;
-    s.LineBreak = u"\r\n"_s;
     Ini_Charge();
     if (!isEarlierBuild())
         statusBar.setCaption(statusHint);
@@ -124,7 +122,6 @@ void FormTbl::Form_Activate() {
     if (crossFilterVisible && crossFilterVisible())
         return;
     auto& s = state();
-    s.LineBreak = u"\r\n"_s;
     identification.foundCount.setCaption(QString());
     lookups.aboutPanel.setVisible(false);
     currentFile.setCaption(s.CurrentFile);
