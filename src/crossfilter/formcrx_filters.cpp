@@ -66,7 +66,7 @@ void FormCrx::ListeChamps_Click() {
     if (selected < 0)
         return;
     platform().setBusyCursor(true);
-    CurrentField = static_cast<qint16>(fieldList.itemData(selected));
+    CurrentField = fieldList.itemData(selected);
     valueList.clear();
     const auto& s = state();
     const keytable::KeyTable& table = s.KeyTable;
@@ -123,14 +123,14 @@ void FormCrx::AfficheFiltres() {
                 u' ' + f.Value2 + u' ' + fieldText(f.Field1) + br;
     }
     reportBox.setText(text);
-    progress.setCaption(core::numberText(int(FilterCount)) + u" filtres"_s);
+    progress.setCaption(core::numberText(FilterCount) + u" filtres"_s);
 }
 
-qint16 FormCrx::DernierFiltre() const {
-    for (int i = std::min<int>(MaxFilters, FilterSlots); i >= 1; --i) {
+int FormCrx::DernierFiltre() const {
+    for (int i = std::min(MaxFilters, FilterSlots); i >= 1; --i) {
         const FilterRecord& f = Filters[static_cast<std::size_t>(i)];
         if (!f.Value1.isEmpty() || !f.Value2.isEmpty())
-            return static_cast<qint16>(i);
+            return i;
     }
     return 0;
 }

@@ -142,7 +142,8 @@ OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
         result.outcome = OptimiseOutcome::WorkFileFailed;
         return result;
     }
-    state.LineCount = static_cast<double>(optimised.dataLines);
+    // The file size limit keeps the count of its lines far below the range of an int.
+    state.LineCount = static_cast<int>(optimised.dataLines);
 
     if (!confirmReplace(path)) {
         result.outcome = OptimiseOutcome::Declined;

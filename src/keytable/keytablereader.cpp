@@ -108,7 +108,7 @@ HeaderResult readHeaderLines(keytable::ProgramState& state, const QStringList& l
             int count = 0;
             core::SplitFieldList(list, count, state.FieldNames,
                                  state.Separator.isEmpty() ? u";"_s : state.Separator);
-            state.FieldCount = static_cast<qint16>(count);
+            state.FieldCount = count;
             state.DeclaredFieldCount = state.FieldCount;
             state.KeyTable.setFieldNames(
                 QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));

@@ -18,9 +18,9 @@ struct ProgramState {
     // The table and its fields.
     keytable::KeyTable KeyTable;
     std::array<QString, MaxFields + 1> FieldNames;
-    qint16 FieldCount = 0;
-    qint16 DeclaredFieldCount = 0;
-    double LineCount = 0;
+    int FieldCount = 0;
+    int DeclaredFieldCount = 0;
+    int LineCount = 0;
     QString Separator = QStringLiteral(";");
 
     // Files and folders.
@@ -47,7 +47,7 @@ struct ProgramState {
     // The line shown field by field by the record display.
     std::array<QString, MaxFields + 1> FieldContents;
 
-    int lineCount() const { return static_cast<int>(LineCount); }
+    int lineCount() const { return LineCount; }
     int foundCount() const { return static_cast<int>(FoundRows[0]); }
 };
 

@@ -21,7 +21,7 @@ struct Window {
 
     Window(const QString& fields, const QStringList& records) {
         const QStringList names = fields.split(u';');
-        state.FieldCount = static_cast<qint16>(names.size());
+        state.FieldCount = static_cast<int>(names.size());
         for (qsizetype v = 0; v < names.size(); ++v)
             state.FieldNames[v + 1] = names[v];
         int row = 1;

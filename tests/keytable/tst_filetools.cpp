@@ -119,7 +119,7 @@ class TestFileTools : public QObject {
         QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), untidyTable);
         QCOMPARE(readBytes(table), tidyTable);
         QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
-        QCOMPARE(state.LineCount, 3.0);
+        QCOMPARE(state.LineCount, 3);
     }
 
     void answeringNoLeavesTheFileAndMakesNoBackup() {
@@ -133,7 +133,7 @@ class TestFileTools : public QObject {
         QCOMPARE(readBytes(table), untidyTable);
         QVERIFY(!QFile::exists(dir.filePath(u"a.bak"_s)));
         QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
-        QCOMPARE(state.LineCount, 3.0);
+        QCOMPARE(state.LineCount, 3);
     }
 
     void missingFileOrEmptyPathDoesNothing() {
@@ -190,7 +190,7 @@ class TestFileTools : public QObject {
         QCOMPARE(readBytes(table), untidyTable);
         if (result.outcome == OptimiseOutcome::WorkFileFailed) {
             QVERIFY(!result.errorText.isEmpty());
-            QCOMPARE(state.LineCount, 42.0);
+            QCOMPARE(state.LineCount, 42);
         } else {
             QCOMPARE(readBytes(result.workFile), tidyTable);
         }

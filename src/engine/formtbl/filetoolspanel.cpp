@@ -76,7 +76,7 @@ void FileToolsPanel::VerifNbChamps() {
     QString text;
     for (const keytable::FieldCountMismatch& m : report.mismatches)
         text += s.LineBreak + u"ligne "_s + QString::number(m.lineNumber) + u" /  Nbchamps   "_s +
-                core::numberText(int(s.DeclaredFieldCount)) + u"/   Idc   "_s +
+                core::numberText(s.DeclaredFieldCount) + u"/   Idc   "_s +
                 QString::number(m.values);
     if (report.mismatches.empty())
         text += s.LineBreak + u" OK"_s;
@@ -104,7 +104,7 @@ void FileToolsPanel::MnuCarfic_Click() {
     form_.identification.history.addItems(
         {{u"fichier en cours"_s + colon + s.CurrentFile},
          {u"nombre de lignes"_s + colon + core::numberText(s.LineCount)},
-         {u"nombre de champs"_s + colon + core::numberText(int(s.FieldCount))},
+         {u"nombre de champs"_s + colon + core::numberText(s.FieldCount)},
          {u"Séparateur de champ <"_s + s.Separator + u">"_s}});
 }
 

@@ -112,9 +112,9 @@ void FormTbl::MnFDef_Click() {
 }
 
 void FormTbl::MnPrm_Click(int index) {
-    if (index == 2)
+    if (index == MenusPanel::DefaultFileItem)
         MnFDef_Click();
-    else if (index == 4)
+    else if (index == MenusPanel::SaveOptionsItem)
         ini_sauve();
 }
 

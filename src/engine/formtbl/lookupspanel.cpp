@@ -147,9 +147,9 @@ void LookupsPanel::MnApropos_Click() {
 }
 
 void LookupsPanel::Bout_Click(int index) {
-    if (index == 2)
+    if (index == CloseButton)
         aboutPanel.setVisible(false);
-    else if (index == 3)
+    else if (index == ContactButton)
         form_.platform().openUrl(weblookups::authorMailLink());
 }
 

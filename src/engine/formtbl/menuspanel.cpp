@@ -14,9 +14,9 @@ void MenusPanel::wire() {
                 &editMenu,
                 &editCopy,
                 &settingsMenu,
-                &settingsItems(0),
-                &settingsItems(2),
-                &settingsItems(4),
+                &settingsItems(FontsItem),
+                &settingsItems(DefaultFileItem),
+                &settingsItems(SaveOptionsItem),
                 &toolsMenu,
                 &makeDefaultFile,
                 &filterTabs,
@@ -28,7 +28,7 @@ void MenusPanel::wire() {
                 &checkFields,
                 &documentation,
                 &showAbout};
-    settingsItems(0).setEnabled(false);
+    settingsItems(FontsItem).setEnabled(false);
     filterTabs.setEnabled(false);
     aboutTools.setEnabled(false);
     saveOptions.setEnabled(false);
