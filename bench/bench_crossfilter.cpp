@@ -41,16 +41,19 @@ void BM_CrossSearch49Filters(benchmark::State& run) {
     CrossFilterBench b;
     static const QStringList words{u"blanc"_s, u"brun"_s,     u"rosé"_s,       u"rouge"_s,
                                    u"ÉCAIL"_s, u"jaunâtre"_s, u"vert olive"_s, u"ocre"_s};
-    static const QStringList modes{u"1"_s, u"0"_s, u"2"_s};
+    using crossfilter::FilterMode;
+    using crossfilter::ValueMatch;
+    static constexpr std::array modes{FilterMode::Both, FilterMode::Either, FilterMode::Single};
     for (int f = 1; f <= 49; ++f) {
         auto& filter = b.crx.Filters[static_cast<std::size_t>(f)];
         filter.Value1 = words[f % words.size()];
-        filter.Exact1 = u"0"_s;
-        filter.Field1 = QString::number(f + 1);
-        filter.Mode = modes[f % modes.size()];
-        filter.Value2 = filter.Mode == u"2"_s ? QString() : words[(f + 3) % words.size()] + u" 7"_s;
-        filter.Exact2 = u"1"_s;
-        filter.Field2 = QString::number(50 - f + 1);
+        filter.Exact1 = ValueMatch::Contains;
+        filter.Field1 = f + 1;
+        filter.Mode = modes[static_cast<std::size_t>(f) % modes.size()];
+        filter.Value2 =
+            filter.Mode == FilterMode::Single ? QString() : words[(f + 3) % words.size()] + u" 7"_s;
+        filter.Exact2 = ValueMatch::Exact;
+        filter.Field2 = 50 - f + 1;
     }
     b.crx.FilterCount = 49;
     for (auto _ : run) {

@@ -2,10 +2,10 @@
 // has filled it, and a start-up on the largest table up to a painted window.
 #include "bigtable.h"
 
-#include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "core/textfile.h"
 #include "engine/formtbl.h"
+#include "keytable/programstate.h"
 #include "ui/formtblview.h"
 #include "ui/qtplatform.h"
 #include "ui/windowview.h"
@@ -49,7 +49,7 @@ QString appFolder() {
 // logic's share, and the difference is what showing the list costs.
 void listShown(benchmark::State& bench, engine::ListBox engine::IdentificationPanel::*member,
                bool withWindow) {
-    core::ProgramState state;
+    keytable::ProgramState state;
     state.AppFolder = appFolder();
     ui::QtPlatform platform;
     engine::FormTbl form(state, platform);
@@ -104,7 +104,7 @@ void BM_List4FilledWithoutWindow(benchmark::State& bench) {
 // A start-up on the big table: run builds what it needs around the logic and starts it.
 template <typename PlatformType, typename Run> void startup(benchmark::State& bench, Run run) {
     for (auto _ : bench) {
-        core::ProgramState state;
+        keytable::ProgramState state;
         state.AppFolder = appFolder();
         PlatformType platform;
         engine::FormTbl form(state, platform);

@@ -14,7 +14,7 @@ namespace {
 
 // The data rows of the loaded table (after the title, comment and field name lines) as
 // value ids, as the key table holds them.
-testing::FakeTable idTable(const core::ProgramState& state) {
+testing::FakeTable idTable(const keytable::ProgramState& state) {
     constexpr int headerLines = 3;
     QList<QStringList> rows;
     for (int row = headerLines + 1; row <= state.lineCount(); ++row) {

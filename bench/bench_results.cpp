@@ -34,7 +34,7 @@ class RunningPlatform : public core::RecordingPlatform {
 
 struct BigWindow {
     QTemporaryDir dir;
-    core::ProgramState state;
+    keytable::ProgramState state;
     RunningPlatform platform;
     engine::FormTbl form{state, platform};
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
+#include "keytable/programstate.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -33,7 +33,7 @@ bool skipUnlessPresent(benchmark::State& run, const QString& path);
 
 // A main window logic on a recording platform, with a table loaded.
 struct LoadedWindow {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     std::unique_ptr<engine::FormTbl> form;
 

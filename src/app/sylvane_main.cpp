@@ -2,9 +2,9 @@
 // that CMake names at build time.
 #include "app/quitafterpaint.h"
 #include "core/edition.h"
-#include "core/programstate.h"
 #include "core/settingslocation.h"
 #include "engine/formtbl.h"
+#include "keytable/programstate.h"
 #include "ui/formtblview.h"
 #include "ui/frenchtranslations.h"
 #include "ui/qtplatform.h"
@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     if (!options.commandLine.isEmpty() && !options.commandLine.startsWith(u'"'))
         options.commandLine = QFileInfo(options.commandLine).absoluteFilePath();
 
-    sylvane::core::ProgramState state;
+    sylvane::keytable::ProgramState state;
     const sylvane::core::SettingsLocation settings =
         sylvane::core::chooseSettingsLocation(sylvane::core::findSettingsPlaces(
             options.appFolderGiven ? options.appFolder : QString(), options.appFolder,

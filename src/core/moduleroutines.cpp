@@ -143,10 +143,4 @@ bool SplitFieldList(QString& list, int& count, std::span<double> target, const Q
         [&](int index, const QString& piece) { target[index] = leadingNumericValue(piece); });
 }
 
-void ClearKeyTable(ProgramState& state) {
-    state.KeyTable.clear();
-    for (QString& name : state.FieldNames)
-        name.clear();
-}
-
 } // namespace sylvane::core

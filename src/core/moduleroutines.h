@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/programstate.h"
-
 #include <QString>
 
 #include <optional>
@@ -43,8 +41,5 @@ bool SplitFieldList(QString& list, int& count, std::span<QString> target,
                     const QString& separator = QStringLiteral(";"));
 bool SplitFieldList(QString& list, int& count, std::span<double> target,
                     const QString& separator = QStringLiteral(";"));
-
-// Every cell of KeyTable and every field name back to "".
-void ClearKeyTable(ProgramState& state);
 
 } // namespace sylvane::core

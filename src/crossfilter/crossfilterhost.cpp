@@ -2,7 +2,7 @@
 
 namespace sylvane::crossfilter {
 
-CrossFilterHost::CrossFilterHost(engine::FormTbl& main, core::ProgramState& state,
+CrossFilterHost::CrossFilterHost(engine::FormTbl& main, keytable::ProgramState& state,
                                  core::Platform& platform)
     : main_(main), state_(state), platform_(platform) {
     main_.onShowCrossFilter = [this] { show(); };

@@ -14,7 +14,7 @@ namespace sylvane::crossfilter {
 // window unloads it, so its filters are lost and a later use loads it afresh.
 class CrossFilterHost {
   public:
-    CrossFilterHost(engine::FormTbl& main, core::ProgramState& state, core::Platform& platform);
+    CrossFilterHost(engine::FormTbl& main, keytable::ProgramState& state, core::Platform& platform);
     ~CrossFilterHost();
     CrossFilterHost(const CrossFilterHost&) = delete;
     CrossFilterHost& operator=(const CrossFilterHost&) = delete;
@@ -40,7 +40,7 @@ class CrossFilterHost {
 
   private:
     engine::FormTbl& main_;
-    core::ProgramState& state_;
+    keytable::ProgramState& state_;
     core::Platform& platform_;
     std::unique_ptr<FormCrx> window_;
     bool unloadPending_ = false;

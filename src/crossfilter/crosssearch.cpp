@@ -12,22 +12,16 @@ namespace sylvane::crossfilter {
 
 namespace {
 
-// A stored field number as a column of the key table; anything outside the table reads
-// as an empty cell.
-int columnOf(const QString& field) {
-    const double number = core::roundHalfEven(core::leadingNumericValue(field));
-    return number >= 0 && number <= core::MaxFields ? static_cast<int>(number) : -1;
-}
-
 // One value of a filter, prepared once for the whole scan: a value made of blanks is
-// never tested, an exact value must equal the cell, any other must occur in it.
+// never tested, an exact value must equal the cell, any other must occur in it. A field
+// outside the table (or none) reads as empty cells.
 class ValueTest {
   public:
-    ValueTest(const QString& value, const QString& exact, const QString& field)
-        : present_(!core::isBlankLine(value)), exact_(core::leadingNumericValue(exact) == 1),
-          column_(columnOf(field)), value_(value), matcher_(value, Qt::CaseInsensitive) {}
+    ValueTest(const QString& value, ValueMatch match, std::optional<int> field)
+        : present_(!core::isBlankLine(value)), exact_(match == ValueMatch::Exact),
+          column_(field.value_or(0)), value_(value), matcher_(value, Qt::CaseInsensitive) {}
 
-    bool passes(const identify::KeyTable& table, int row) const {
+    bool passes(const keytable::KeyTable& table, int row) const {
         if (!present_)
             return false;
         const QString& cell = table(row, column_);
@@ -48,30 +42,27 @@ class FilterTest {
   public:
     explicit FilterTest(const FilterRecord& filter)
         : first_(filter.Value1, filter.Exact1, filter.Field1),
-          second_(filter.Value2, filter.Exact2, filter.Field2),
-          mode_(filter.Mode == u"1"_s   ? Mode::Both
-                : filter.Mode == u"0"_s ? Mode::Either
-                                        : Mode::Single) {}
+          second_(filter.Value2, filter.Exact2, filter.Field2), mode_(filter.Mode) {}
 
-    bool passes(const identify::KeyTable& table, int row) const {
+    bool passes(const keytable::KeyTable& table, int row) const {
         const bool a = first_.passes(table, row);
         const bool b = second_.passes(table, row);
         switch (mode_) {
-        case Mode::Both:
+        case FilterMode::Both:
             return a && b;
-        case Mode::Either:
+        case FilterMode::Either:
             return a || b;
-        case Mode::Single:
+        case FilterMode::Single:
+        case FilterMode::Unset:
             break;
         }
         return a != b;
     }
 
   private:
-    enum class Mode { Both, Either, Single };
     ValueTest first_;
     ValueTest second_;
-    Mode mode_;
+    FilterMode mode_;
 };
 
 // The scan and the report's lines; the header, which needs the totals, comes last.
@@ -87,7 +78,7 @@ class ReportBuilder {
     }
 
     CrossSearchReport run() {
-        const identify::KeyTable& table = in_.state.KeyTable;
+        const keytable::KeyTable& table = in_.state.KeyTable;
         report_.lastRow = std::clamp(in_.state.lineCount(), 0, core::MaxRows);
         QString previous;
         for (int row = 1; row <= report_.lastRow; ++row) {

@@ -6,7 +6,7 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::crossfilter {
 
-FormCrx::FormCrx(core::ProgramState& state, core::Platform& platform)
+FormCrx::FormCrx(keytable::ProgramState& state, core::Platform& platform)
     : Window(u"FormCrx"_s, u"Gestion des croix"_s, state, platform) {
     registerControls();
     layOutControls();

@@ -46,7 +46,7 @@ namespace sylvane::crossfilter {
 //   separatorItems  sept(i)        0 ";", 1 ","
 class FormCrx : public engine::Window {
   public:
-    FormCrx(core::ProgramState& state, core::Platform& platform);
+    FormCrx(keytable::ProgramState& state, core::Platform& platform);
 
     void activate() override { Form_Activate(); }
 
@@ -99,10 +99,10 @@ class FormCrx : public engine::Window {
 
     // ---- Window state ----------------------------------------------------------------------
     FilterTable Filters;
-    qint16 FilterCount = 0;
-    qint16 MaxFilters = FilterSlots;
-    qint16 CurrentField = 0;
-    std::array<qint16, 2> PickedField{};
+    int FilterCount = 0;
+    int MaxFilters = FilterSlots;
+    int CurrentField = 0;
+    std::array<int, 2> PickedField{};
     QString OutputSeparator = QStringLiteral(";");
     LinkWordTable LinkWords;
     bool CountingMode = false;
@@ -116,7 +116,7 @@ class FormCrx : public engine::Window {
     void Command2_Click(int Index);
     void MajFiltres();
     void AfficheFiltres();
-    qint16 DernierFiltre() const;
+    int DernierFiltre() const;
     void RazFiltres();
     void Command4_Click();
     void Command5_Click();

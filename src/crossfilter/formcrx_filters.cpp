@@ -51,7 +51,7 @@ void FormCrx::moveFilterBar(int value) {
 }
 
 void FormCrx::AfficheChamps() {
-    const identify::KeyTable& table = state().KeyTable;
+    const keytable::KeyTable& table = state().KeyTable;
     std::vector<engine::ListEntry> fields;
     for (int i = 1; i <= table.fieldCount(); ++i)
         fields.emplace_back(table.fieldName(i), i);
@@ -66,15 +66,15 @@ void FormCrx::ListeChamps_Click() {
     if (selected < 0)
         return;
     platform().setBusyCursor(true);
-    CurrentField = static_cast<qint16>(fieldList.itemData(selected));
+    CurrentField = fieldList.itemData(selected);
     valueList.clear();
     const auto& s = state();
-    const identify::KeyTable& table = s.KeyTable;
+    const keytable::KeyTable& table = s.KeyTable;
     const int rows = std::clamp(s.lineCount(), 0, core::MaxRows);
     std::vector<bool> seen(static_cast<std::size_t>(std::max(1, table.poolSize(CurrentField))));
     std::vector<engine::ListEntry> values;
     for (int row = 1; row <= rows; ++row) {
-        const identify::ValueId id = table.cellId(row, CurrentField);
+        const keytable::ValueId id = table.cellId(row, CurrentField);
         if (!seen[id]) {
             seen[id] = true;
             values.emplace_back(table.text(CurrentField, id));
@@ -102,13 +102,13 @@ void FormCrx::MajFiltres() {
     FilterRecord& f = filter(k);
     f.Value1 = valueBoxes(0).text();
     f.Value2 = valueBoxes(1).text();
-    f.Field1 = core::numberText(int(PickedField[0]));
-    f.Field2 = core::numberText(int(PickedField[1]));
-    f.Exact1 = exactMatch(0).value() == 1 ? u"1"_s : u"0"_s;
-    f.Exact2 = exactMatch(1).value() == 1 ? u"1"_s : u"0"_s;
-    f.Mode = combine(0).value() == 1 ? u"1"_s : u"0"_s;
+    f.Field1 = PickedField[0];
+    f.Field2 = PickedField[1];
+    f.Exact1 = exactMatch(0).value() == 1 ? ValueMatch::Exact : ValueMatch::Contains;
+    f.Exact2 = exactMatch(1).value() == 1 ? ValueMatch::Exact : ValueMatch::Contains;
+    f.Mode = combine(0).value() == 1 ? FilterMode::Both : FilterMode::Either;
     if (f.Value1.isEmpty() || f.Value2.isEmpty())
-        f.Mode = u"2"_s;
+        f.Mode = FilterMode::Single;
     filterShown.setCaption(f.Value1 + linkWordFor(LinkWords, f.Mode) + f.Value2);
     AfficheFiltres();
 }
@@ -120,17 +120,17 @@ void FormCrx::AfficheFiltres() {
     for (int i = 1; i <= FilterCount; ++i) {
         const FilterRecord& f = filter(i);
         text += core::numberText(i) + u" : "_s + f.Value1 + u' ' + linkWordFor(LinkWords, f.Mode) +
-                u' ' + f.Value2 + u' ' + f.Field1 + br;
+                u' ' + f.Value2 + u' ' + fieldText(f.Field1) + br;
     }
     reportBox.setText(text);
-    progress.setCaption(core::numberText(int(FilterCount)) + u" filtres"_s);
+    progress.setCaption(core::numberText(FilterCount) + u" filtres"_s);
 }
 
-qint16 FormCrx::DernierFiltre() const {
-    for (int i = std::min<int>(MaxFilters, FilterSlots); i >= 1; --i) {
+int FormCrx::DernierFiltre() const {
+    for (int i = std::min(MaxFilters, FilterSlots); i >= 1; --i) {
         const FilterRecord& f = Filters[static_cast<std::size_t>(i)];
         if (!f.Value1.isEmpty() || !f.Value2.isEmpty())
-            return static_cast<qint16>(i);
+            return i;
     }
     return 0;
 }
@@ -140,7 +140,7 @@ void FormCrx::RazFiltres() {
         FilterRecord& f = filter(i);
         f.Value1.clear();
         f.Value2.clear();
-        f.Mode = u"2"_s;
+        f.Mode = FilterMode::Single;
     }
     reportBox.setText(QString());
     filterShown.setCaption(QString());

@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-Form1::Form1(core::ProgramState& state, core::Platform& platform)
+Form1::Form1(keytable::ProgramState& state, core::Platform& platform)
     : Window(u"Form1"_s, QString(), state, platform) {
     add(wordFrame);
     add(commands);

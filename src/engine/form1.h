@@ -15,7 +15,7 @@ namespace sylvane::engine {
 //   wordOptions  Option1(i)     0, 1, 2, 3, 4, 5, 6, 7, 8
 class Form1 : public Window {
   public:
-    Form1(core::ProgramState& state, core::Platform& platform);
+    Form1(keytable::ProgramState& state, core::Platform& platform);
 
     Frame wordFrame{QStringLiteral("Frame1")};
     ControlArray<Button> commands{

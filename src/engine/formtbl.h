@@ -30,7 +30,7 @@ namespace sylvane::engine {
 //   statusBar        StatusBar1
 class FormTbl : public Window {
   public:
-    FormTbl(core::ProgramState& state, core::Platform& platform,
+    FormTbl(keytable::ProgramState& state, core::Platform& platform,
             core::Edition edition = core::Edition::Current);
 
     void activate() override { Form_Activate(); }

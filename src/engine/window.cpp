@@ -2,7 +2,8 @@
 
 namespace sylvane::engine {
 
-Window::Window(QString name, QString caption, core::ProgramState& state, core::Platform& platform)
+Window::Window(QString name, QString caption, keytable::ProgramState& state,
+               core::Platform& platform)
     : Control(std::move(name), ControlKind::Window, std::move(caption)), state_(state),
       platform_(platform) {}
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/platform.h"
-#include "core/programstate.h"
 #include "engine/control.h"
 #include "engine/listbox.h"
+#include "keytable/programstate.h"
 
 #include <QHash>
 
@@ -40,9 +40,9 @@ template <typename T> class ControlArray {
 // controls by name, and the platform and shared state it works on.
 class Window : public Control {
   public:
-    Window(QString name, QString caption, core::ProgramState& state, core::Platform& platform);
+    Window(QString name, QString caption, keytable::ProgramState& state, core::Platform& platform);
 
-    core::ProgramState& state() { return state_; }
+    keytable::ProgramState& state() { return state_; }
     core::Platform& platform() { return platform_; }
 
     // The control of this window with that name ("List2", "MoCle(0)"); null if none.
@@ -81,7 +81,7 @@ class Window : public Control {
     void yieldSometimes();
 
   private:
-    core::ProgramState& state_;
+    keytable::ProgramState& state_;
     core::Platform& platform_;
     std::vector<Control*> controls_;
     QHash<QString, Control*> byName_;

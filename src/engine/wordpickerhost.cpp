@@ -2,7 +2,8 @@
 
 namespace sylvane::engine {
 
-WordPickerHost::WordPickerHost(FormTbl& main, core::ProgramState& state, core::Platform& platform)
+WordPickerHost::WordPickerHost(FormTbl& main, keytable::ProgramState& state,
+                               core::Platform& platform)
     : main_(main), state_(state), platform_(platform) {
     main_.onShowWordPicker = [this](const QString& caption, const QString& name) {
         show(caption, name);

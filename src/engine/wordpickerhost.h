@@ -14,7 +14,7 @@ namespace sylvane::engine {
 // picked word.
 class WordPickerHost {
   public:
-    WordPickerHost(FormTbl& main, core::ProgramState& state, core::Platform& platform);
+    WordPickerHost(FormTbl& main, keytable::ProgramState& state, core::Platform& platform);
     ~WordPickerHost();
     WordPickerHost(const WordPickerHost&) = delete;
     WordPickerHost& operator=(const WordPickerHost&) = delete;
@@ -34,7 +34,7 @@ class WordPickerHost {
     void lookUp(const QString& word);
 
     FormTbl& main_;
-    core::ProgramState& state_;
+    keytable::ProgramState& state_;
     core::Platform& platform_;
     std::unique_ptr<Form1> window_;
 };

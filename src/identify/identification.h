@@ -1,8 +1,8 @@
 #pragma once
 
-#include "identify/keytable.h"
 #include "identify/ranking.h"
 #include "identify/rowgroups.h"
+#include "keytable/keytable.h"
 
 #include <QStringList>
 

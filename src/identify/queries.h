@@ -1,7 +1,7 @@
 #pragma once
 
-#include "identify/keytable.h"
 #include "identify/rowgroups.h"
+#include "keytable/keytable.h"
 
 #include <QStringList>
 

@@ -1,11 +1,16 @@
 #pragma once
 
-#include "identify/keytable.h"
+#include "keytable/keytable.h"
 
 #include <span>
 #include <vector>
 
 namespace sylvane::identify {
+
+// The identification works on the typed table under its own names.
+using keytable::ColumnOrder;
+using keytable::KeyTable;
+using keytable::ValueId;
 
 // Rows grouped by their text in one field, the groups in the order a sorted list shows
 // them and the rows of each group in the order they were given: the value list of a field

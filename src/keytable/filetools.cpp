@@ -1,6 +1,6 @@
 #include "keytable/filetools.h"
 
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
 #include "core/safewrite.h"
@@ -90,8 +90,8 @@ namespace {
 
 // The backup's name, never the table itself: a table named "x.bak" (or reached through
 // a link from the backup's name) gets "x.bak.bak".
-QString backupBeside(const core::ProgramState& state, QString backup, const QString& table) {
-    while (QFileInfo(core::resolvedPath(state, backup)).canonicalFilePath() == table)
+QString backupBeside(const keytable::ProgramState& state, QString backup, const QString& table) {
+    while (QFileInfo(keytable::resolvedPath(state, backup)).canonicalFilePath() == table)
         backup += u".bak"_s;
     return backup;
 }
@@ -114,14 +114,14 @@ QString refusalText(core::FileCheck check, const QString& path) {
 
 } // namespace
 
-OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
+OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace) {
     OptimiseResult result;
     if (path.isEmpty())
         return result;
     // Through a link, the file it points to is the one backed up and replaced.
-    const QString table = QFileInfo(core::resolvedPath(state, path)).canonicalFilePath();
+    const QString table = QFileInfo(keytable::resolvedPath(state, path)).canonicalFilePath();
     QByteArray original;
     const core::FileCheck check = core::readRegularFile(table, original);
     if (check != core::FileCheck::Readable) {
@@ -143,7 +143,8 @@ OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
         result.outcome = OptimiseOutcome::WorkFileFailed;
         return result;
     }
-    state.LineCount = static_cast<double>(optimised.dataLines);
+    // The file size limit keeps the count of its lines far below the range of an int.
+    state.LineCount = static_cast<int>(optimised.dataLines);
 
     if (!confirmReplace(path)) {
         result.outcome = OptimiseOutcome::Declined;
@@ -155,7 +156,7 @@ OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
         return result;
     }
     result.backupFile = backupBeside(state, *backup, table);
-    const QString backupPath = core::resolvedPath(state, result.backupFile);
+    const QString backupPath = keytable::resolvedPath(state, result.backupFile);
     if (!core::replaceFileContents(backupPath, original, &error)) {
         result.errorText = error.text();
         result.outcome = OptimiseOutcome::BackupFailed;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/programstate.h"
+#include "keytable/programstate.h"
 
 #include <QString>
 #include <QStringList>
@@ -78,7 +78,7 @@ std::optional<QString> optimiseBackupFile(const QString& path);
 // complete new ones, never half-written. The work file stays in every case. A relative
 // path and its backup are found in the program's current folder; the result and the
 // question name them as given.
-OptimiseResult OptimiseFile(core::ProgramState& state, const QString& path,
+OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace);
 

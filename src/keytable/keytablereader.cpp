@@ -1,7 +1,7 @@
 #include "keytable/keytablereader.h"
 
 #include "core/boundedtext.h"
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
@@ -77,7 +77,8 @@ struct HeaderResult {
 };
 
 // Reads the header lines; fills the title, comments and field names.
-HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines, LoadSink& sink) {
+HeaderResult readHeaderLines(keytable::ProgramState& state, const QStringList& lines,
+                             LoadSink& sink) {
     HeaderResult result;
     QString key;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -108,7 +109,7 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
             int count = 0;
             core::SplitFieldList(list, count, state.FieldNames,
                                  state.Separator.isEmpty() ? u";"_s : state.Separator);
-            state.FieldCount = static_cast<qint16>(count);
+            state.FieldCount = count;
             state.DeclaredFieldCount = state.FieldCount;
             state.KeyTable.setFieldNames(
                 QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));
@@ -119,9 +120,9 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
 }
 
 // A relative path is read in the program's current folder; messages name it as given.
-bool readLines(const core::ProgramState& state, const QString& path, QStringList& lines,
+bool readLines(const keytable::ProgramState& state, const QString& path, QStringList& lines,
                LoadSink& sink) {
-    const QString file = core::resolvedPath(state, path);
+    const QString file = keytable::resolvedPath(state, path);
     if (!core::FileExists(file))
         return false;
     core::TextFileReader reader;
@@ -136,8 +137,8 @@ bool readLines(const core::ProgramState& state, const QString& path, QStringList
 
 } // namespace
 
-bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) {
-    core::ClearKeyTable(state);
+bool ReadHeader(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
+    ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
@@ -147,9 +148,9 @@ bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) 
     return true;
 }
 
-LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink) {
+LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
     state.HeaderDone = false;
-    core::ClearKeyTable(state);
+    ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
     QStringList lines;
@@ -160,7 +161,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
     const HeaderResult header = readHeaderLines(state, lines, sink);
     if (header.fieldLineTooLong) {
-        core::ClearKeyTable(state);
+        ClearKeyTable(state);
         state.FieldCount = 0;
         state.DeclaredFieldCount = 0;
         return LoadOutcome::RefusedHeader;
@@ -171,12 +172,12 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     // line is all header.
     const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1 : lines.size();
     if (headerLines > MaxRows) {
-        core::ClearKeyTable(state);
+        ClearKeyTable(state);
         sink.busy(false);
         sink.refused(lineLimitMessage());
         return LoadOutcome::LineLimit;
     }
-    identify::KeyTable& table = state.KeyTable;
+    keytable::KeyTable& table = state.KeyTable;
     table.reserveRows(static_cast<int>(lines.size()));
     for (qsizetype i = 0; i < headerLines; ++i)
         table.appendEmptyRow(static_cast<int>(i + 1));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/programstate.h"
+#include "keytable/programstate.h"
 
 #include <QString>
 
@@ -30,11 +30,11 @@ enum class LoadOutcome {
 
 // Clears the table, then reads the header up to the field line: title, comments, field
 // names and counts. False when the file cannot be opened.
-bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink);
+bool ReadHeader(keytable::ProgramState& state, const QString& path, LoadSink& sink);
 
 // ReadHeader, then every data line into KeyTable. LineCount ends equal to the highest
 // row actually stored (header rows included), whatever the outcome.
-LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink);
+LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink);
 
 // The messages of the refusals.
 QString lineLimitMessage();

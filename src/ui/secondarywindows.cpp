@@ -24,7 +24,7 @@ QPoint besideMainWindow(WindowHost& main, const QString& fieldList, QSize frame)
     return besideTopLeft(available, main.frameGeometry(), frame, keepLeft, keepTop);
 }
 
-SecondaryWindows::SecondaryWindows(engine::FormTbl& main, core::ProgramState& state,
+SecondaryWindows::SecondaryWindows(engine::FormTbl& main, keytable::ProgramState& state,
                                    core::Platform& platform, WindowHost* mainView,
                                    WindowPlaces* places)
     : crossFilter_(main, state, platform), wordPicker_(main, state, platform) {

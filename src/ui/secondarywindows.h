@@ -16,7 +16,7 @@ class WindowPlaces;
 // window's view (when given); places keeps where the user leaves both.
 class SecondaryWindows {
   public:
-    SecondaryWindows(engine::FormTbl& main, core::ProgramState& state, core::Platform& platform,
+    SecondaryWindows(engine::FormTbl& main, keytable::ProgramState& state, core::Platform& platform,
                      WindowHost* mainView = nullptr, WindowPlaces* places = nullptr);
     ~SecondaryWindows();
 

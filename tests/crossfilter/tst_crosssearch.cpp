@@ -1,7 +1,7 @@
 // The cross search on tables filled in memory: report format, grouping of taxon rows,
 // value tests, counting, and the elapsed-time text.
-#include "core/programstate.h"
 #include "crossfilter/crosssearch.h"
+#include "keytable/programstate.h"
 
 #include <QTest>
 
@@ -9,13 +9,15 @@
 
 using namespace Qt::StringLiterals;
 using namespace sylvane;
+using crossfilter::FilterMode;
 using crossfilter::FilterRecord;
+using crossfilter::ValueMatch;
 
 namespace {
 
 // A table whose row r holds the r-th list: the taxon name, then fields 2, 3...
-core::ProgramState table(const std::vector<QStringList>& rows) {
-    core::ProgramState state;
+keytable::ProgramState table(const std::vector<QStringList>& rows) {
+    keytable::ProgramState state;
     int r = 0;
     for (const QStringList& cells : rows) {
         ++r;
@@ -26,13 +28,13 @@ core::ProgramState table(const std::vector<QStringList>& rows) {
     return state;
 }
 
-FilterRecord filter(const QString& value1, const QString& value2, const QString& mode,
-                    const QString& exact1 = u"1"_s, const QString& field1 = u"2"_s,
-                    const QString& field2 = u"3"_s) {
-    return {value1, value2, mode, exact1, u"1"_s, field1, field2};
+FilterRecord filter(const QString& value1, const QString& value2, FilterMode mode,
+                    ValueMatch match1 = ValueMatch::Exact, std::optional<int> field1 = 2,
+                    std::optional<int> field2 = 3) {
+    return {value1, value2, mode, match1, ValueMatch::Exact, field1, field2};
 }
 
-crossfilter::CrossSearchReport search(const core::ProgramState& state,
+crossfilter::CrossSearchReport search(const keytable::ProgramState& state,
                                       const std::vector<FilterRecord>& filters,
                                       bool counting = false, const QString& separator = u";"_s) {
     crossfilter::FilterTable table;
@@ -58,8 +60,9 @@ class TestCrossSearch : public QObject {
                                   {u"B"_s, u"doux"_s, u"vert"_s, u"x"_s},
                                   {u"B"_s, u"amer"_s, u"jaune"_s, u"rouge"_s},
                                   {u"B"_s, u"doux"_s, u"vert"_s, u"rouge"_s}});
-        const auto report = search(state, {filter(u"amer"_s, u"jaune"_s, u"1"_s),
-                                           filter(u"rouge"_s, {}, u"2"_s, u"1"_s, u"4"_s)});
+        const auto report =
+            search(state, {filter(u"amer"_s, u"jaune"_s, FilterMode::Both),
+                           filter(u"rouge"_s, {}, FilterMode::Single, ValueMatch::Exact, 4)});
         QCOMPARE(report.text, header1 + u"amer<ET>jaune;rouge ;\r\n"_s +
                                   u"5 éch. 2 Taxons / ss-tot  ;4;2;2;\r\n"_s +
                                   u"A;1;+;;\r\nB;3;+;++;\r\n"_s);
@@ -67,7 +70,7 @@ class TestCrossSearch : public QObject {
         QCOMPARE(report.taxaWritten, 2);
 
         // Counting lists every taxon with its passes plus its rows; the marks stay.
-        const auto counted = search(state, {filter(u"amer"_s, u"jaune"_s, u"1"_s)}, true);
+        const auto counted = search(state, {filter(u"amer"_s, u"jaune"_s, FilterMode::Both)}, true);
         QVERIFY(counted.text.endsWith(u"A;3;+;\r\nB;4;+;\r\n"_s));
     }
 
@@ -86,7 +89,7 @@ class TestCrossSearch : public QObject {
                                   {u"B"_s, u"x"_s},
                                   {u"A"_s, u"x"_s},
                                   {u"a"_s, u"x"_s}});
-        const auto report = search(state, {filter(u"x"_s, {}, u"2"_s)});
+        const auto report = search(state, {filter(u"x"_s, {}, FilterMode::Single)});
         QVERIFY(report.text.endsWith(u"A;2;++;\r\nB;1;+;\r\nA;1;+;\r\na;1;+;\r\n"_s));
         QCOMPARE(report.taxaWritten, 4);
     }
@@ -95,8 +98,8 @@ class TestCrossSearch : public QObject {
     // the end is written under an empty name.
     void rowsWithoutName() {
         const auto state = table({{{}, u"x"_s}, {{}, {}}, {u"A"_s, u"x"_s}, {{}, u"x"_s}});
-        QVERIFY(
-            search(state, {filter(u"x"_s, {}, u"2"_s)}).text.endsWith(u"A;2;++;\r\n;1;+;\r\n"_s));
+        QVERIFY(search(state, {filter(u"x"_s, {}, FilterMode::Single)})
+                    .text.endsWith(u"A;2;++;\r\n;1;+;\r\n"_s));
         QVERIFY(search(state, {}, true).text.endsWith(u"A;3;\r\n;1;\r\n"_s));
     }
 
@@ -104,25 +107,26 @@ class TestCrossSearch : public QObject {
         QTest::addColumn<FilterRecord>("tested");
         QTest::addColumn<QString>("marks"); // one character per row: + passes, - fails
         // Cells of field 2: Amanite, amanite, "Amanite ", Amanita; field 3: oui, non...
-        QTest::newRow("exact") << filter(u"Amanite"_s, {}, u"2"_s) << u"+---"_s;
+        QTest::newRow("exact") << filter(u"Amanite"_s, {}, FilterMode::Single) << u"+---"_s;
         QTest::newRow("containment ignores case")
-            << filter(u"ama"_s, {}, u"2"_s, u"0"_s) << u"++++"_s;
+            << filter(u"ama"_s, {}, FilterMode::Single, ValueMatch::Contains) << u"++++"_s;
         QTest::newRow("exact text is not trimmed")
-            << filter(u"Amanite "_s, {}, u"2"_s) << u"--+-"_s;
-        QTest::newRow("ET") << filter(u"Amanite"_s, u"oui"_s, u"1"_s) << u"+---"_s;
-        QTest::newRow("OU") << filter(u"Amanite"_s, u"oui"_s, u"0"_s) << u"+-+-"_s;
+            << filter(u"Amanite "_s, {}, FilterMode::Single) << u"--+-"_s;
+        QTest::newRow("ET") << filter(u"Amanite"_s, u"oui"_s, FilterMode::Both) << u"+---"_s;
+        QTest::newRow("OU") << filter(u"Amanite"_s, u"oui"_s, FilterMode::Either) << u"+-+-"_s;
         QTest::newRow("blank value with ET never passes")
-            << filter(u"  "_s, u"oui"_s, u"1"_s) << u"----"_s;
+            << filter(u"  "_s, u"oui"_s, FilterMode::Both) << u"----"_s;
         QTest::newRow("blank value with OU: the other decides")
-            << filter(u"  "_s, u"oui"_s, u"0"_s) << u"+-+-"_s;
+            << filter(u"  "_s, u"oui"_s, FilterMode::Either) << u"+-+-"_s;
         QTest::newRow("single value, the first missing")
-            << filter({}, u"non"_s, u"2"_s) << u"-+-+"_s;
+            << filter({}, u"non"_s, FilterMode::Single) << u"-+-+"_s;
         QTest::newRow("single mode with both values: exactly one passes")
-            << filter(u"Amanite"_s, u"oui"_s, u"2"_s) << u"--+-"_s;
+            << filter(u"Amanite"_s, u"oui"_s, FilterMode::Single) << u"--+-"_s;
         QTest::newRow("field 0 holds nothing")
-            << filter(u"ama"_s, {}, u"2"_s, u"0"_s, u"0"_s) << u"----"_s;
+            << filter(u"ama"_s, {}, FilterMode::Single, ValueMatch::Contains, 0) << u"----"_s;
         QTest::newRow("field beyond the table holds nothing")
-            << filter(u"ama"_s, {}, u"2"_s, u"0"_s, u"99999999999"_s) << u"----"_s;
+            << filter(u"ama"_s, {}, FilterMode::Single, ValueMatch::Contains, 99999999)
+            << u"----"_s;
     }
 
     void valueTests() {
@@ -141,20 +145,22 @@ class TestCrossSearch : public QObject {
 
     void separatorIsWrittenAsIs() {
         const auto state = table({{u"Bolet, cèpe"_s, u"forêt, lisière"_s}});
-        QCOMPARE(search(state, {filter(u"forêt, lisière"_s, {}, u"2"_s)}, false, u","_s).text,
+        QCOMPARE(search(state, {filter(u"forêt, lisière"_s, {}, FilterMode::Single)}, false, u","_s)
+                     .text,
                  u"espèces ,nb sp /filtres : ,forêt, lisière ,\r\n"
                  u"1 éch. 1 Taxons / ss-tot  ,1,1,\r\nBolet, cèpe,1,+,\r\n"_s);
     }
 
     // A taxon of 30000 rows passing two filters counts 60000 passes.
     void countersAreWide() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         for (int row = 1; row <= core::MaxRows; ++row) {
             state.KeyTable.setCell(row, 1, u"A"_s);
             state.KeyTable.setCell(row, 2, u"x"_s);
         }
         state.LineCount = core::MaxRows;
-        const auto report = search(state, {filter(u"x"_s, {}, u"2"_s), filter(u"x"_s, {}, u"2"_s)});
+        const auto report = search(state, {filter(u"x"_s, {}, FilterMode::Single),
+                                           filter(u"x"_s, {}, FilterMode::Single)});
         QVERIFY(report.text.contains(u"\r\nA;60000;"_s));
         QVERIFY(report.text.contains(u";60000;30000;30000;\r\n"_s));
     }

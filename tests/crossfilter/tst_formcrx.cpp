@@ -1,5 +1,6 @@
-// The cross-filter window's value list against the specified pairwise construction, and
-// its unloading by the main window while one of its handlers runs.
+// The cross-filter window's value list against the pairwise construction, the shared state
+// it reads but never writes, and its unloading by the main window while one of its
+// handlers runs.
 #include "core/recordingplatform.h"
 #include "crossfilter/crossfilterhost.h"
 #include "crossfilter/formcrx.h"
@@ -16,7 +17,7 @@ class TestFormCrx : public QObject {
     // Adding each cell that equals no listed entry, one by one, gives the same list as the
     // window's hash set and single sort: same texts, same order, empty cells included.
     void valueListEqualsPairwiseAdding() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         const QStringList pool = {u"rouge"_s, u"Rouge"_s, u"rouge "_s, u" rouge"_s, u""_s,
                                   u"été"_s,   u"Été"_s,   u"ete"_s,    u"b"_s,      u"B"_s,
@@ -58,10 +59,51 @@ class TestFormCrx : public QObject {
         QCOMPARE(window.valueList.texts(), QStringList{QString()});
     }
 
+    // The window reads the shared table but keeps its counts to itself: a load, an
+    // activation, a value list, a validated filter, a search and a count leave every
+    // shared count as the loader left it. The declared count is set apart from the field
+    // count so that a window copying one into the other is caught.
+    void sharedCountsStayAsTheLoaderLeftThem() {
+        keytable::ProgramState state;
+        core::RecordingPlatform platform;
+        state.KeyTable.setFieldNames({u"Espece"_s, u"Saveur"_s, u"Couleur"_s});
+        state.KeyTable.appendRow(1, QStringView(u"A;amer;jaune").split(u';'));
+        state.KeyTable.appendRow(2, QStringView(u"B;doux;rouge").split(u';'));
+        state.KeyTable.appendRow(3, QStringView(u"A;doux;jaune").split(u';'));
+        state.KeyTable.finishLoad();
+        state.FieldCount = 3;
+        state.DeclaredFieldCount = 2;
+        state.LineCount = 3;
+
+        crossfilter::FormCrx window(state, platform);
+        window.Form_Load();
+        window.Form_Activate();
+        QCOMPARE(window.fieldList.texts(), (QStringList{u"Espece"_s, u"Saveur"_s, u"Couleur"_s}));
+        window.fieldList.setCurrentIndex(1);
+        window.ListeChamps_Click();
+        QCOMPARE(window.valueList.texts(), (QStringList{u"amer"_s, u"doux"_s}));
+        window.valueList.setCurrentIndex(1);
+        window.Command2_Click(0);
+        window.Command4_Click();
+        QCOMPARE(window.FilterCount, 1);
+        QCOMPARE(window.reportBox.text(), u"liste filtres\r\n1 : doux    2\r\n"_s);
+        window.Command1_Click();
+        QVERIFY(window.reportBox.text().startsWith(u"espèces ;nb sp /filtres : ;doux ;\r\n"
+                                                   u"3 éch. 2 Taxons / ss-tot  ;2;2;\r\n"_s));
+        window.Command8_Click();
+
+        QCOMPARE(state.FieldCount, 3);
+        QCOMPARE(state.DeclaredFieldCount, 2);
+        QCOMPARE(state.LineCount, 3);
+        QCOMPARE(state.KeyTable.fieldCount(), 3);
+        QCOMPARE(state.KeyTable.declaredFieldCount(), 3);
+        QCOMPARE(state.KeyTable.rowCount(), 3);
+    }
+
     // "valider" lets the event queue run once; if the main window's closing unloads the
     // window then, the handler still ends on a live window, which goes at its next use.
     void unloadDuringValiderWaitsForTheHandler() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         engine::FormTbl main(state, platform);
         crossfilter::CrossFilterHost host(main, state, platform);

@@ -1,8 +1,8 @@
 // The program's own current folder: settings, opens and saves move it, relative names
 // are found in it, and the process's current directory never changes.
 #include "bytefiles.h"
-#include "core/currentfolder.h"
-#include "core/programstate.h"
+#include "keytable/currentfolder.h"
+#include "keytable/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
 
@@ -29,22 +29,22 @@ class TestCurrentFolder : public QObject {
         QVERIFY(QDir::setCurrent(dir.path()));
         const QString start = QDir::currentPath();
 
-        core::ProgramState state;
-        QCOMPARE(core::currentFolder(state), start); // empty: the process's folder
-        QCOMPARE(core::resolvedPath(state, u"t.txt"_s), start + u"/t.txt"_s);
-        QCOMPARE(core::resolvedPath(state, u"/abs/t.txt"_s), u"/abs/t.txt"_s);
-        QCOMPARE(core::resolvedPath(state, QString()), QString());
+        keytable::ProgramState state;
+        QCOMPARE(keytable::currentFolder(state), start); // empty: the process's folder
+        QCOMPARE(keytable::resolvedPath(state, u"t.txt"_s), start + u"/t.txt"_s);
+        QCOMPARE(keytable::resolvedPath(state, u"/abs/t.txt"_s), u"/abs/t.txt"_s);
+        QCOMPARE(keytable::resolvedPath(state, QString()), QString());
 
         // Each move starts from where the folder is, and keeps it whole.
-        QVERIFY(core::moveCurrentFolder(state, u"a"_s));
-        QVERIFY(core::moveCurrentFolder(state, u"./b/"_s));
+        QVERIFY(keytable::moveCurrentFolder(state, u"a"_s));
+        QVERIFY(keytable::moveCurrentFolder(state, u"./b/"_s));
         QCOMPARE(state.CurrentFolder, start + u"/a/b"_s);
-        QVERIFY(core::moveCurrentFolder(state, u".."_s));
-        QCOMPARE(core::resolvedPath(state, u"fichier"_s), start + u"/a/fichier"_s);
+        QVERIFY(keytable::moveCurrentFolder(state, u".."_s));
+        QCOMPARE(keytable::resolvedPath(state, u"fichier"_s), start + u"/a/fichier"_s);
 
         // What cannot be entered leaves the folder where it is.
         for (const QString& refused : {QString(), u"absent"_s, u"fichier"_s, u"C:\\Cles\\"_s})
-            QVERIFY2(!core::moveCurrentFolder(state, refused), qPrintable(refused));
+            QVERIFY2(!keytable::moveCurrentFolder(state, refused), qPrintable(refused));
         QCOMPARE(state.CurrentFolder, start + u"/a"_s);
         QCOMPARE(QDir::currentPath(), start);
     }
@@ -62,13 +62,13 @@ class TestCurrentFolder : public QObject {
         const QString start = QDir::currentPath();
         const QString dataFolder = QDir(data.path()).canonicalPath();
 
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         state.AppFolder = app.path();
         engine::FormTbl form(state, platform);
         form.Form_Load(QString());
         QCOMPARE(form.caption(), u"Sylvane : Bois"_s);
-        QCOMPARE(core::currentFolder(state), dataFolder);
+        QCOMPARE(keytable::currentFolder(state), dataFolder);
         platform.clearLog();
 
         // The manual, a "%" document and the work file are those of the data folder.

@@ -1,11 +1,11 @@
 // What the earlier build does differently and cannot be seen in a transcript: the
 // settings file, the placement of the keyword panel and the comments, and the word
 // picker's owner.
-#include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "core/textfile.h"
 #include "engine/formtbl.h"
 #include "engine/wordpickerhost.h"
+#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,7 +17,7 @@ using namespace sylvane;
 namespace {
 
 struct Main {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form;
 

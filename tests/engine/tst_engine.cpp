@@ -17,7 +17,7 @@ namespace {
 // A window over a small table loaded from a temporary file: rows 2..6 hold the data.
 struct Fixture {
     QTemporaryDir dir;
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form{state, platform};
 

@@ -1,8 +1,8 @@
 // The main window's file tools and external lookups, driven on the recording platform.
-#include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "core/textfile.h"
 #include "engine/formtbl.h"
+#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@ const QString redNoConnection = u"[flash 255 1 2000 1200]    pas de connexion In
 
 // A main window on a recording platform, with the state that start-up would prepare.
 struct Window {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form;
 

@@ -12,7 +12,7 @@ class TestForm1 : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void decomposesAName() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         engine::Form1 form(state, platform);
         form.Form_Load();
@@ -33,7 +33,7 @@ class TestForm1 : public QObject {
     }
 
     void showsNineWordsAtMostAndNoneForAnEmptyText() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         engine::Form1 form(state, platform);
         QString twelve = u"a b c d e f g h i j k l"_s;
@@ -52,7 +52,7 @@ class TestForm1 : public QObject {
     }
 
     void buttonsLookUpThePickedWordOrCancel() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         engine::Form1 form(state, platform);
         QString looked;

@@ -120,7 +120,7 @@ class TestListBox : public QObject {
     }
 
     void userClicksToggleMarksInMultiSelectLists() {
-        sylvane::core::ProgramState state;
+        sylvane::keytable::ProgramState state;
         sylvane::core::RecordingPlatform platform;
         Window window(u"W"_s, u"W"_s, state, platform);
         ListBox multi(u"M"_s, true, true);

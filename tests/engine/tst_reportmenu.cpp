@@ -24,7 +24,7 @@ namespace {
 // The main window on a small table of a temporary folder, where the reports go too.
 struct Window {
     QTemporaryDir folder;
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form;
 

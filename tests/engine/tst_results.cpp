@@ -15,13 +15,13 @@ namespace {
 // A main window over a small table put straight into the shared state: the field line,
 // then one row per record from row 2 on (row 1 stands for the header).
 struct Window {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     FormTbl form{state, platform};
 
     Window(const QString& fields, const QStringList& records) {
         const QStringList names = fields.split(u';');
-        state.FieldCount = static_cast<qint16>(names.size());
+        state.FieldCount = static_cast<int>(names.size());
         for (qsizetype v = 0; v < names.size(); ++v)
             state.FieldNames[v + 1] = names[v];
         state.KeyTable.setFieldNames(names);

@@ -1,9 +1,9 @@
 // The settings file written by the main window and read at the next start.
 #include "bytefiles.h"
-#include "core/currentfolder.h"
-#include "core/programstate.h"
+#include "keytable/currentfolder.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
+#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +31,7 @@ class TestStartupSettings : public QObject {
         const QString table = folder + u"amanites, été.txt"_s;
         writeBytes(table, "TITRE=T\r\nCHAMP=Espece;Chapeau\r\nAmanita;rouge\r\n");
 
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         state.AppFolder = app.path();
         engine::FormTbl form(state, platform);
@@ -40,7 +40,7 @@ class TestStartupSettings : public QObject {
         form.identification.multipleChoice.setValue(1);
         form.ini_sauve();
         QCOMPARE(state.DataFolder, folder);
-        QCOMPARE(core::currentFolder(state), QDir(folder).canonicalPath());
+        QCOMPARE(keytable::currentFolder(state), QDir(folder).canonicalPath());
         QCOMPARE(QDir::currentPath(), previous_);
 
         QFile saved(app.path() + u"/Sylvane.ini"_s);
@@ -51,7 +51,7 @@ class TestStartupSettings : public QObject {
                                     "\"\r\nCHOIXMULT =1\r\n";
         QCOMPARE(saved.readAll(), expected); // Windows-1252: "é" is one byte
 
-        core::ProgramState again;
+        keytable::ProgramState again;
         core::RecordingPlatform platform2;
         again.AppFolder = app.path();
         engine::FormTbl form2(again, platform2);
@@ -67,7 +67,7 @@ class TestStartupSettings : public QObject {
         QTemporaryDir data;
         const QString table = data.path() + u"/t.txt"_s;
         writeBytes(table, "CHAMP=Espece\r\nA\r\n");
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         state.AppFolder = data.path() + u"/absent/folder"_s;
         engine::FormTbl form(state, platform);
@@ -82,7 +82,7 @@ class TestStartupSettings : public QObject {
     void fontSizeAndReadingErrors() {
         QTemporaryDir app;
         writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=12\r\nCHOIXMULT =1\r\n");
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         state.AppFolder = app.path();
         engine::FormTbl form(state, platform);
@@ -93,7 +93,7 @@ class TestStartupSettings : public QObject {
 
         // A size no window can take is a reading error: what follows is not read.
         writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=0\r\nCHOIXMULT =1\r\n");
-        core::ProgramState state2;
+        keytable::ProgramState state2;
         engine::FormTbl form2(state2, platform);
         state2.AppFolder = app.path();
         form2.Form_Load(QString());

@@ -1,9 +1,9 @@
 // An installed program's settings: read from the installed defaults until the user saves
 // a copy of their own, which "Sauver options" writes into the user's folder, creating it.
 #include "bytefiles.h"
-#include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
+#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +35,7 @@ struct Installation {
 
 // A window started the way an installed program starts it.
 struct Started {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form{state, platform};
 

@@ -4,7 +4,7 @@
 #include "core/moduleroutines.h"
 #include "core/sortkey.h"
 #include "identify/identification.h"
-#include "identify/smalltable.h"
+#include "keytable/smalltable.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -14,6 +14,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace sylvane::identify;
+using sylvane::keytable::smallTable;
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The report of an identification session: the choices as made, the taxa found merged by
 // name without the unnamed rows, their sheets, and the cut after the first sheets.
 #include "identify/sessionreport.h"
-#include "identify/smalltable.h"
+#include "keytable/smalltable.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace sylvane::identify;
+using sylvane::keytable::smallTable;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "bytefiles.h"
-#include "core/programstate.h"
 #include "core/safewrite.h"
 #include "core/textfile.h"
 #include "core/writefault.h"
 #include "keytable/filetools.h"
+#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,7 +106,7 @@ class TestFileTools : public QObject {
         const QString table = dir.filePath(u"a.txt"_s);
         writeBytes(table, untidyTable);
         writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
-        core::ProgramState state;
+        keytable::ProgramState state;
         state.LineCount = 99;
         QString asked;
         const auto result =
@@ -119,26 +119,26 @@ class TestFileTools : public QObject {
         QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), untidyTable);
         QCOMPARE(readBytes(table), tidyTable);
         QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
-        QCOMPARE(state.LineCount, 3.0);
+        QCOMPARE(state.LineCount, 3);
     }
 
     void answeringNoLeavesTheFileAndMakesNoBackup() {
         QTemporaryDir dir;
         const QString table = dir.filePath(u"a.txt"_s);
         writeBytes(table, untidyTable);
-        core::ProgramState state;
+        keytable::ProgramState state;
         const auto result =
             keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return false; });
         QCOMPARE(result.outcome, OptimiseOutcome::Declined);
         QCOMPARE(readBytes(table), untidyTable);
         QVERIFY(!QFile::exists(dir.filePath(u"a.bak"_s)));
         QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
-        QCOMPARE(state.LineCount, 3.0);
+        QCOMPARE(state.LineCount, 3);
     }
 
     void missingFileOrEmptyPathDoesNothing() {
         QTemporaryDir dir;
-        core::ProgramState state;
+        keytable::ProgramState state;
         bool asked = false;
         const auto ask = [&asked](const QString&) { return asked = true; };
         QCOMPARE(keytable::OptimiseFile(state, QString(), dir.path(), ask).outcome,
@@ -180,7 +180,7 @@ class TestFileTools : public QObject {
         writeBytes(dir.filePath(u"plain.file"_s), "x");
         const QString table = dir.filePath(tableName);
         writeBytes(table, untidyTable);
-        core::ProgramState state;
+        keytable::ProgramState state;
         state.LineCount = 42;
         const auto result = keytable::OptimiseFile(
             state, table, dir.filePath(workFolder.isEmpty() ? u"."_s : workFolder),
@@ -190,7 +190,7 @@ class TestFileTools : public QObject {
         QCOMPARE(readBytes(table), untidyTable);
         if (result.outcome == OptimiseOutcome::WorkFileFailed) {
             QVERIFY(!result.errorText.isEmpty());
-            QCOMPARE(state.LineCount, 42.0);
+            QCOMPARE(state.LineCount, 42);
         } else {
             QCOMPARE(readBytes(result.workFile), tidyTable);
         }
@@ -219,7 +219,7 @@ class TestFileTools : public QObject {
         const QByteArray untidy = bigUntidyTable();
         writeBytes(table, untidy);
         writeBytes(backup, "an older backup");
-        core::ProgramState state;
+        keytable::ProgramState state;
         keytable::OptimiseResult result;
         {
             WriteFault fault(replacement, core::WriteStep(step), occurrence);
@@ -252,7 +252,7 @@ class TestFileTools : public QObject {
         QTemporaryDir dir;
         const QString table = dir.filePath(u"x.bak"_s);
         writeBytes(table, untidyTable);
-        core::ProgramState state;
+        keytable::ProgramState state;
         const auto result =
             keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return true; });
         QCOMPARE(result.outcome, OptimiseOutcome::Replaced);
@@ -269,7 +269,7 @@ class TestFileTools : public QObject {
         QVERIFY(QFile::link(victim, dir.filePath(u"$$temp.txt"_s)));
         const QString table = dir.filePath(u"a.txt"_s);
         writeBytes(table, untidyTable);
-        core::ProgramState state;
+        keytable::ProgramState state;
         keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return false; });
         QCOMPARE(readBytes(victim), QByteArray("precious"));
         QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
@@ -282,7 +282,7 @@ class TestFileTools : public QObject {
         writeBytes(table, "\xef\xbb\xbfTITRE=C\xc3\xa8pes\r\nCHAMP=Esp\xc3\xa8"
                           "ce\r\n"
                           "Bolet  \xc3\xa0 pied ;  brun\r\n");
-        core::ProgramState state;
+        keytable::ProgramState state;
         keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return true; });
         QCOMPARE(readBytes(table), QByteArray("\xef\xbb\xbfTITRE=C\xc3\xa8pes\r\nCHAMP=Esp\xc3\xa8"
                                               "ce\r\n"
@@ -291,7 +291,7 @@ class TestFileTools : public QObject {
 
     void specialOrHugeFilesAreRefusedWithAReason() {
         QTemporaryDir dir;
-        core::ProgramState state;
+        keytable::ProgramState state;
         const auto ask = [](const QString&) { return true; };
         const auto refused = keytable::OptimiseFile(state, u"/dev/zero"_s, dir.path(), ask);
         QCOMPARE(refused.outcome, OptimiseOutcome::Refused);

@@ -1,6 +1,6 @@
 // An entry's annotation shows right-aligned after its text on screen, while the text, the
 // keyboard search and the copies stay the entry's text alone.
-#include "core/programstate.h"
+#include "keytable/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/listbox.h"
 #include "engine/window.h"
@@ -59,7 +59,7 @@ class TestListAnnotation : public QObject {
 
     // The annotation is painted at the right of its row only, and typing it finds nothing.
     void shownRightAlignedAndNeverSearched() {
-        core::ProgramState state;
+        keytable::ProgramState state;
         core::RecordingPlatform platform;
         engine::Window window(u"W"_s, u"W"_s, state, platform);
         engine::ListBox list(u"List2"_s, false);

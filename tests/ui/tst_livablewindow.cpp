@@ -298,7 +298,7 @@ class TestLivableWindow : public QObject {
     void placesAreKept() {
         QTemporaryDir config;
         ui::WindowPlaces places(config.filePath(u"windows.ini"_s));
-        core::ProgramState state;
+        keytable::ProgramState state;
         ui::QtPlatform platform;
         engine::Window small(u"Petit"_s, u"Petit"_s, state, platform);
         small.setSize(3000, 2000);

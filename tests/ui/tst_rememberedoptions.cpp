@@ -1,6 +1,6 @@
 // The two identification options are kept between runs in the user's configuration
 // folder, only by the current build, and never in Sylvane.ini.
-#include "core/programstate.h"
+#include "keytable/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
 #include "engine/userinput.h"
@@ -20,7 +20,7 @@ namespace {
 
 // A main window of the edition, started without a table on an empty program folder.
 struct Run {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     engine::FormTbl form;
     ui::RememberedOptions options;

@@ -55,7 +55,7 @@ struct Started {
         form.Form_Activate();
         view.show();
     }
-    core::ProgramState state;
+    keytable::ProgramState state;
     ui::QtPlatform platform;
     engine::FormTbl form;
     ui::FormTblView view{form, &platform};

@@ -1,8 +1,8 @@
 // The generic view over any window's models: widgets, placement, refresh and the user's
 // actions passed to the handlers.
-#include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/window.h"
+#include "keytable/programstate.h"
 #include "ui/windowview.h"
 
 #include <QCheckBox>
@@ -23,7 +23,8 @@ namespace {
 // A window of every kind of control, placed in twips like the designer's windows.
 class SampleWindow : public engine::Window {
   public:
-    SampleWindow(core::ProgramState& s, core::Platform& p) : Window(u"Sample"_s, u"Essai"_s, s, p) {
+    SampleWindow(keytable::ProgramState& s, core::Platform& p)
+        : Window(u"Sample"_s, u"Essai"_s, s, p) {
         addAll(Frame, Name, Notes, Bar, Yes, No, Tick, Values, Taxa);
         setSize(9000, 6000);
         Frame.setGeometry(1500, 1500, 4000, 2000);
@@ -59,7 +60,7 @@ class SampleWindow : public engine::Window {
 };
 
 struct Fixture {
-    core::ProgramState state;
+    keytable::ProgramState state;
     core::RecordingPlatform platform;
     SampleWindow window{state, platform};
     ui::WindowView view{window};

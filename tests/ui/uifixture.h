@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/programstate.h"
 #include "engine/formtbl.h"
+#include "keytable/programstate.h"
 #include "ui/formtblview.h"
 #include "ui/qtplatform.h"
 #include "ui/windowview.h"
@@ -40,7 +40,7 @@ class ManualClockPlatform : public sylvane::ui::QtPlatform {
 // The main window as the program builds it, on a Qt platform, for the widget tests.
 template <typename Platform = sylvane::ui::QtPlatform> struct BasicMainWindowFixture {
     explicit BasicMainWindowFixture(const QString& appFolder) { state.AppFolder = appFolder; }
-    sylvane::core::ProgramState state;
+    sylvane::keytable::ProgramState state;
     Platform platform;
     sylvane::engine::FormTbl form{state, platform};
     sylvane::ui::FormTblView view{form, &platform};

@@ -335,9 +335,9 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     if (name == u"LineCount"_s)
         return u"LineCount="_s + numberText(s.LineCount);
     if (name == u"FieldCount"_s)
-        return u"FieldCount="_s + numberText(int(s.FieldCount));
+        return u"FieldCount="_s + numberText(s.FieldCount);
     if (name == u"DeclaredFieldCount"_s)
-        return u"DeclaredFieldCount="_s + numberText(int(s.DeclaredFieldCount));
+        return u"DeclaredFieldCount="_s + numberText(s.DeclaredFieldCount);
     if (name == u"CurrentFile"_s)
         return u"CurrentFile="_s + bracketed(s.CurrentFile);
     if (name == u"DataFolder"_s)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/edition.h"
-#include "core/programstate.h"
 #include "core/recordingplatform.h"
 #include "crossfilter/crossfilterhost.h"
 #include "engine/formtbl.h"
 #include "engine/wordpickerhost.h"
+#include "keytable/programstate.h"
 
 #include <QHash>
 #include <QTextStream>
@@ -30,7 +30,7 @@ class Driver {
     // Runs one command line.
     void runCommand(const QString& line);
 
-    core::ProgramState& state() { return state_; }
+    keytable::ProgramState& state() { return state_; }
     core::RecordingPlatform& platform() { return platform_; }
     engine::FormTbl& formTbl() { return *formTbl_; }
 
@@ -67,7 +67,7 @@ class Driver {
     void showFieldRanking();
     QString controlLine(const engine::Control& control);
 
-    core::ProgramState state_;
+    keytable::ProgramState state_;
     core::RecordingPlatform platform_;
     std::unique_ptr<engine::FormTbl> formTbl_;
     QString appFolder_;

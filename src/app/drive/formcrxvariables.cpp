@@ -18,8 +18,9 @@ std::optional<QString> formCrxVariable(const crossfilter::FormCrx& window, const
     const crossfilter::FilterRecord& f = window.Filters[static_cast<std::size_t>(k)];
     const auto plain = [](const QString& text) { return core::escapeForTranscript(text); };
     return u"FormCrx.Filters(%1)=[%2] [%3] %4 %5 %6 %7 %8"_s.arg(k).arg(
-        plain(f.Value1), plain(f.Value2), plain(f.Mode), plain(f.Exact1), plain(f.Exact2),
-        plain(f.Field1), plain(f.Field2));
+        plain(f.Value1), plain(f.Value2), crossfilter::modeText(f.Mode),
+        crossfilter::matchText(f.Exact1), crossfilter::matchText(f.Exact2),
+        crossfilter::fieldText(f.Field1), crossfilter::fieldText(f.Field2));
 }
 
 } // namespace sylvane::drive

@@ -2,7 +2,7 @@
 // optimisation of a chosen file and the display of the current file's data.
 #include "engine/formtbl.h"
 
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
@@ -63,7 +63,7 @@ void FileToolsPanel::VerifNbChamps() {
     form_.identification.taxaTitle.setCaption(u"Vérification Nb champs"_s);
     form_.results.textPanel.setText(QString());
 
-    const QString file = core::resolvedPath(s, s.CurrentFile);
+    const QString file = keytable::resolvedPath(s, s.CurrentFile);
     core::TextFileReader reader;
     if (!core::FileExists(file) || !reader.open(file))
         return;
@@ -76,7 +76,7 @@ void FileToolsPanel::VerifNbChamps() {
     QString text;
     for (const keytable::FieldCountMismatch& m : report.mismatches)
         text += s.LineBreak + u"ligne "_s + QString::number(m.lineNumber) + u" /  Nbchamps   "_s +
-                core::numberText(int(s.DeclaredFieldCount)) + u"/   Idc   "_s +
+                core::numberText(s.DeclaredFieldCount) + u"/   Idc   "_s +
                 QString::number(m.values);
     if (report.mismatches.empty())
         text += s.LineBreak + u" OK"_s;
@@ -84,7 +84,7 @@ void FileToolsPanel::VerifNbChamps() {
 }
 
 void FileToolsPanel::MnuOptim_Click() {
-    const QString folder = core::currentFolder(form_.state());
+    const QString folder = keytable::currentFolder(form_.state());
     const QString path = form_.platform().openFileDialog(optimiseFilter, folder);
     const keytable::OptimiseResult result =
         keytable::OptimiseFile(form_.state(), path, folder, [this](const QString& file) {
@@ -105,7 +105,7 @@ void FileToolsPanel::MnuCarfic_Click() {
     form_.identification.history.addItems(
         {{u"fichier en cours"_s + colon + s.CurrentFile},
          {u"nombre de lignes"_s + colon + core::numberText(s.LineCount)},
-         {u"nombre de champs"_s + colon + core::numberText(int(s.FieldCount))},
+         {u"nombre de champs"_s + colon + core::numberText(s.FieldCount)},
          {u"Séparateur de champ <"_s + s.Separator + u">"_s}});
 }
 

@@ -4,7 +4,7 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-FormTbl::FormTbl(core::ProgramState& state, core::Platform& platform, core::Edition edition)
+FormTbl::FormTbl(keytable::ProgramState& state, core::Platform& platform, core::Edition edition)
     : Window(u"FormTbl"_s, u"Sylvane"_s, state, platform), edition_(edition) {
     registerControls();
     layOutControls();

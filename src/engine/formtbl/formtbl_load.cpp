@@ -1,7 +1,7 @@
 // Opening and loading a key table, and the field list.
 #include "engine/formtbl.h"
 
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
 #include "keytable/keytablereader.h"
@@ -50,7 +50,7 @@ void FormTbl::wireLoading() {
 }
 
 void FormTbl::MnOuvrir_Click() {
-    const QString chosen = platform().openFileDialog(openFilter, core::currentFolder(state()));
+    const QString chosen = platform().openFileDialog(openFilter, keytable::currentFolder(state()));
     // A cancelled dialog leaves the table that is loaded as it is.
     if (chosen.isEmpty())
         return;
@@ -72,7 +72,7 @@ void FormTbl::MnOuvrir_Click() {
 
 bool FormTbl::execute() {
     auto& s = state();
-    if (!core::FileExists(core::resolvedPath(s, s.CurrentFile)))
+    if (!core::FileExists(keytable::resolvedPath(s, s.CurrentFile)))
         return false;
     BusyScope busyScope(*this);
     identification.crossFilterButton.setEnabled(true);

@@ -1,7 +1,7 @@
 // Start-up, the settings file, activation and closing of the main window.
 #include "engine/formtbl.h"
 
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
 #include "core/settingsfile.h"
@@ -43,8 +43,6 @@ void FormTbl::wireStartup() {
 void FormTbl::Form_Load(const QString& commandLine) {
     auto& s = state();
     move(0, 0);
-    s.Separator = u";"_s;
-    s.LineBreak = u"\r\n"_s;
     Ini_Charge();
     if (!isEarlierBuild())
         statusBar.setCaption(statusHint);
@@ -62,8 +60,8 @@ void FormTbl::Ini_Charge() {
     auto& s = state();
     s.DataFolder = s.AppFolder;
     s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
-    const QString source = core::settingsFileToRead(core::resolvedPath(s, s.SettingsFile),
-                                                    core::resolvedPath(s, s.DefaultSettingsFile));
+    const QString source = core::settingsFileToRead(keytable::resolvedPath(s, s.SettingsFile),
+                                                    keytable::resolvedPath(s, s.DefaultSettingsFile));
     if (!core::FileExists(source)) {
         platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s +
                                   core::notRegularFileNote(source),
@@ -76,10 +74,10 @@ void FormTbl::Ini_Charge() {
     for (const core::SettingsItem& item : core::readSettingsItems(reader.lines())) {
         double number = 0;
         if (item.key == u"FICDEFAUT"_s) {
-            if (core::FileExists(core::resolvedPath(s, item.value))) {
+            if (core::FileExists(keytable::resolvedPath(s, item.value))) {
                 s.CurrentFile = item.value;
                 s.DataFolder = core::FolderOf(s.CurrentFile);
-                core::moveCurrentFolder(s, s.DataFolder);
+                keytable::moveCurrentFolder(s, s.DataFolder);
             }
         } else if (item.key == u"FNT"_s) {
             if (!fontSizeNumber(item.value, number))
@@ -98,17 +96,17 @@ void FormTbl::ini_sauve() {
     auto& s = state();
     // A folder with installed defaults is the user's own, made at the first save.
     if (!s.DefaultSettingsFile.isEmpty())
-        QDir().mkpath(core::resolvedPath(s, s.AppFolder));
-    core::moveCurrentFolder(s, s.AppFolder);
+        QDir().mkpath(keytable::resolvedPath(s, s.AppFolder));
+    keytable::moveCurrentFolder(s, s.AppFolder);
     const QString folder = core::FolderOf(s.CurrentFile);
     // A file that cannot be written is not reported, and the data folder stays as it was.
-    if (core::writeSettingsFile(core::resolvedPath(s, s.SettingsFile),
+    if (core::writeSettingsFile(keytable::resolvedPath(s, s.SettingsFile),
                                 core::settingsLines(s.CurrentFile, folder,
                                                     identification.multipleChoice.value(),
                                                     !isEarlierBuild())))
         s.DataFolder = folder;
     // A relative data folder is taken from the program's folder, where the save moved.
-    core::moveCurrentFolder(s, s.DataFolder);
+    keytable::moveCurrentFolder(s, s.DataFolder);
 }
 
 void FormTbl::MnFDef_Click() {
@@ -116,9 +114,9 @@ void FormTbl::MnFDef_Click() {
 }
 
 void FormTbl::MnPrm_Click(int index) {
-    if (index == 2)
+    if (index == MenusPanel::DefaultFileItem)
         MnFDef_Click();
-    else if (index == 4)
+    else if (index == MenusPanel::SaveOptionsItem)
         ini_sauve();
 }
 
@@ -126,7 +124,6 @@ void FormTbl::Form_Activate() {
     if (crossFilterVisible && crossFilterVisible())
         return;
     auto& s = state();
-    s.LineBreak = u"\r\n"_s;
     identification.foundCount.setCaption(QString());
     lookups.aboutPanel.setVisible(false);
     currentFile.setCaption(s.CurrentFile);

@@ -2,7 +2,7 @@
 // over of addresses to the desktop.
 #include "engine/formtbl.h"
 
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
 
@@ -67,7 +67,7 @@ void LookupsPanel::openLink(const QString& link) {
 void LookupsPanel::openDocument(const QString& path) {
     const int x = form_.identification.valueList.left() + 100;
     const int y = form_.identification.valueList.top() + 100;
-    const QFileInfo info(core::resolvedPath(form_.state(), path));
+    const QFileInfo info(keytable::resolvedPath(form_.state(), path));
     if (!core::FileExists(info.filePath())) {
         form_.Flash(Colour::Yellow,
                     u"fichier  "_s + path + u" non trouvé"_s +

@@ -2,7 +2,7 @@
 // the current file, the user manual and the About panel.
 #include "engine/formtbl.h"
 
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
 #include "engine/weblookups.h"
@@ -93,7 +93,7 @@ QString LookupsPanel::NomFich(const QString& filename) {
     const qsizetype cut = std::max(filename.lastIndexOf(u'\\'), filename.lastIndexOf(u'/'));
     if (cut < 0)
         return filename;
-    return core::FileExists(core::resolvedPath(form_.state(), filename)) ? filename.sliced(cut + 1)
+    return core::FileExists(keytable::resolvedPath(form_.state(), filename)) ? filename.sliced(cut + 1)
                                                                          : QString();
 }
 
@@ -121,7 +121,7 @@ void LookupsPanel::Doc_Compose_chaine() {
 }
 
 void LookupsPanel::Notepad() {
-    const QFileInfo file(core::resolvedPath(form_.state(), form_.state().CurrentFile));
+    const QFileInfo file(keytable::resolvedPath(form_.state(), form_.state().CurrentFile));
     if (!core::FileExists(file.filePath()) || form_.platform().startEditor(file.absoluteFilePath()))
         return;
     form_.platform().messageBox(
@@ -132,7 +132,7 @@ void LookupsPanel::Notepad() {
 
 void LookupsPanel::NavDoc_Click() {
     // The manual sits in the current folder, which follows the data folder.
-    const QString manual = core::resolvedPath(form_.state(), u"Sylvane.pdf"_s);
+    const QString manual = keytable::resolvedPath(form_.state(), u"Sylvane.pdf"_s);
     if (core::FileExists(manual))
         form_.platform().openDocument(manual);
     else
@@ -148,9 +148,9 @@ void LookupsPanel::MnApropos_Click() {
 }
 
 void LookupsPanel::Bout_Click(int index) {
-    if (index == 2)
+    if (index == CloseButton)
         aboutPanel.setVisible(false);
-    else if (index == 3)
+    else if (index == ContactButton)
         form_.platform().openUrl(weblookups::authorMailLink());
 }
 

@@ -34,9 +34,10 @@ class LookupsPanel : public Panel {
     Frame aboutPanel{QStringLiteral("FraMycm"), QStringLiteral("A propos")};
     ControlArray<Label> aboutLines{QStringLiteral("Label"),
                                    {{0, QStringLiteral("-----")}, {1, {}}, {2, {}}}};
-    ControlArray<Button> aboutButtons{
-        QStringLiteral("Bout"),
-        {{2, QStringLiteral("Fermer")}, {3, QStringLiteral("Contacter l'auteur")}}};
+    enum AboutButton : int { CloseButton = 2, ContactButton = 3 };
+    ControlArray<Button> aboutButtons{QStringLiteral("Bout"),
+                                      {{CloseButton, QStringLiteral("Fermer")},
+                                       {ContactButton, QStringLiteral("Contacter l'auteur")}}};
     Frame debugFrame{QStringLiteral("Frame12"), QStringLiteral("Frame12 debug")};
     Label searchName{QStringLiteral("Label17")};
 

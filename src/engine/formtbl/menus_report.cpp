@@ -2,7 +2,7 @@
 // writing beside the target then over it.
 #include "engine/formtbl.h"
 
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 
 #include "core/safewrite.h"
 #include "identify/reportfile.h"
@@ -30,18 +30,18 @@ QString reportFailureText(const QString& path, bool replacing, const QString& re
 void MenusPanel::MnuRapport_Click() {
     core::Platform& platform = form_.platform();
     const core::SaveDialogAnswer answer = platform.saveFileDialog(
-        identify::reportDialogFilters(), core::currentFolder(form_.state()));
+        identify::reportDialogFilters(), keytable::currentFolder(form_.state()));
     if (answer.path.isEmpty())
         return;
     const identify::ReportTarget target = identify::reportTarget(answer.path, answer.filter);
     // The table's whole path: the report may be read far from the folder it was made in.
-    const QString tableFile = core::resolvedPath(form_.state(), form_.state().CurrentFile);
+    const QString tableFile = keytable::resolvedPath(form_.state(), form_.state().CurrentFile);
     const QString html = identify::reportHtml(identify::sessionReport(
         form_.identification.session(), tableFile, platform.currentDateTime()));
     const QByteArray bytes =
         target.format == identify::ReportFormat::Pdf ? platform.htmlToPdf(html) : html.toUtf8();
 
-    const QString path = core::resolvedPath(form_.state(), target.path);
+    const QString path = keytable::resolvedPath(form_.state(), target.path);
     const QFileInfo existing(path);
     const bool replacing = existing.exists() || existing.isSymLink();
     QString failure;

@@ -8,18 +8,28 @@ namespace sylvane::engine {
 void MenusPanel::wire() {
     // "Copie resultat" has no action in this program: the result list copies through its
     // pop-up menu ("Copie Résultats").
-    menuBar_ = {&fileMenu,         &open,
-                &report,           &quit,
-                &editMenu,         &editCopy,
-                &settingsMenu,     &settingsItems(0),
-                &settingsItems(2), &settingsItems(4),
-                &toolsMenu,        &makeDefaultFile,
-                &filterTabs,       &optimiseFile,
-                &fileData,         &aboutTools,
-                &saveOptions,      &editCurrentFile,
-                &checkFields,      &documentation,
+    menuBar_ = {&fileMenu,
+                &open,
+                &report,
+                &quit,
+                &editMenu,
+                &editCopy,
+                &settingsMenu,
+                &settingsItems(FontsItem),
+                &settingsItems(DefaultFileItem),
+                &settingsItems(SaveOptionsItem),
+                &toolsMenu,
+                &makeDefaultFile,
+                &filterTabs,
+                &optimiseFile,
+                &fileData,
+                &aboutTools,
+                &saveOptions,
+                &editCurrentFile,
+                &checkFields,
+                &documentation,
                 &showAbout};
-    settingsItems(0).setEnabled(false);
+    settingsItems(FontsItem).setEnabled(false);
     filterTabs.setEnabled(false);
     aboutTools.setEnabled(false);
     saveOptions.setEnabled(false);

@@ -52,10 +52,13 @@ class MenusPanel : public Panel {
     MenuItem editMenu{QStringLiteral("Mnedite"), QStringLiteral("Edition"), 0};
     MenuItem editCopy{QStringLiteral("MnuCopie"), QStringLiteral("Copie resultat")};
     MenuItem settingsMenu{QStringLiteral("MnParam(1)"), QStringLiteral("Paramètres"), 0};
-    ControlArray<MenuItem> settingsItems{QStringLiteral("MnPrm"),
-                                         {{0, QStringLiteral("Polices")},
-                                          {2, QStringLiteral("Fic actuel =>Fic Défaut")},
-                                          {4, QStringLiteral("Sauver les options")}}};
+    // The indexes of the settings items; the designer left gaps between them.
+    enum SettingsItem : int { FontsItem = 0, DefaultFileItem = 2, SaveOptionsItem = 4 };
+    ControlArray<MenuItem> settingsItems{
+        QStringLiteral("MnPrm"),
+        {{FontsItem, QStringLiteral("Polices")},
+         {DefaultFileItem, QStringLiteral("Fic actuel =>Fic Défaut")},
+         {SaveOptionsItem, QStringLiteral("Sauver les options")}}};
     MenuItem toolsMenu{QStringLiteral("MnOptions"), QStringLiteral("Outils"), 0};
     MenuItem makeDefaultFile{QStringLiteral("MnFDef"), QStringLiteral("Fic actuel =>Fic Défaut")};
     MenuItem filterTabs{QStringLiteral("Mnfiltr"), QStringLiteral("filtrage *Tab")};

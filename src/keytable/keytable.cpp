@@ -1,4 +1,4 @@
-#include "identify/keytable.h"
+#include "keytable/keytable.h"
 
 #include "core/moduleroutines.h"
 #include "core/sortkey.h"
@@ -9,7 +9,7 @@
 #include <bit>
 #include <numeric>
 
-namespace sylvane::identify {
+namespace sylvane::keytable {
 
 using core::MaxFields;
 using core::MaxRows;
@@ -216,4 +216,4 @@ const ColumnOrder& KeyTable::columnOrder(int field, bool foldAccents) const {
     return *slot;
 }
 
-} // namespace sylvane::identify
+} // namespace sylvane::keytable

@@ -1,11 +1,11 @@
-#include "core/currentfolder.h"
+#include "keytable/currentfolder.h"
 
-#include "core/programstate.h"
+#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace sylvane::core {
+namespace sylvane::keytable {
 
 QString currentFolder(const ProgramState& state) {
     return state.CurrentFolder.isEmpty() ? QDir::currentPath() : state.CurrentFolder;
@@ -27,4 +27,4 @@ bool moveCurrentFolder(ProgramState& state, const QString& folder) {
     return true;
 }
 
-} // namespace sylvane::core
+} // namespace sylvane::keytable

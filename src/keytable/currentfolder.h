@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace sylvane::core {
+namespace sylvane::keytable {
 
 struct ProgramState;
 
@@ -23,4 +23,4 @@ QString resolvedPath(const ProgramState& state, const QString& name);
 // folder one may enter leaves the current folder where it is and returns false.
 bool moveCurrentFolder(ProgramState& state, const QString& folder);
 
-} // namespace sylvane::core
+} // namespace sylvane::keytable

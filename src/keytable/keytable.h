@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-namespace sylvane::identify {
+namespace sylvane::keytable {
 
 // A cell as an index into its column's pool of distinct texts; 0 is the empty text.
 using ValueId = quint16;
@@ -91,4 +91,4 @@ class KeyTable {
     mutable std::array<std::vector<std::unique_ptr<ColumnOrder>>, 2> orders_;
 };
 
-} // namespace sylvane::identify
+} // namespace sylvane::keytable

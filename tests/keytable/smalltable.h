@@ -1,10 +1,10 @@
 #pragma once
 
-#include "identify/keytable.h"
+#include "keytable/keytable.h"
 
 #include <QStringList>
 
-namespace sylvane::identify {
+namespace sylvane::keytable {
 
 // A key table from lines of ";"-separated values: the header takes row 1, the lines
 // rows 2 on (read from file lines 2 on).
@@ -19,4 +19,4 @@ inline KeyTable smallTable(const QStringList& names, const QStringList& lines) {
     return table;
 }
 
-} // namespace sylvane::identify
+} // namespace sylvane::keytable

@@ -1,23 +1,26 @@
 #pragma once
 
 #include "core/tablelimits.h"
-#include "identify/keytable.h"
+#include "keytable/keytable.h"
 
 #include <QString>
 
 #include <array>
 #include <vector>
 
-namespace sylvane::core {
+namespace sylvane::keytable {
+
+using core::MaxFields;
+using core::MaxRows;
 
 // The variables of module Tableau shared by every window, under their own names.
 struct ProgramState {
     // The table and its fields.
-    identify::KeyTable KeyTable;
+    keytable::KeyTable KeyTable;
     std::array<QString, MaxFields + 1> FieldNames;
-    qint16 FieldCount = 0;
-    qint16 DeclaredFieldCount = 0;
-    double LineCount = 0;
+    int FieldCount = 0;
+    int DeclaredFieldCount = 0;
+    int LineCount = 0;
     QString Separator = QStringLiteral(";");
 
     // Files and folders.
@@ -35,7 +38,10 @@ struct ProgramState {
     // The line shown field by field by the record display.
     std::array<QString, MaxFields + 1> FieldContents;
 
-    int lineCount() const { return static_cast<int>(LineCount); }
+    int lineCount() const { return LineCount; }
 };
 
-} // namespace sylvane::core
+// Every cell of KeyTable and every field name back to "".
+void ClearKeyTable(ProgramState& state);
+
+} // namespace sylvane::keytable
