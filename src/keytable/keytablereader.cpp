@@ -2,9 +2,11 @@
 
 #include "core/boundedtext.h"
 #include "core/moduleroutines.h"
+#include "core/regularfile.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -17,14 +19,14 @@ QString lineLimitMessage() {
     return u" nb maxi de lignes = "_s + QString::number(MaxRows);
 }
 
-QString tooManyValuesMessage(int row, int values, int declaredFields, const QString& line) {
+QString tooManyValuesMessage(int row, int values, int declaredFields, QStringView line) {
     return u" erreur ligne %1 : nb de choix :%2 > Nb champs : %3 / cf : "_s.arg(row)
                .arg(values)
                .arg(declaredFields) +
            core::quotedLine(line);
 }
 
-QString tooManyFieldValuesMessage(int row, int values, const QString& line) {
+QString tooManyFieldValuesMessage(int row, int values, QStringView line) {
     return u" erreur ligne %1 : nb de choix :%2 > %3 (maximum de la table) / cf : "_s.arg(row)
                .arg(values)
                .arg(MaxFields) +
@@ -72,15 +74,16 @@ qsizetype splitValues(QStringView line, const QString& separator,
 struct HeaderResult {
     bool fieldLineFound = false;
     bool fieldLineTooLong = false;
-    qsizetype fieldLineIndex = -1; // index of the CHAMP line among all lines
+    qsizetype linesRead = 0; // up to the CHAMP line, or every line without one
 };
 
 // Reads the header lines; fills the title, comments and field names.
-HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines, LoadSink& sink) {
+HeaderResult readHeaderLines(core::ProgramState& state, core::LineCursor& lines, LoadSink& sink) {
     HeaderResult result;
     QString key;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
+    QStringView line;
+    while (lines.next(line)) {
+        ++result.linesRead;
         if (core::isBlankLine(line))
             continue;
         const core::KeyValue kv = core::splitKeyValue(line);
@@ -94,13 +97,12 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
             sink.commentRead(kv.value);
         } else if (key == u"CHAMP"_s) {
             result.fieldLineFound = true;
-            result.fieldLineIndex = i;
             const qsizetype names =
                 kv.value.count(state.Separator.isEmpty() ? u";"_s : state.Separator) + 1;
             if (names > MaxFields) {
                 result.fieldLineTooLong = true;
-                sink.refused(
-                    tooManyFieldNamesMessage(static_cast<int>(i + 1), static_cast<int>(names)));
+                sink.refused(tooManyFieldNamesMessage(static_cast<int>(result.linesRead),
+                                                      static_cast<int>(names)));
                 return result;
             }
             QString list = kv.value;
@@ -117,41 +119,27 @@ HeaderResult readHeaderLines(core::ProgramState& state, const QStringList& lines
     return result;
 }
 
-bool readLines(const QString& path, QStringList& lines, LoadSink& sink) {
+bool readBytes(const QString& path, QByteArray& bytes, LoadSink& sink) {
     if (!core::FileExists(path))
         return false;
-    core::TextFileReader reader;
-    if (!reader.open(path)) {
-        if (reader.check() == core::FileCheck::TooLarge)
-            sink.refused(core::tooLargeFileMessage(path));
-        return false;
-    }
-    lines = reader.lines();
-    return true;
+    const core::FileCheck check = core::readRegularFile(path, bytes);
+    if (check == core::FileCheck::TooLarge)
+        sink.refused(core::tooLargeFileMessage(path));
+    return check == core::FileCheck::Readable;
 }
 
 } // namespace
-
-bool ReadHeader(core::ProgramState& state, const QString& path, LoadSink& sink) {
-    core::ClearKeyTable(state);
-    state.FieldCount = 0;
-    state.DeclaredFieldCount = 0;
-    QStringList lines;
-    if (!readLines(path, lines, sink))
-        return false;
-    readHeaderLines(state, lines, sink);
-    return true;
-}
 
 LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSink& sink) {
     state.HeaderDone = false;
     core::ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
-    QStringList lines;
-    if (!readLines(path, lines, sink))
+    QByteArray bytes;
+    if (!readBytes(path, bytes, sink))
         return LoadOutcome::NotFound;
     state.LineCount = 0;
+    core::LineCursor lines(bytes, core::detectEncoding(bytes));
 
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
     const HeaderResult header = readHeaderLines(state, lines, sink);
@@ -165,25 +153,25 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
     sink.busy(true);
     // Header pass: every header line takes a row, blank or not; a file without a field
     // line is all header.
-    const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1 : lines.size();
-    if (headerLines > MaxRows) {
+    if (header.linesRead > MaxRows) {
         core::ClearKeyTable(state);
         sink.busy(false);
         sink.refused(lineLimitMessage());
         return LoadOutcome::LineLimit;
     }
     identify::KeyTable& table = state.KeyTable;
-    table.reserveRows(static_cast<int>(lines.size()));
-    for (qsizetype i = 0; i < headerLines; ++i)
+    table.reserveRows(
+        static_cast<int>(std::min<qsizetype>(header.linesRead + lines.lineCountBound(), MaxRows)));
+    for (qsizetype i = 0; i < header.linesRead; ++i)
         table.appendEmptyRow(static_cast<int>(i + 1));
 
     // Data pass.
     LoadOutcome outcome = LoadOutcome::Complete;
-    int row = static_cast<int>(headerLines);
+    int row = static_cast<int>(header.linesRead);
     std::array<QStringView, MaxFields + 2> pieces;
     const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
-    for (qsizetype i = headerLines; i < lines.size(); ++i) {
-        const QString& line = lines[i];
+    QStringView line;
+    for (qsizetype fileLine = header.linesRead + 1; lines.next(line); ++fileLine) {
         if (core::isBlankLine(line))
             continue;
         ++row;
@@ -194,7 +182,7 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             sink.refused(lineLimitMessage());
             break;
         }
-        const qsizetype values = splitValues(QStringView(line), separator, pieces);
+        const qsizetype values = splitValues(line, separator, pieces);
         if (values > limit || values > MaxFields) {
             outcome = LoadOutcome::RefusedLine;
             sink.busy(false);
@@ -205,8 +193,8 @@ LoadOutcome LoadKeyTable(core::ProgramState& state, const QString& path, LoadSin
             break;
         }
         sink.dataLineStored(row, line);
-        table.appendRow(static_cast<int>(i + 1), std::span<const QStringView>(pieces).subspan(
-                                                     1, static_cast<std::size_t>(values)));
+        table.appendRow(static_cast<int>(fileLine), std::span<const QStringView>(pieces).subspan(
+                                                        1, static_cast<std::size_t>(values)));
     }
     table.finishLoad();
     // Rows up to the last stored one are in use.
