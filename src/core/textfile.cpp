@@ -70,10 +70,11 @@ qsizetype lineEnd(const char* p, qsizetype n) {
 
 qsizetype countBytes(const char* p, qsizetype n, char wanted) {
     qsizetype count = 0;
-    for (const char* end = p + n;
-         (p = static_cast<const char*>(std::memchr(p, wanted, static_cast<std::size_t>(end - p))));
-         ++p)
-        ++count;
+    for (const char* const end = p + n; p != end; ++p, ++count) {
+        p = static_cast<const char*>(std::memchr(p, wanted, static_cast<std::size_t>(end - p)));
+        if (!p)
+            break;
+    }
     return count;
 }
 

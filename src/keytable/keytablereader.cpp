@@ -54,12 +54,22 @@ qsizetype splitValues(QStringView line, const QString& separator,
             pieces[count] = line.sliced(start, end - start);
     };
     if (separator.size() == 1) {
-        const QChar sep = separator.front();
-        for (qsizetype i = 0; i < line.size(); ++i)
-            if (line[i] == sep) {
-                store(i);
-                start = i + 1;
-            }
+        // Without a branch per character: every index is written where the next
+        // separator's goes, and stays there when it is one. A separator comes every few
+        // characters, too irregularly for a branch to be foreseen.
+        const char16_t sep = separator.front().unicode();
+        const char16_t* text = line.utf16();
+        std::array<qsizetype, N> ends;
+        qsizetype found = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            ends[std::min<qsizetype>(found, N - 1)] = i;
+            found += text[i] == sep;
+        }
+        for (qsizetype k = 0; k < std::min<qsizetype>(found, N - 1); ++k) {
+            store(ends[static_cast<std::size_t>(k)]);
+            start = ends[static_cast<std::size_t>(k)] + 1;
+        }
+        count = found; // the values past what pieces hold are counted, not stored
     } else {
         for (qsizetype end = line.indexOf(separator); end >= 0;
              end = line.indexOf(separator, start)) {
