@@ -95,20 +95,27 @@ TextEncoding detectEncoding(QByteArrayView bytes) {
     return TextEncoding::Windows1252;
 }
 
-QStringList decodeLines(const QByteArray& bytes, TextEncoding encoding) {
+QString decodeText(const QByteArray& bytes, TextEncoding encoding) {
     const QByteArrayView body = QByteArrayView(bytes).sliced(byteOrderMark(encoding).size());
     switch (encoding) {
     case TextEncoding::Windows1252:
-        return decodeWindows1252Lines(bytes);
+        return decodeWindows1252(bytes);
     case TextEncoding::Utf8:
     case TextEncoding::Utf8WithBom:
-        return splitLines(QString::fromUtf8(body));
+        return QString::fromUtf8(body);
     case TextEncoding::Utf16LE:
-        return splitLines(decodeUtf16(body, QStringDecoder::Utf16LE));
+        return decodeUtf16(body, QStringDecoder::Utf16LE);
     case TextEncoding::Utf16BE:
-        return splitLines(decodeUtf16(body, QStringDecoder::Utf16BE));
+        return decodeUtf16(body, QStringDecoder::Utf16BE);
     }
     return {};
+}
+
+QStringList decodeLines(const QByteArray& bytes, TextEncoding encoding) {
+    // Windows-1252 is split before it is decoded: no copy of the whole text.
+    if (encoding == TextEncoding::Windows1252)
+        return decodeWindows1252Lines(bytes);
+    return splitLines(decodeText(bytes, encoding));
 }
 
 QByteArray encodeLines(const QStringList& lines, TextEncoding encoding) {

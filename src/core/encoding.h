@@ -26,6 +26,9 @@ TextEncoding detectEncoding(QByteArrayView bytes);
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(QByteArrayView bytes);
 
+// The text of the bytes in that encoding, its byte-order mark left out.
+QString decodeText(const QByteArray& bytes, TextEncoding encoding);
+
 // The lines of the bytes in that encoding (its byte-order mark left out), with the line
 // ends of splitLines.
 QStringList decodeLines(const QByteArray& bytes, TextEncoding encoding);

@@ -2,7 +2,9 @@
 
 #include "core/safewrite.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace sylvane::core {
 
@@ -24,18 +26,70 @@ char encodeChar(char16_t u) {
     return '?';
 }
 
-} // namespace
+constexpr std::array<char16_t, 256> unicodeOfByte = [] {
+    std::array<char16_t, 256> table{};
+    for (std::size_t b = 0; b < table.size(); ++b)
+        table[b] = b >= 0x80 && b < 0xA0 ? high[b - 0x80] : static_cast<char16_t>(b);
+    return table;
+}();
 
-namespace {
+void decodeInto(QChar* out, const char* begin, const char* end) {
+    for (const char* p = begin; p != end; ++p)
+        *out++ = QChar(unicodeOfByte[static_cast<unsigned char>(*p)]);
+}
+
 QString decodeRange(const char* begin, const char* end) {
     QString text(end - begin, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char* p = begin; p != end; ++p) {
-        const auto b = static_cast<unsigned char>(*p);
-        *out++ = QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
-    }
+    decodeInto(text.data(), begin, end);
     return text;
 }
+
+// The index of the first CR or LF of the n units at p; n when there is none.
+template <typename Unit> qsizetype lineEnd(const Unit* p, qsizetype n) {
+    for (qsizetype i = 0; i < n; ++i)
+        if (p[i] == Unit('\r') || p[i] == Unit('\n'))
+            return i;
+    return n;
+}
+
+// Where the next line starts after a line of the n units at p ending at end.
+template <typename Unit> qsizetype nextLineStart(const Unit* p, qsizetype n, qsizetype end) {
+    if (end < n && p[end] == Unit('\r') && end + 1 < n && p[end + 1] == Unit('\n'))
+        return end + 2;
+    return std::min(end + 1, n);
+}
+
+// The same for bytes, through memchr, which is many times faster on long lines.
+qsizetype lineEnd(const char* p, qsizetype n) {
+    const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(n)));
+    const qsizetype limit = lf ? lf - p : n;
+    const auto* cr =
+        static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(limit)));
+    return cr ? cr - p : limit;
+}
+
+qsizetype countBytes(const char* p, qsizetype n, char wanted) {
+    qsizetype count = 0;
+    for (const char* const end = p + n; p != end; ++p, ++count) {
+        p = static_cast<const char*>(std::memchr(p, wanted, static_cast<std::size_t>(end - p)));
+        if (!p)
+            break;
+    }
+    return count;
+}
+
+// The lines of the n units at p, each made into a string by make(begin, end).
+template <typename Unit, typename Make>
+QStringList splitUnits(const Unit* p, qsizetype n, Make make) {
+    QStringList lines;
+    for (qsizetype start = 0; start < n;) {
+        const qsizetype end = lineEnd(p + start, n - start);
+        lines.append(make(p + start, p + start + end));
+        start += nextLineStart(p + start, n - start, end);
+    }
+    return lines;
+}
+
 } // namespace
 
 QString decodeWindows1252(const QByteArray& bytes) {
@@ -43,22 +97,7 @@ QString decodeWindows1252(const QByteArray& bytes) {
 }
 
 QStringList decodeWindows1252Lines(const QByteArray& bytes) {
-    QStringList lines;
-    const char* data = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = data[i];
-        if (c == '\r' || c == '\n') {
-            lines.append(decodeRange(data + start, data + i));
-            if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(decodeRange(data + start, data + n));
-    return lines;
+    return splitUnits(bytes.constData(), bytes.size(), decodeRange);
 }
 
 QByteArray encodeWindows1252(QStringView text) {
@@ -70,21 +109,41 @@ QByteArray encodeWindows1252(QStringView text) {
 }
 
 QStringList splitLines(QStringView text) {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.sliced(start, i - start).toString());
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
+    return splitUnits(text.utf16(), text.size(), [](const char16_t* begin, const char16_t* end) {
+        return QString(reinterpret_cast<const QChar*>(begin), end - begin);
+    });
+}
+
+LineCursor::LineCursor(const QByteArray& bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Windows1252)
+        bytes_ = bytes;
+    else
+        text_ = decodeText(bytes, encoding);
+}
+
+bool LineCursor::next(QStringView& line) {
+    if (!bytes_.isEmpty()) {
+        const qsizetype end = lineEnd(bytes_.data(), bytes_.size());
+        buffer_.resize(end);
+        decodeInto(buffer_.data(), bytes_.data(), bytes_.data() + end);
+        line = buffer_;
+        bytes_ = bytes_.sliced(nextLineStart(bytes_.data(), bytes_.size(), end));
+        return true;
     }
-    if (start < n)
-        lines.append(text.sliced(start).toString());
-    return lines;
+    const qsizetype left = text_.size() - textPosition_;
+    if (left <= 0)
+        return false;
+    const char16_t* p = QStringView(text_).utf16() + textPosition_;
+    const qsizetype end = lineEnd(p, left);
+    line = QStringView(p, end);
+    textPosition_ += nextLineStart(p, left, end);
+    return true;
+}
+
+qsizetype LineCursor::lineCountBound() const {
+    const QStringView text = QStringView(text_).sliced(textPosition_);
+    return 1 + countBytes(bytes_.data(), bytes_.size(), '\r') +
+           countBytes(bytes_.data(), bytes_.size(), '\n') + text.count(u'\r') + text.count(u'\n');
 }
 
 bool TextFileReader::open(const QString& path) {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Text files, Windows-1252 unless their bytes show another encoding: the one reader and
 // writer of the program.
@@ -22,6 +23,25 @@ QByteArray encodeWindows1252(QStringView text);
 // Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF. A final
 // line end does not start another (empty) line.
 QStringList splitLines(QStringView text);
+
+// The lines of a file's bytes in their encoding, one at a time, with the line ends of
+// splitLines. A Windows-1252 line is decoded into a buffer that the next line reuses, so
+// that a large table is read without a string per line; the other encodings are decoded
+// whole first. The bytes must outlive the cursor.
+class LineCursor {
+  public:
+    LineCursor(const QByteArray& bytes, TextEncoding encoding);
+    // The next line, valid until the following call; false after the last line.
+    bool next(QStringView& line);
+    // At least as many as the lines left, counted from their line-end bytes.
+    qsizetype lineCountBound() const;
+
+  private:
+    QByteArrayView bytes_; // Windows-1252 only: what is left to read
+    QString text_;         // the other encodings: the whole text
+    qsizetype textPosition_ = 0;
+    QString buffer_;
+};
 
 // A whole file read at once and served line by line, in the encoding its bytes show
 // (see detectEncoding). Only a regular file within the size limit is read.

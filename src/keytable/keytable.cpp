@@ -4,9 +4,12 @@
 #include "core/sortkey.h"
 
 #include <QHash>
+#include <QHashSeed>
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
+#include <cstring>
 #include <numeric>
 
 namespace sylvane::keytable {
@@ -18,27 +21,76 @@ namespace {
 
 const QString emptyText;
 
+// A hash of the UTF-16 units, four at a time, seeded per process so that a file cannot be
+// written to make every text of a column collide.
+std::uint64_t hashText(QStringView text) {
+    static const std::uint64_t seed = QHashSeed::globalSeed();
+    constexpr std::uint64_t multiplier = 0x9E3779B97F4A7C15;
+    const auto mix = [](std::uint64_t h, std::uint64_t word) {
+        h = (h ^ word) * multiplier;
+        return h ^ (h >> 29);
+    };
+    const char16_t* p = text.utf16();
+    qsizetype n = text.size();
+    std::uint64_t h = seed ^ static_cast<std::uint64_t>(n);
+    for (; n >= 4; n -= 4, p += 4) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        h = mix(h, word);
+    }
+    std::uint64_t rest = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        rest |= std::uint64_t(p[i]) << (16 * i);
+    h = mix(h, rest);
+    return h * multiplier;
+}
+
+// Compared inline, eight bytes at a time: a cell is a few words, too short for a call to
+// memcmp to pay.
+bool sameText(const QString& stored, QStringView text) {
+    qsizetype n = text.size();
+    if (stored.size() != n)
+        return false;
+    const char16_t* a = QStringView(stored).utf16();
+    const char16_t* b = text.utf16();
+    for (; n >= 4; n -= 4, a += 4, b += 4) {
+        std::uint64_t x;
+        std::uint64_t y;
+        std::memcpy(&x, a, sizeof x);
+        std::memcpy(&y, b, sizeof y);
+        if (x != y)
+            return false;
+    }
+    for (qsizetype i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 } // namespace
 
-// The lookup from text to id is an open-addressing table of ids (0: a free slot), each
-// id's hash kept beside the pool, so that a load finds its ids without allocating.
+// The lookup from text to id is an open-addressing table: each slot holds an id (0: free)
+// in its low 16 bits and the high 16 bits of that text's hash above them, so that a probe
+// compares texts only when those bits match, and a load finds its ids without allocating.
 struct KeyTable::Column {
     std::vector<ValueId> cells{0};        // per row; row 0 unused
     std::vector<QString> pool{QString()}; // per id; id 0 is the empty text
-    std::vector<ValueId> slots;           // the lookup; empty when dropped
-    std::vector<std::size_t> hashes;      // per id, while the lookup lives
+    std::vector<std::uint32_t> slots;     // the lookup; empty when dropped
 
+    static std::uint32_t slotOf(std::uint64_t hash, ValueId id) {
+        return static_cast<std::uint32_t>(hash >> 48) << 16 | id;
+    }
     void rebuildLookup(std::size_t size) {
         slots.assign(size, 0);
         for (std::size_t id = 1; id < pool.size(); ++id)
-            place(static_cast<ValueId>(id));
+            place(hashText(pool[id]), static_cast<ValueId>(id));
     }
-    void place(ValueId id) {
+    void place(std::uint64_t hash, ValueId id) {
         const std::size_t mask = slots.size() - 1;
-        std::size_t i = hashes[id] & mask;
+        std::size_t i = hash & mask;
         while (slots[i] != 0)
             i = (i + 1) & mask;
-        slots[i] = id;
+        slots[i] = slotOf(hash, id);
     }
 };
 
@@ -104,7 +156,7 @@ const QString& KeyTable::text(int field, ValueId id) const {
 // Neighbouring rows often repeat a value: the cell above is checked before the lookup.
 ValueId KeyTable::idOfNextCell(Column& column, int field, QStringView value) {
     const ValueId above = column.cells.back();
-    if (above != 0 && column.pool[above] == value)
+    if (above != 0 && sameText(column.pool[above], value))
         return above;
     return idOf(column, field, value);
 }
@@ -112,28 +164,25 @@ ValueId KeyTable::idOfNextCell(Column& column, int field, QStringView value) {
 ValueId KeyTable::idOf(Column& column, int field, QStringView value) {
     if (value.isEmpty())
         return 0;
-    if (column.slots.empty()) {
-        // The first value of a load, or a cell written after finishLoad.
-        column.hashes.assign(1, 0);
-        for (std::size_t id = 1; id < column.pool.size(); ++id)
-            column.hashes.push_back(qHash(QStringView(column.pool[id])));
+    // The first value of a load, or a cell written after finishLoad.
+    if (column.slots.empty())
         column.rebuildLookup(std::bit_ceil(std::max<std::size_t>(64, column.pool.size() * 2)));
-    }
-    const std::size_t hash = qHash(value);
+    const std::uint64_t hash = hashText(value);
+    const std::uint32_t tag = Column::slotOf(hash, 0);
     const std::size_t mask = column.slots.size() - 1;
     for (std::size_t i = hash & mask; column.slots[i] != 0; i = (i + 1) & mask) {
-        const ValueId id = column.slots[i];
-        if (column.hashes[id] == hash && column.pool[id] == value)
+        const std::uint32_t slot = column.slots[i];
+        const auto id = static_cast<ValueId>(slot & 0xFFFF);
+        if ((slot & 0xFFFF0000) == tag && sameText(column.pool[id], value))
             return id;
     }
     const auto id = static_cast<ValueId>(column.pool.size());
     column.pool.push_back(value.toString());
-    column.hashes.push_back(hash);
     // The lookup is kept at most half full.
     if (column.pool.size() * 2 > column.slots.size())
         column.rebuildLookup(column.slots.size() * 2);
     else
-        column.place(id);
+        column.place(hash, id);
     orders_[0][static_cast<std::size_t>(field)].reset();
     orders_[1][static_cast<std::size_t>(field)].reset();
     return id;
@@ -172,7 +221,6 @@ bool KeyTable::setCell(int row, int field, const QString& text) {
 void KeyTable::finishLoad() {
     for (Column& column : columns_) {
         column.slots = {};
-        column.hashes = {};
     }
 }
 

@@ -1,11 +1,13 @@
 #include "keytable/keytablereader.h"
 
 #include "core/boundedtext.h"
-#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
+#include "core/regularfile.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
+#include "keytable/currentfolder.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -18,14 +20,14 @@ QString lineLimitMessage() {
     return u" nb maxi de lignes = "_s + QString::number(MaxRows);
 }
 
-QString tooManyValuesMessage(int row, int values, int declaredFields, const QString& line) {
+QString tooManyValuesMessage(int row, int values, int declaredFields, QStringView line) {
     return u" erreur ligne %1 : nb de choix :%2 > Nb champs : %3 / cf : "_s.arg(row)
                .arg(values)
                .arg(declaredFields) +
            core::quotedLine(line);
 }
 
-QString tooManyFieldValuesMessage(int row, int values, const QString& line) {
+QString tooManyFieldValuesMessage(int row, int values, QStringView line) {
     return u" erreur ligne %1 : nb de choix :%2 > %3 (maximum de la table) / cf : "_s.arg(row)
                .arg(values)
                .arg(MaxFields) +
@@ -53,12 +55,22 @@ qsizetype splitValues(QStringView line, const QString& separator,
             pieces[count] = line.sliced(start, end - start);
     };
     if (separator.size() == 1) {
-        const QChar sep = separator.front();
-        for (qsizetype i = 0; i < line.size(); ++i)
-            if (line[i] == sep) {
-                store(i);
-                start = i + 1;
-            }
+        // Without a branch per character: every index is written where the next
+        // separator's goes, and stays there when it is one. A separator comes every few
+        // characters, too irregularly for a branch to be foreseen.
+        const char16_t sep = separator.front().unicode();
+        const char16_t* text = line.utf16();
+        std::array<qsizetype, N> ends;
+        qsizetype found = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            ends[std::min<qsizetype>(found, N - 1)] = i;
+            found += text[i] == sep;
+        }
+        for (qsizetype k = 0; k < std::min<qsizetype>(found, N - 1); ++k) {
+            store(ends[static_cast<std::size_t>(k)]);
+            start = ends[static_cast<std::size_t>(k)] + 1;
+        }
+        count = found; // the values past what pieces hold are counted, not stored
     } else {
         for (qsizetype end = line.indexOf(separator); end >= 0;
              end = line.indexOf(separator, start)) {
@@ -73,16 +85,17 @@ qsizetype splitValues(QStringView line, const QString& separator,
 struct HeaderResult {
     bool fieldLineFound = false;
     bool fieldLineTooLong = false;
-    qsizetype fieldLineIndex = -1; // index of the CHAMP line among all lines
+    qsizetype linesRead = 0; // up to the CHAMP line, or every line without one
 };
 
 // Reads the header lines; fills the title, comments and field names.
-HeaderResult readHeaderLines(keytable::ProgramState& state, const QStringList& lines,
+HeaderResult readHeaderLines(keytable::ProgramState& state, core::LineCursor& lines,
                              LoadSink& sink) {
     HeaderResult result;
     QString key;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
+    QStringView line;
+    while (lines.next(line)) {
+        ++result.linesRead;
         if (core::isBlankLine(line))
             continue;
         const core::KeyValue kv = core::splitKeyValue(line);
@@ -96,20 +109,19 @@ HeaderResult readHeaderLines(keytable::ProgramState& state, const QStringList& l
             sink.commentRead(kv.value);
         } else if (key == u"CHAMP"_s) {
             result.fieldLineFound = true;
-            result.fieldLineIndex = i;
             const qsizetype names =
                 kv.value.count(state.Separator.isEmpty() ? u";"_s : state.Separator) + 1;
             if (names > MaxFields) {
                 result.fieldLineTooLong = true;
-                sink.refused(
-                    tooManyFieldNamesMessage(static_cast<int>(i + 1), static_cast<int>(names)));
+                sink.refused(tooManyFieldNamesMessage(static_cast<int>(result.linesRead),
+                                                      static_cast<int>(names)));
                 return result;
             }
             QString list = kv.value;
             int count = 0;
             core::SplitFieldList(list, count, state.FieldNames,
                                  state.Separator.isEmpty() ? u";"_s : state.Separator);
-            state.FieldCount = count;
+            state.FieldCount = static_cast<qint16>(count);
             state.DeclaredFieldCount = state.FieldCount;
             state.KeyTable.setFieldNames(
                 QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));
@@ -120,43 +132,29 @@ HeaderResult readHeaderLines(keytable::ProgramState& state, const QStringList& l
 }
 
 // A relative path is read in the program's current folder; messages name it as given.
-bool readLines(const keytable::ProgramState& state, const QString& path, QStringList& lines,
+bool readBytes(const keytable::ProgramState& state, const QString& path, QByteArray& bytes,
                LoadSink& sink) {
     const QString file = keytable::resolvedPath(state, path);
     if (!core::FileExists(file))
         return false;
-    core::TextFileReader reader;
-    if (!reader.open(file)) {
-        if (reader.check() == core::FileCheck::TooLarge)
-            sink.refused(core::tooLargeFileMessage(path));
-        return false;
-    }
-    lines = reader.lines();
-    return true;
+    const core::FileCheck check = core::readRegularFile(file, bytes);
+    if (check == core::FileCheck::TooLarge)
+        sink.refused(core::tooLargeFileMessage(path));
+    return check == core::FileCheck::Readable;
 }
 
 } // namespace
-
-bool ReadHeader(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
-    ClearKeyTable(state);
-    state.FieldCount = 0;
-    state.DeclaredFieldCount = 0;
-    QStringList lines;
-    if (!readLines(state, path, lines, sink))
-        return false;
-    readHeaderLines(state, lines, sink);
-    return true;
-}
 
 LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
     state.HeaderDone = false;
     ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
-    QStringList lines;
-    if (!readLines(state, path, lines, sink))
+    QByteArray bytes;
+    if (!readBytes(state, path, bytes, sink))
         return LoadOutcome::NotFound;
     state.LineCount = 0;
+    core::LineCursor lines(bytes, core::detectEncoding(bytes));
 
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
     const HeaderResult header = readHeaderLines(state, lines, sink);
@@ -170,25 +168,25 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, Loa
     sink.busy(true);
     // Header pass: every header line takes a row, blank or not; a file without a field
     // line is all header.
-    const qsizetype headerLines = header.fieldLineFound ? header.fieldLineIndex + 1 : lines.size();
-    if (headerLines > MaxRows) {
+    if (header.linesRead > MaxRows) {
         ClearKeyTable(state);
         sink.busy(false);
         sink.refused(lineLimitMessage());
         return LoadOutcome::LineLimit;
     }
     keytable::KeyTable& table = state.KeyTable;
-    table.reserveRows(static_cast<int>(lines.size()));
-    for (qsizetype i = 0; i < headerLines; ++i)
+    table.reserveRows(
+        static_cast<int>(std::min<qsizetype>(header.linesRead + lines.lineCountBound(), MaxRows)));
+    for (qsizetype i = 0; i < header.linesRead; ++i)
         table.appendEmptyRow(static_cast<int>(i + 1));
 
     // Data pass.
     LoadOutcome outcome = LoadOutcome::Complete;
-    int row = static_cast<int>(headerLines);
+    int row = static_cast<int>(header.linesRead);
     std::array<QStringView, MaxFields + 2> pieces;
     const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
-    for (qsizetype i = headerLines; i < lines.size(); ++i) {
-        const QString& line = lines[i];
+    QStringView line;
+    for (qsizetype fileLine = header.linesRead + 1; lines.next(line); ++fileLine) {
         if (core::isBlankLine(line))
             continue;
         ++row;
@@ -199,7 +197,7 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, Loa
             sink.refused(lineLimitMessage());
             break;
         }
-        const qsizetype values = splitValues(QStringView(line), separator, pieces);
+        const qsizetype values = splitValues(line, separator, pieces);
         if (values > limit || values > MaxFields) {
             outcome = LoadOutcome::RefusedLine;
             sink.busy(false);
@@ -210,8 +208,8 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, Loa
             break;
         }
         sink.dataLineStored(row, line);
-        table.appendRow(static_cast<int>(i + 1), std::span<const QStringView>(pieces).subspan(
-                                                     1, static_cast<std::size_t>(values)));
+        table.appendRow(static_cast<int>(fileLine), std::span<const QStringView>(pieces).subspan(
+                                                        1, static_cast<std::size_t>(values)));
     }
     table.finishLoad();
     // Rows up to the last stored one are in use.

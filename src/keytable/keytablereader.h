@@ -3,6 +3,7 @@
 #include "keytable/programstate.h"
 
 #include <QString>
+#include <QStringView>
 
 // Reading a key table file into the shared state: the header (title, comments, field
 // line) and the data lines, one row of KeyTable each.
@@ -14,7 +15,7 @@ class LoadSink {
     virtual ~LoadSink() = default;
     virtual void titleRead(const QString& title) = 0;     // a TITRE line
     virtual void commentRead(const QString& comment) = 0; // a COMMENTAIRE or COM line
-    virtual void dataLineStored(int row, const QString& line) = 0;
+    virtual void dataLineStored(int row, QStringView line) = 0;
     virtual void progress(int row) = 0; // once per data line (shows the count, yields)
     virtual void refused(const QString& message) = 0; // an OK message box
     virtual void busy(bool busy) = 0;                 // hourglass or arrow
@@ -28,18 +29,15 @@ enum class LoadOutcome {
     RefusedHeader, // a field line of more than 50 names: nothing is kept
 };
 
-// Clears the table, then reads the header up to the field line: title, comments, field
-// names and counts. False when the file cannot be opened.
-bool ReadHeader(keytable::ProgramState& state, const QString& path, LoadSink& sink);
-
-// ReadHeader, then every data line into KeyTable. LineCount ends equal to the highest
+// Clears the table, reads the header up to the field line (title, comments, field names
+// and counts), then every data line into KeyTable. LineCount ends equal to the highest
 // row actually stored (header rows included), whatever the outcome.
 LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink);
 
 // The messages of the refusals.
 QString lineLimitMessage();
-QString tooManyValuesMessage(int row, int values, int declaredFields, const QString& line);
-QString tooManyFieldValuesMessage(int row, int values, const QString& line);
+QString tooManyValuesMessage(int row, int values, int declaredFields, QStringView line);
+QString tooManyFieldValuesMessage(int row, int values, QStringView line);
 QString tooManyFieldNamesMessage(int row, int names);
 
 } // namespace sylvane::keytable

@@ -33,6 +33,36 @@ class TestTextFile : public QObject {
                  (QStringList{u"a"_s, u"b"_s, u"c"_s, u"dé"_s, QString()}));
     }
 
+    // The cursor serves the lines decodeLines gives, in every encoding: a long line followed
+    // by shorter ones (the reused buffer must not show the old tail), every line end, the
+    // code page's 0x80-0x9F bytes, no mark; and it never counts fewer lines than are left.
+    void theCursorServesTheLinesOfEveryEncoding() {
+        const QStringList samples{
+            u"TITRE=une très longue ligne de tête\r\nab\rc\n\nd\u20ac\u0153;\u0081\r\n\r\n"_s,
+            u"x"_s, u"\n\r"_s, QString(), u"a\r\r\nb\n\rc"_s};
+        for (const QString& text : samples)
+            for (const TextEncoding encoding :
+                 {TextEncoding::Windows1252, TextEncoding::Utf8WithBom, TextEncoding::Utf16LE,
+                  TextEncoding::Utf16BE}) {
+                const QByteArray bytes = encodeLines({text}, encoding)
+                                             .chopped(encoding == TextEncoding::Utf16LE ||
+                                                              encoding == TextEncoding::Utf16BE
+                                                          ? 4
+                                                          : 2);
+                const QStringList expected = decodeLines(bytes, encoding);
+                LineCursor cursor(bytes, encoding);
+                QVERIFY(cursor.lineCountBound() >= expected.size());
+                QStringList served;
+                QStringView line;
+                while (cursor.next(line)) {
+                    served << line.toString();
+                    QVERIFY(cursor.lineCountBound() >= expected.size() - served.size());
+                }
+                QCOMPARE(served, expected);
+                QCOMPARE(served, splitLines(text));
+            }
+    }
+
     void writtenFilesUseCrLfAndWindows1252() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"t.txt"_s);

@@ -76,6 +76,45 @@ class TestKeyTable : public QObject {
         QVERIFY(!t.setCell(1, 0, u"x"_s));
         QCOMPARE(t.rowCount(), 7);
     }
+
+    // Texts that differ only past a four-unit chunk, in a unit's high byte, by a trailing
+    // NUL or by length must get ids of their own, however full the lookup grows, and be
+    // found again once the load's lookup is dropped.
+    void thePoolLookupTellsNearTextsApartAtEverySize() {
+        const QStringList near{u"abcd"_s,      u"abce"_s,       u"abcdabcd"_s, u"abcdabce"_s,
+                               u"abcdabcda"_s, u"abcdabcd\0"_s, u"\u0161"_s,   u"\u0061"_s,
+                               u"\u6100"_s,    u"a\u0000"_s,    u"ab"_s,       u"ba"_s};
+        KeyTable t;
+        t.setFieldNames({u"Espece"_s});
+        t.reserveRows(sylvane::core::MaxRows);
+        std::vector<QString> texts;
+        for (const QString& text : near)
+            texts.push_back(text);
+        for (int i = 0; texts.size() < sylvane::core::MaxRows; ++i)
+            texts.push_back(u"Taxon %1"_s.arg(i / 2)); // each text twice, in a row
+        for (const QString& text : texts)
+            QVERIFY(t.appendRow(t.rowCount() + 1, std::vector<QStringView>{text}));
+        t.finishLoad();
+
+        QCOMPARE(t.poolSize(1), 1 + near.size() + (sylvane::core::MaxRows - near.size()) / 2);
+        for (int row = 1; row <= t.rowCount(); ++row)
+            QCOMPARE(t.cell(row, 1), texts[static_cast<std::size_t>(row - 1)]);
+        for (int a = 1; a <= near.size(); ++a)
+            for (int b = a + 1; b <= near.size(); ++b)
+                QVERIFY(t.cellId(a, 1) != t.cellId(b, 1));
+        QCOMPARE(t.cellId(near.size() + 1, 1), t.cellId(near.size() + 2, 1));
+
+        // Written after the load, a known text takes its old id and a new one the next.
+        QVERIFY(t.setCell(1, 1, u"Taxon 77"_s));
+        QCOMPARE(t.cell(1, 1), u"Taxon 77"_s);
+        QCOMPARE(t.cellId(1, 1), t.cellId(near.size() + 155, 1));
+        QVERIFY(t.setCell(2, 1, u"abcdabcd\0"_s));
+        QCOMPARE(t.cellId(2, 1), t.cellId(6, 1));
+        const int before = t.poolSize(1);
+        QVERIFY(t.setCell(3, 1, u"Taxon"_s));
+        QCOMPARE(t.poolSize(1), before + 1);
+        QCOMPARE(t.cell(3, 1), u"Taxon"_s);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKeyTable)

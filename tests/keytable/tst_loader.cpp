@@ -258,6 +258,35 @@ class TestLoader : public QObject {
         QCOMPARE(big.state.KeyTable(30000, 1), u"T29997"_s);
     }
 
+    // Exactly as many rows as a table holds load whole, in one file ended by a line end and
+    // another not, with a blank line (not a row) before the last; a file with no field line
+    // is all header, and one line more than the limit is refused whole.
+    void aTableOfExactlyTheLimitLoadsWhole() {
+        QTemporaryDir dir;
+        QByteArray bytes = "TITRE=t\nCHAMP=Espece;Chapeau\n";
+        for (int i = 1; i < 29998; ++i)
+            bytes += "T" + QByteArray::number(i) + ";c" + QByteArray::number(i % 7) + "\n";
+        bytes += "\nT29998;c";
+        for (const QByteArray& ending : {QByteArray(), QByteArray("\r\n")}) {
+            Loaded full(writeBytes(dir, u"full.txt"_s, bytes + ending));
+            QVERIFY(full.messages().isEmpty());
+            QCOMPARE(full.state.LineCount, 30000.0);
+            QCOMPARE(full.state.KeyTable(30000, 1), u"T29998"_s);
+            QCOMPARE(full.state.KeyTable.fileLine(30000), 30001);
+            QCOMPARE(full.state.KeyTable(29999, 2), u"c2"_s);
+        }
+
+        const QByteArray blank = "\r\n";
+        Loaded header(writeBytes(dir, u"header.txt"_s, "TITRE=t\r\n" + blank.repeated(29999)));
+        QVERIFY(header.messages().isEmpty());
+        QCOMPARE(header.state.LineCount, 30000.0);
+        QCOMPARE(header.state.KeyTable.title(), u"t"_s);
+        Loaded over(writeBytes(dir, u"over.txt"_s, "TITRE=t\r\n" + blank.repeated(30000)));
+        QCOMPARE(over.messages(),
+                 QStringList{u"[msgbox Sylvane]  nb maxi de lignes = 30000 -> ok"_s});
+        QCOMPARE(over.state.LineCount, 0.0);
+    }
+
     void aNewLoadLeavesNothingOfTheLastOne() {
         QTemporaryDir dir;
         Loaded t(writeLines(dir, u"long.txt"_s,

@@ -21,7 +21,7 @@ class WindowLoadSink : public keytable::LoadSink {
     void commentRead(const QString& comment) override { comments_.push_back({comment}); }
     // The raw lines would go to List4, which the reset that follows every load empties
     // at once: they are not kept.
-    void dataLineStored(int, const QString&) override {}
+    void dataLineStored(int, QStringView) override {}
     void progress(int row) override {
         form_.identification.valueCount.setCaption(QString::number(row));
         yield_();

@@ -82,7 +82,7 @@ void IdentificationPanel::showValueApplied(const QString& value, const QString& 
 // Lists the taxa of the rows found in ListEspeces, one entry per row (sorted, equal names
 // in the order found), and their count.
 void IdentificationPanel::showFoundTaxa() {
-    const identify::KeyTable& table = form_.state().KeyTable;
+    const keytable::KeyTable& table = form_.state().KeyTable;
     const std::vector<int>& rows = session_.foundRows();
     const identify::RowGroups taxa = identify::taxaFound(table, rows);
     std::vector<ListEntry> entries;
