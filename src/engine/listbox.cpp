@@ -35,10 +35,19 @@ void ListBox::setItemData(int index, qint32 data) {
 }
 
 void ListBox::setAnnotation(int index, const QString& annotation) {
-    if (index < 0 || index >= count() || entries_[index].annotation == annotation)
+    if (index < 0 || index >= count() || this->annotation(index) == annotation)
         return;
-    entries_[index].annotation = annotation;
+    if (annotations_.size() <= static_cast<std::size_t>(index))
+        annotations_.resize(static_cast<std::size_t>(index) + 1);
+    annotations_[static_cast<std::size_t>(index)] = annotation;
     touch(ControlChange::Rows, index, index);
+}
+
+const QString& ListBox::annotation(int index) const {
+    static const QString none;
+    return index >= 0 && static_cast<std::size_t>(index) < annotations_.size()
+               ? annotations_[static_cast<std::size_t>(index)]
+               : none;
 }
 
 bool ListBox::isMarked(int index) const {
@@ -153,6 +162,7 @@ QStringList ListBox::texts() const {
 }
 
 void ListBox::contentChanged() {
+    annotations_.clear();
     touch(ControlChange::Entries);
 }
 

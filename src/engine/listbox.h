@@ -14,9 +14,6 @@ struct ListEntry {
     qint32 itemData = 0;
     bool marked = false;
     QString key; // collation key, filled by sorted lists
-    // A note the window shows right-aligned after the text ("≈ 4,2"); never part of the
-    // text, so that searches, copies and the driver see the text alone.
-    QString annotation;
 };
 
 // A list box: entries with a 32-bit item datum and a selection mark, a current index
@@ -34,7 +31,11 @@ class ListBox : public Control {
     const QString& itemText(int index) const;
     qint32 itemData(int index) const;
     void setItemData(int index, qint32 data);
+    // A note the window shows right-aligned after an entry's text ("≈ 4,2"); never part of
+    // the text, so that searches, copies and the driver see the text alone. Kept apart
+    // from the entries (few lists have any) and dropped when the entries change.
     void setAnnotation(int index, const QString& annotation);
+    const QString& annotation(int index) const;
     bool isMarked(int index) const;
     void setMarked(int index, bool marked);
     void setAllMarked(bool marked);
@@ -69,6 +70,7 @@ class ListBox : public Control {
     bool sorted_;
     bool multiSelect_;
     std::vector<ListEntry> entries_;
+    std::vector<QString> annotations_; // by entry; shorter than entries_ when the last have none
     int current_ = -1;
 };
 

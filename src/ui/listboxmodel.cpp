@@ -22,7 +22,7 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return entry.text;
     case AnnotationRole:
-        return entry.annotation;
+        return list_.annotation(index.row());
     case Qt::BackgroundRole:
         if (entry.marked)
             return QGuiApplication::palette().brush(QPalette::Highlight);

@@ -81,7 +81,7 @@ bool IdentificationPanel::foldsAccents() const {
 
 void IdentificationPanel::AfficheChamps() {
     taxonColumn.setCaption(form_.state().FieldNames[1]);
-    fieldList.setEntries(fieldEntries());
+    showFieldList();
 }
 
 } // namespace sylvane::engine

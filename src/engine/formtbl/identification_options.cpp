@@ -32,19 +32,21 @@ void IdentificationPanel::rankFieldList() {
 
 // The fields not used yet in the list's order; ranked, each with the number of taxa
 // expected to remain after its choice ("≈ 4,2").
-std::vector<ListEntry> IdentificationPanel::fieldEntries() const {
+void IdentificationPanel::showFieldList() {
     const auto& names = form_.state().FieldNames;
     std::vector<ListEntry> entries;
     if (!session_.fieldsRanked()) {
         for (const int field : session_.fieldList())
             entries.emplace_back(names[field], field);
-        return entries;
+        fieldList.setEntries(std::move(entries));
+        return;
     }
-    for (const identify::FieldRank& rank : session_.fieldRanks()) {
+    const std::vector<identify::FieldRank> ranks = session_.fieldRanks();
+    for (const identify::FieldRank& rank : ranks)
         entries.emplace_back(names[rank.field], rank.field);
-        entries.back().annotation = identify::rankListText(rank);
-    }
-    return entries;
+    fieldList.setEntries(std::move(entries));
+    for (std::size_t k = 0; k < ranks.size(); ++k)
+        fieldList.setAnnotation(static_cast<int>(k), identify::rankListText(ranks[k]));
 }
 
 } // namespace sylvane::engine

@@ -138,7 +138,7 @@ class IdentificationPanel : public Panel {
     bool keepsUndescribed() const;
     void wireOptions();
     void rankFieldList();
-    std::vector<ListEntry> fieldEntries() const;
+    void showFieldList();
     void deriveValues(const std::function<void()>& choose);
     void beginListing();
     void showValueListing();
