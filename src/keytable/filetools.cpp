@@ -1,11 +1,11 @@
 #include "keytable/filetools.h"
 
-#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
 #include "core/safewrite.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
+#include "keytable/currentfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

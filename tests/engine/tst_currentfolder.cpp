@@ -1,10 +1,10 @@
 // The program's own current folder: settings, opens and saves move it, relative names
 // are found in it, and the process's current directory never changes.
 #include "bytefiles.h"
-#include "keytable/currentfolder.h"
-#include "keytable/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
+#include "keytable/currentfolder.h"
+#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -224,8 +224,7 @@ class TestResults : public QObject {
         QCOMPARE(w.foundRows(), (std::vector<int>{5, 9}));
         QCOMPARE(w.form.identification.valueList.texts(), QStringList{u"Russula alba"_s});
         QCOMPARE(w.form.identification.session().values().rowsText(0), u"5;9"_s);
-        QVERIFY(w.form.identification.extractionShown &&
-                !w.form.identification.stepBack.enabled());
+        QVERIFY(w.form.identification.extractionShown && !w.form.identification.stepBack.enabled());
         QVERIFY(w.form.identification.valueCount.caption().isEmpty());
 
         // Nothing found: the lists are emptied, the found rows stay as they were.

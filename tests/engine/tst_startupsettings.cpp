@@ -1,8 +1,8 @@
 // The settings file written by the main window and read at the next start.
 #include "bytefiles.h"
-#include "keytable/currentfolder.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
+#include "keytable/currentfolder.h"
 #include "keytable/programstate.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // An entry's annotation shows right-aligned after its text on screen, while the text, the
 // keyboard search and the copies stay the entry's text alone.
-#include "keytable/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/listbox.h"
 #include "engine/window.h"
+#include "keytable/programstate.h"
 #include "ui/listboxmodel.h"
 #include "ui/listboxview.h"
 

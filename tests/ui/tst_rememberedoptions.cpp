@@ -1,9 +1,9 @@
 // The two identification options are kept between runs in the user's configuration
 // folder, only by the current build, and never in Sylvane.ini.
-#include "keytable/programstate.h"
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
 #include "engine/userinput.h"
+#include "keytable/programstate.h"
 #include "ui/rememberedoptions.h"
 
 #include <QDir>

@@ -2,10 +2,10 @@
 // optimisation of a chosen file and the display of the current file's data.
 #include "engine/formtbl.h"
 
-#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
+#include "keytable/currentfolder.h"
 #include "keytable/filetools.h"
 
 using namespace Qt::StringLiterals;

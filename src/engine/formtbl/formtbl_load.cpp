@@ -1,9 +1,9 @@
 // Opening and loading a key table, and the field list.
 #include "engine/formtbl.h"
 
-#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
+#include "keytable/currentfolder.h"
 #include "keytable/keytablereader.h"
 
 using namespace Qt::StringLiterals;

@@ -1,13 +1,13 @@
 // Start-up, the settings file, activation and closing of the main window.
 #include "engine/formtbl.h"
 
-#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
 #include "core/settingsfile.h"
 #include "core/settingslocation.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
+#include "keytable/currentfolder.h"
 
 #include <QDir>
 
@@ -60,8 +60,9 @@ void FormTbl::Ini_Charge() {
     auto& s = state();
     s.DataFolder = s.AppFolder;
     s.SettingsFile = s.AppFolder + u"/Sylvane.ini"_s;
-    const QString source = core::settingsFileToRead(keytable::resolvedPath(s, s.SettingsFile),
-                                                    keytable::resolvedPath(s, s.DefaultSettingsFile));
+    const QString source =
+        core::settingsFileToRead(keytable::resolvedPath(s, s.SettingsFile),
+                                 keytable::resolvedPath(s, s.DefaultSettingsFile));
     if (!core::FileExists(source)) {
         platform().messageBox(u"le fichier "_s + s.SettingsFile + u" n'existe pas"_s +
                                   core::notRegularFileNote(source),

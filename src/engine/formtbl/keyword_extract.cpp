@@ -18,8 +18,8 @@ void KeywordPanel::ExtraireListe() {
         form_.results.resultList.clear();
         identification.taxonList.clear();
         const QStringList values = identification.valueList.texts();
-        const std::vector<int> matching =
-            identification.extract([&matcher](const QString& text) { return matcher.matches(text); });
+        const std::vector<int> matching = identification.extract(
+            [&matcher](const QString& text) { return matcher.matches(text); });
         std::vector<ListEntry> shownValues;
         std::vector<ListEntry> valueEntries;
         for (const int position : matching) {

@@ -2,9 +2,9 @@
 // over of addresses to the desktop.
 #include "engine/formtbl.h"
 
-#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/regularfile.h"
+#include "keytable/currentfolder.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -2,10 +2,10 @@
 // the current file, the user manual and the About panel.
 #include "engine/formtbl.h"
 
-#include "keytable/currentfolder.h"
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
 #include "engine/weblookups.h"
+#include "keytable/currentfolder.h"
 
 #include <QFileInfo>
 
@@ -93,8 +93,9 @@ QString LookupsPanel::NomFich(const QString& filename) {
     const qsizetype cut = std::max(filename.lastIndexOf(u'\\'), filename.lastIndexOf(u'/'));
     if (cut < 0)
         return filename;
-    return core::FileExists(keytable::resolvedPath(form_.state(), filename)) ? filename.sliced(cut + 1)
-                                                                         : QString();
+    return core::FileExists(keytable::resolvedPath(form_.state(), filename))
+               ? filename.sliced(cut + 1)
+               : QString();
 }
 
 QString LookupsPanel::Extrc_Nom_genre(QString& chn) {
