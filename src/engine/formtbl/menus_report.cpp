@@ -34,6 +34,16 @@ void MenusPanel::MnuRapport_Click() {
     if (answer.path.isEmpty())
         return;
     const identify::ReportTarget target = identify::reportTarget(answer.path, answer.filter);
+    const QString path = keytable::resolvedPath(form_.state(), target.path);
+    const QFileInfo existing(path);
+    const bool replacing = existing.exists() || existing.isSymLink();
+    // The dialog asked about the name as typed; with the extension added since, it names
+    // another file, which is replaced only when the user says so.
+    if (replacing && target.path != answer.path &&
+        platform.messageBox(u"Le fichier "_s + target.path +
+                                u" existe déjà. Voulez-vous le remplacer ?"_s,
+                            u"Sylvane"_s, core::MessageButtons::YesNo) != core::MessageAnswer::Yes)
+        return;
     // The table's whole path: the report may be read far from the folder it was made in.
     const QString tableFile = keytable::resolvedPath(form_.state(), form_.state().CurrentFile);
     const QString html = identify::reportHtml(identify::sessionReport(
@@ -41,9 +51,6 @@ void MenusPanel::MnuRapport_Click() {
     const QByteArray bytes =
         target.format == identify::ReportFormat::Pdf ? platform.htmlToPdf(html) : html.toUtf8();
 
-    const QString path = keytable::resolvedPath(form_.state(), target.path);
-    const QFileInfo existing(path);
-    const bool replacing = existing.exists() || existing.isSymLink();
     QString failure;
     core::WriteError error;
     if (bytes.isEmpty())
