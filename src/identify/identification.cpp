@@ -53,7 +53,7 @@ std::vector<int> Identification::fieldList() const {
     return fields;
 }
 
-void Identification::rankFields(bool bestFirst, bool keepEmpty) {
+void Identification::setFieldOrder(bool bestFirst, bool keepEmpty) {
     bestFirst_ = bestFirst;
     rankKeepsEmpty_ = keepEmpty;
     rankedValid_ = false;

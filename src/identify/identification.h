@@ -47,12 +47,12 @@ class Identification {
     void reset();
 
     // The field list: fields 2..fieldCount not used yet, in order, or best separating
-    // first (see rankFields).
+    // first (see setFieldOrder).
     std::vector<int> fieldList() const;
     // Orders the field list by separating power over the rows found, best first, or back
     // in table order. keepEmpty: a taxon without a value for a field counts under every
     // value of it (as choices keeping the rows without a value would keep it).
-    void rankFields(bool bestFirst, bool keepEmpty);
+    void setFieldOrder(bool bestFirst, bool keepEmpty);
     bool fieldsRanked() const { return bestFirst_; }
     // The fields of the list, in its order, each with the taxa expected to remain.
     std::vector<FieldRank> fieldRanks() const;
@@ -78,9 +78,10 @@ class Identification {
     // The value list shows other entries grouped with their rows (the table's lines), not
     // the values of a field: nothing goes on record, and an extraction reads their rows.
     void listOther(RowGroups entries);
-    // The values whose text matches become the rows found, and the value list becomes the
-    // taxon names of those rows (none matching: the rows found stay, the list empties). Returns the
-    // positions of the matching values. Step back stays off until the next reset.
+    // The values whose text matches (matches is asked once per value, in list order)
+    // become the rows found, and the value list becomes the taxon names of those rows
+    // (none matching: the rows found stay, the list empties). Returns the positions of the
+    // matching values. Step back stays off until the next reset.
     std::vector<int> extract(const std::function<bool(const QString&)>& matches);
     // The value list is emptied (another listing takes its place).
     void leaveValueList();

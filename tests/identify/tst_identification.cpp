@@ -156,7 +156,7 @@ std::optional<QString> runRandomSession(quint32 seed) {
     const bool fold = random.bounded(2) == 1;
     Identification session(table);
     // Now and then the field list is ranked: its positions are then those of the ranking.
-    session.rankFields(random.bounded(3) == 0, random.bounded(2) == 1);
+    session.setFieldOrder(random.bounded(3) == 0, random.bounded(2) == 1);
     std::vector<Condition> conditions;
     enum class Next { List, Value, AnotherValue } next = Next::List;
     bool afterValue = true;    // the last choice applied a value (or nothing was chosen yet)
@@ -325,7 +325,7 @@ class TestIdentification : public QObject {
         const KeyTable t = smallTable({u"Espece"_s, u"A"_s, u"B"_s, u"C"_s},
                                       {u"T1;x;p;z"_s, u"T2;x;p;z"_s, u"T3;x;q;z"_s, u"T4;y;q;z"_s});
         Identification s(t);
-        s.rankFields(true, false);
+        s.setFieldOrder(true, false);
         QCOMPARE(s.fieldList(), (std::vector<int>{3, 2, 4}));
         QStringList shown;
         for (const FieldRank& rank : s.fieldRanks())
@@ -347,7 +347,7 @@ class TestIdentification : public QObject {
         s.stepBack(false);
         QCOMPARE(s.fieldList(), (std::vector<int>{3, 2, 4}));
         // In table order the expected counts follow the fields.
-        s.rankFields(false, false);
+        s.setFieldOrder(false, false);
         QCOMPARE(s.fieldList(), (std::vector<int>{2, 3, 4}));
         QCOMPARE(s.fieldRanks().front().field, 2);
     }

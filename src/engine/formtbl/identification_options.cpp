@@ -22,8 +22,8 @@ bool IdentificationPanel::keepsUndescribed() const {
 void IdentificationPanel::rankFieldList() {
     const int current = fieldList.currentIndex();
     const int chosen = current >= 0 ? fieldList.itemData(current) : 0;
-    session_.rankFields(!form_.isEarlierBuild() && bestFieldsFirst.value() == 1,
-                        keepsUndescribed());
+    session_.setFieldOrder(!form_.isEarlierBuild() && bestFieldsFirst.value() == 1,
+                           keepsUndescribed());
     AfficheChamps();
     for (int position = 0; chosen != 0 && position < fieldList.count(); ++position)
         if (fieldList.itemData(position) == chosen)

@@ -17,14 +17,18 @@ void KeywordPanel::ExtraireListe() {
         const KeywordMatcher matcher = panelMatcher();
         form_.results.resultList.clear();
         identification.taxonList.clear();
-        const QStringList values = identification.valueList.texts();
-        const std::vector<int> matching = identification.extract(
-            [&matcher](const QString& text) { return matcher.matches(text); });
+        QStringList matched; // the texts of the matching values, in list order
+        const std::vector<int> matching = identification.extract([&](const QString& text) {
+            const bool match = matcher.matches(text);
+            if (match)
+                matched.append(text);
+            return match;
+        });
         std::vector<ListEntry> shownValues;
         std::vector<ListEntry> valueEntries;
-        for (const int position : matching) {
-            shownValues.push_back({values[position]});
-            valueEntries.push_back({values[position], position});
+        for (std::size_t k = 0; k < matching.size(); ++k) {
+            shownValues.push_back({matched[static_cast<qsizetype>(k)]});
+            valueEntries.push_back({matched[static_cast<qsizetype>(k)], matching[k]});
         }
         form_.results.resultList.addItems(std::move(shownValues));
         identification.taxonList.addItems(std::move(valueEntries));
