@@ -44,28 +44,16 @@ QString decodeRange(const char* begin, const char* end) {
     return text;
 }
 
-// The index of the first CR or LF of the n units at p; n when there is none.
-template <typename Unit> qsizetype lineEnd(const Unit* p, qsizetype n) {
-    for (qsizetype i = 0; i < n; ++i)
-        if (p[i] == Unit('\r') || p[i] == Unit('\n'))
-            return i;
-    return n;
+// The position of the first unit u at or after from among the n units at p, n when
+// there is none; memchr for bytes, which is many times faster on long lines.
+qsizetype findUnit(const char* p, qsizetype n, qsizetype from, char u) {
+    const auto* found =
+        static_cast<const char*>(std::memchr(p + from, u, static_cast<std::size_t>(n - from)));
+    return found ? found - p : n;
 }
-
-// Where the next line starts after a line of the n units at p ending at end.
-template <typename Unit> qsizetype nextLineStart(const Unit* p, qsizetype n, qsizetype end) {
-    if (end < n && p[end] == Unit('\r') && end + 1 < n && p[end + 1] == Unit('\n'))
-        return end + 2;
-    return std::min(end + 1, n);
-}
-
-// The same for bytes, through memchr, which is many times faster on long lines.
-qsizetype lineEnd(const char* p, qsizetype n) {
-    const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(n)));
-    const qsizetype limit = lf ? lf - p : n;
-    const auto* cr =
-        static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(limit)));
-    return cr ? cr - p : limit;
+qsizetype findUnit(const char16_t* p, qsizetype n, qsizetype from, char16_t u) {
+    const qsizetype i = QStringView(p + from, n - from).indexOf(QChar(u));
+    return i < 0 ? n : from + i;
 }
 
 qsizetype countBytes(const char* p, qsizetype n, char wanted) {
@@ -82,15 +70,40 @@ qsizetype countBytes(const char* p, qsizetype n, char wanted) {
 template <typename Unit, typename Make>
 QStringList splitUnits(const Unit* p, qsizetype n, Make make) {
     QStringList lines;
+    LineEnds ends(p, n);
     for (qsizetype start = 0; start < n;) {
-        const qsizetype end = lineEnd(p + start, n - start);
-        lines.append(make(p + start, p + start + end));
-        start += nextLineStart(p + start, n - start, end);
+        const LineSpan span = ends.line(start);
+        lines.append(make(p + span.begin, p + span.end));
+        start = span.next;
     }
     return lines;
 }
 
 } // namespace
+
+template <typename Unit> LineSpan LineEnds::lineIn(const Unit* p, qsizetype start) {
+    if (nextCr_ < start)
+        nextCr_ = findUnit(p, n_, start, Unit('\r'));
+    if (nextLf_ < start)
+        nextLf_ = findUnit(p, n_, start, Unit('\n'));
+    const qsizetype end = std::min(nextCr_, nextLf_);
+    qsizetype next = std::min(end + 1, n_);
+    if (next < n_ && (p[next] == Unit('\r') || p[next] == Unit('\n')) && p[next] != p[end])
+        ++next; // the other unit of a pair
+    return {start, end, next};
+}
+
+LineSpan LineEnds::line(qsizetype start) {
+    return bytes_ ? lineIn(bytes_, start) : lineIn(units_, start);
+}
+
+QList<LineSpan> lineSpans(QStringView text) {
+    QList<LineSpan> spans;
+    LineEnds ends(text.utf16(), text.size());
+    for (qsizetype start = 0; start < text.size(); start = spans.back().next)
+        spans.append(ends.line(start));
+    return spans;
+}
 
 QString decodeWindows1252(const QByteArray& bytes) {
     return decodeRange(bytes.constData(), bytes.constData() + bytes.size());
@@ -115,35 +128,39 @@ QStringList splitLines(QStringView text) {
 }
 
 LineCursor::LineCursor(const QByteArray& bytes, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252)
+    if (encoding == TextEncoding::Windows1252) {
         bytes_ = bytes;
-    else
+        ends_ = LineEnds(bytes_.data(), bytes_.size());
+    } else {
         text_ = decodeText(bytes, encoding);
+        ends_ = LineEnds(QStringView(text_).utf16(), text_.size());
+    }
 }
 
 bool LineCursor::next(QStringView& line) {
-    if (!bytes_.isEmpty()) {
-        const qsizetype end = lineEnd(bytes_.data(), bytes_.size());
-        buffer_.resize(end);
-        decodeInto(buffer_.data(), bytes_.data(), bytes_.data() + end);
-        line = buffer_;
-        bytes_ = bytes_.sliced(nextLineStart(bytes_.data(), bytes_.size(), end));
+    const qsizetype size = bytes_.isEmpty() ? text_.size() : bytes_.size();
+    if (position_ >= size)
+        return false;
+    const LineSpan span = ends_.line(position_);
+    position_ = span.next;
+    if (bytes_.isEmpty()) {
+        line = QStringView(text_).sliced(span.begin, span.end - span.begin);
         return true;
     }
-    const qsizetype left = text_.size() - textPosition_;
-    if (left <= 0)
-        return false;
-    const char16_t* p = QStringView(text_).utf16() + textPosition_;
-    const qsizetype end = lineEnd(p, left);
-    line = QStringView(p, end);
-    textPosition_ += nextLineStart(p, left, end);
+    buffer_.resize(span.end - span.begin);
+    decodeInto(buffer_.data(), bytes_.data() + span.begin, bytes_.data() + span.end);
+    line = buffer_;
     return true;
 }
 
 qsizetype LineCursor::lineCountBound() const {
-    const QStringView text = QStringView(text_).sliced(textPosition_);
-    return 1 + countBytes(bytes_.data(), bytes_.size(), '\r') +
-           countBytes(bytes_.data(), bytes_.size(), '\n') + text.count(u'\r') + text.count(u'\n');
+    if (bytes_.isEmpty()) {
+        const QStringView text = QStringView(text_).sliced(std::min(position_, text_.size()));
+        return 1 + text.count(u'\r') + text.count(u'\n');
+    }
+    const QByteArrayView rest = bytes_.sliced(std::min(position_, bytes_.size()));
+    return 1 + countBytes(rest.data(), rest.size(), '\r') +
+           countBytes(rest.data(), rest.size(), '\n');
 }
 
 bool TextFileReader::open(const QString& path) {

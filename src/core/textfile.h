@@ -4,6 +4,7 @@
 #include "core/regularfile.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -20,9 +21,43 @@ QStringList decodeWindows1252Lines(const QByteArray& bytes);
 // Text to bytes; a character the code page lacks is written "?".
 QByteArray encodeWindows1252(QStringView text);
 
-// Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF. A final
-// line end does not start another (empty) line.
+// Splits text into lines: a line ends at CR LF, at LF CR, at a lone CR or at a lone LF.
+// A final line end does not start another (empty) line.
 QStringList splitLines(QStringView text);
+
+// Where one line lies in a text: its characters [begin, end), its line end [end, next)
+// (empty for a last line that has none).
+struct LineSpan {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    qsizetype next = 0;
+};
+
+// The lines of the text as spans, with the line ends of splitLines.
+QList<LineSpan> lineSpans(QStringView text);
+
+// Finds the lines of a text one after another, with the line ends of splitLines. Each
+// search for a CR or a LF goes on from where the last one for the same unit stopped, so
+// that a text is read in time linear in its length whatever its convention (a file of
+// CRs alone holds no LF to find). The units must outlive it.
+class LineEnds {
+  public:
+    LineEnds() = default;
+    LineEnds(const char* bytes, qsizetype size) : bytes_(bytes), n_(size) {}
+    LineEnds(const char16_t* units, qsizetype size) : units_(units), n_(size) {}
+    // The line that starts at start, which must lie before the end of the text and at or
+    // after the start of the line found before.
+    LineSpan line(qsizetype start);
+
+  private:
+    template <typename Unit> LineSpan lineIn(const Unit* p, qsizetype start);
+
+    const char* bytes_ = nullptr;
+    const char16_t* units_ = nullptr;
+    qsizetype n_ = 0;
+    qsizetype nextCr_ = -1; // the first CR at or after the last search, n_ for none
+    qsizetype nextLf_ = -1;
+};
 
 // The lines of a file's bytes in their encoding, one at a time, with the line ends of
 // splitLines. A Windows-1252 line is decoded into a buffer that the next line reuses, so
@@ -37,9 +72,10 @@ class LineCursor {
     qsizetype lineCountBound() const;
 
   private:
-    QByteArrayView bytes_; // Windows-1252 only: what is left to read
+    QByteArrayView bytes_; // Windows-1252 only: the whole file
     QString text_;         // the other encodings: the whole text
-    qsizetype textPosition_ = 0;
+    LineEnds ends_;
+    qsizetype position_ = 0; // where the next line starts
     QString buffer_;
 };
 

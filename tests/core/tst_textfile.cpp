@@ -1,10 +1,36 @@
 #include "core/textfile.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace sylvane::core;
+
+namespace {
+
+// The lines of a text, one character at a time: a line ends at CR or LF, and the other
+// one of the two right after it belongs to the same line end.
+QStringList linesByTheRule(const QString& text) {
+    QStringList lines;
+    QString line;
+    const auto isEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isEnd(text[i])) {
+            line += text[i];
+            continue;
+        }
+        lines << line;
+        line.clear();
+        if (i + 1 < text.size() && isEnd(text[i + 1]) && text[i + 1] != text[i])
+            ++i;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+} // namespace
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -24,8 +50,10 @@ class TestTextFile : public QObject {
         QCOMPARE(encodeWindows1252(u"€ 中"_s), QByteArray("\x80 ?"));
     }
 
-    void linesEndAtCrLfLoneCrAndLoneLf() {
+    void linesEndAtCrLfLfCrLoneCrAndLoneLf() {
         QCOMPARE(splitLines(u"a\r\nb\rc\nd"_s), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
+        QCOMPARE(splitLines(u"a\n\rb\n\r\n\rc"_s),
+                 (QStringList{u"a"_s, u"b"_s, QString(), u"c"_s}));
         QCOMPARE(splitLines(u"a\r\n\r\nb\r\n"_s), (QStringList{u"a"_s, QString(), u"b"_s}));
         QCOMPARE(splitLines(u"\n\n"_s), (QStringList{QString(), QString()}));
         QCOMPARE(splitLines(QString()), QStringList());
@@ -33,13 +61,22 @@ class TestTextFile : public QObject {
                  (QStringList{u"a"_s, u"b"_s, u"c"_s, u"dé"_s, QString()}));
     }
 
-    // The cursor serves the lines decodeLines gives, in every encoding: a long line followed
-    // by shorter ones (the reused buffer must not show the old tail), every line end, the
-    // code page's 0x80-0x9F bytes, no mark; and it never counts fewer lines than are left.
-    void theCursorServesTheLinesOfEveryEncoding() {
-        const QStringList samples{
+    // Every reader splits as the rule says, in every encoding: the cursor serves the lines
+    // decodeLines and splitLines give, whatever the line ends (random mixes of them
+    // included), the code page's 0x80-0x9F bytes, a long line followed by shorter ones (the
+    // reused buffer must not show the old tail); and it never counts fewer lines than are
+    // left.
+    void everyReaderSplitsLinesAsTheRuleSays() {
+        QStringList samples{
             u"TITRE=une très longue ligne de tête\r\nab\rc\n\nd\u20ac\u0153;\u0081\r\n\r\n"_s,
             u"x"_s, u"\n\r"_s, QString(), u"a\r\r\nb\n\rc"_s};
+        QRandomGenerator random(23);
+        for (int i = 0; i < 300; ++i) {
+            QString text;
+            for (int n = random.bounded(40); n > 0; --n)
+                text += u"ab\r\n\r\n\u00e9\u20ac"_s[random.bounded(8)];
+            samples << text;
+        }
         for (const QString& text : samples)
             for (const TextEncoding encoding :
                  {TextEncoding::Windows1252, TextEncoding::Utf8WithBom, TextEncoding::Utf16LE,
@@ -60,6 +97,7 @@ class TestTextFile : public QObject {
                 }
                 QCOMPARE(served, expected);
                 QCOMPARE(served, splitLines(text));
+                QCOMPARE(served, linesByTheRule(text));
             }
     }
 
