@@ -44,7 +44,8 @@ FileCheck checkOpened(int fd, qint64 maxBytes, qint64& size) {
 // device is never opened in the ordinary way.
 FileCheck openChecked(const QString& path, qint64 maxBytes, int& fd, qint64& size) {
     fd = -1;
-    if (path.isEmpty())
+    // A NUL would end the name the system sees: another file than the one named.
+    if (path.isEmpty() || path.contains(QChar(0)))
         return FileCheck::Missing;
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};

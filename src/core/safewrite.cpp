@@ -4,9 +4,13 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,24 +46,98 @@ QString stepText(WriteStep step) {
         return u"fermeture"_s;
     case WriteStep::Rename:
         return u"remplacement du fichier"_s;
+    case WriteStep::Open:
+        return u"ouverture du fichier"_s;
+    case WriteStep::Protected:
+    case WriteStep::Changed:
+        break;
     }
     return {};
 }
 
+QByteArray nameOf(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+bool statOf(const QString& path, struct stat& info, bool followLink) {
+    const QByteArray name = nameOf(path);
+    return (followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) == 0;
+}
+
+// Where the temporary files of a target go and how they are named: "." name "." eight
+// letters ".tmp", the name cut short so that the whole stays within the folder's limit
+// (a valid target name may be as long as the limit itself).
+struct TemporaryNames {
+    QByteArray folder;
+    QByteArray prefix; // "." name "."
+    static constexpr qsizetype RandomLetters = 8;
+    static constexpr QByteArrayView Suffix = ".tmp";
+
+    explicit TemporaryNames(const QString& target) {
+        const QFileInfo info(target);
+        folder = nameOf(info.path());
+        QByteArray name = nameOf(info.fileName());
+        const long limit = ::pathconf(folder.constData(), _PC_NAME_MAX);
+        const qsizetype room = (limit > 0 ? limit : NAME_MAX) - 2 - RandomLetters - Suffix.size();
+        if (name.size() > room) {
+            name.truncate(std::max<qsizetype>(room, 1));
+            while (name.size() > 1 && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
+                name.chop(1); // not inside a UTF-8 character
+            if (name.size() > 1 && static_cast<unsigned char>(name.back()) >= 0xC0)
+                name.chop(1);
+        }
+        prefix = '.' + name + '.';
+    }
+
+    bool names(QByteArrayView entry) const {
+        if (entry.size() != prefix.size() + RandomLetters + Suffix.size() ||
+            !entry.startsWith(prefix) || !entry.endsWith(Suffix))
+            return false;
+        for (const char c : entry.sliced(prefix.size(), RandomLetters))
+            if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+                return false;
+        return true;
+    }
+};
+
+// Removes the temporary files of the target that no running replacement holds: each
+// writer keeps its temporary file locked until it is renamed or removed, and a lock dies
+// with its process, so a file that locks at once was left by an interrupted write.
+void removeOrphans(const TemporaryNames& names) {
+    const int dir = ::open(names.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return;
+    DIR* listing = ::fdopendir(dir);
+    if (!listing) {
+        ::close(dir);
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!names.names(QByteArrayView(entry->d_name)))
+            continue;
+        const int fd = ::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(dir, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(listing); // closes dir too
+}
+
 // A new file beside the target, named after it with a random part; O_EXCL refuses any
 // name that exists, links included, so nothing is ever written through a link.
-int createTemporary(const QString& target, QString& temporary) {
-    const QFileInfo info(target);
-    const QString stem = info.path() + u"/."_s + info.fileName() + u"."_s;
+int createTemporary(const TemporaryNames& names, QByteArray& temporary, mode_t mode) {
     static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = stem;
-        for (int i = 0; i < 8; ++i)
-            temporary += QChar::fromLatin1(
-                letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
-        temporary += u".tmp"_s;
-        const int fd = ::open(QFile::encodeName(temporary).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        temporary = names.folder + '/' + names.prefix;
+        for (int i = 0; i < TemporaryNames::RandomLetters; ++i)
+            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        temporary += TemporaryNames::Suffix;
+        const int fd = ::open(temporary.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -67,22 +145,61 @@ int createTemporary(const QString& target, QString& temporary) {
     return -1;
 }
 
-// The temporary file of one replacement, removed unless it took the target's name.
+// Gives the open file the owner and permission bits of model, as far as the process may:
+// a group it may not set takes the group's permissions away, so that no one reads the
+// copy who could not read the model.
+void takeOwnerAndMode(int fd, const struct stat& model) {
+    struct stat own {};
+    if (::fstat(fd, &own) != 0)
+        return;
+    bool groupKept = own.st_gid == model.st_gid;
+    if (own.st_uid != model.st_uid || !groupKept) {
+        if (::fchown(fd, model.st_uid, model.st_gid) == 0)
+            groupKept = true;
+        else if (!groupKept && ::fchown(fd, static_cast<uid_t>(-1), model.st_gid) == 0)
+            groupKept = true;
+    }
+    mode_t mode = model.st_mode & 0777;
+    if (!groupKept)
+        mode &= ~mode_t(070);
+    (void)::fchmod(fd, mode); // best effort: the file was created private to this user
+}
+
+// The replacement of one target, through a temporary file removed unless it took the
+// target's name, or in place.
 class Replacement {
   public:
-    explicit Replacement(const QString& target) : target_(target) {}
+    Replacement(const QString& target, const ReplaceOptions& options)
+        : target_(target), options_(options), names_(target) {}
     ~Replacement() {
         if (fd_ >= 0)
             ::close(fd_);
         if (!temporary_.isEmpty() && !renamed_)
-            ::unlink(QFile::encodeName(temporary_).constData());
+            ::unlink(temporary_.constData());
+        if (lockFd_ >= 0)
+            ::close(lockFd_);
     }
     Replacement(const Replacement&) = delete;
     Replacement& operator=(const Replacement&) = delete;
 
     bool run(QByteArrayView bytes) {
-        if (!create() || !writeAll(bytes) || !flush() || !sync() || !checkSize(bytes.size()) ||
-            !close() || !rename())
+        if (target_.contains(QChar(0)))
+            return fail(WriteStep::Create, EINVAL);
+        if (isWriteProtected(target_))
+            return fail(WriteStep::Protected, EACCES);
+        struct stat old {};
+        const bool regular = statOf(target_, old, false) && S_ISREG(old.st_mode);
+        if (options_.inPlaceWhenNeeded && regular && old.st_nlink > 1)
+            return rewriteInPlace(bytes);
+        removeOrphans(names_);
+        if (!create()) {
+            const bool refused = error_.systemError == EACCES || error_.systemError == EPERM;
+            if (options_.inPlaceWhenNeeded && regular && refused)
+                return rewriteInPlace(bytes);
+            return false;
+        }
+        if (!writeAll(bytes) || !flush() || !sync() || !checkSize(bytes.size()) || !close() ||
+            !stillWanted() || !rename())
             return false;
         syncFolder();
         return true;
@@ -100,20 +217,57 @@ class Replacement {
         return fault != 0 && !fail(step, fault);
     }
 
+    // The owner and permissions the new file takes: those of the model, else of the file
+    // it replaces; false for a new file that has neither (it keeps the defaults).
+    bool model(struct stat& info) const {
+        const QString& from = options_.modelFile.isEmpty() ? target_ : options_.modelFile;
+        return statOf(from, info, true) && S_ISREG(info.st_mode);
+    }
+
     bool create() {
         if (injected(WriteStep::Create))
             return false;
-        fd_ = createTemporary(target_, temporary_);
+        struct stat modelInfo {};
+        const bool hasModel = model(modelInfo);
+        // Private until it has the model's permissions: a copy of a private file is
+        // never readable by others, not even while it is written.
+        fd_ = createTemporary(names_, temporary_, hasModel ? 0600 : 0666);
         if (fd_ < 0) {
             const int reason = errno;
             temporary_.clear();
             return fail(WriteStep::Create, reason);
         }
-        // The new file keeps the permissions of the one it replaces.
-        struct stat old {};
-        if (::stat(QFile::encodeName(target_).constData(), &old) == 0 && S_ISREG(old.st_mode))
-            (void)::fchmod(fd_, old.st_mode & 07777); // best effort: the default mode is safe
+        // Held until the file is renamed or removed: see removeOrphans.
+        (void)::flock(fd_, LOCK_EX | LOCK_NB);
+        lockFd_ = ::dup(fd_);
+        if (hasModel)
+            takeOwnerAndMode(fd_, modelInfo);
         return true;
+    }
+
+    // The target itself rewritten: opened, its room reserved (a full disk is found before
+    // a byte changes), written, cut to length, synced.
+    bool rewriteInPlace(QByteArrayView bytes) {
+        if (injected(WriteStep::Open))
+            return false;
+        fd_ = ::open(nameOf(target_).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0)
+            return fail(WriteStep::Open, errno);
+        struct stat info {};
+        if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))
+            return fail(WriteStep::Open, EINVAL);
+        if (::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, std::max<off_t>(bytes.size(), 1)) != 0 &&
+            (errno == ENOSPC || errno == EDQUOT))
+            return fail(WriteStep::Write, errno);
+        if (!stillWanted() || !writeAll(bytes) || !flush())
+            return false;
+        if (::ftruncate(fd_, bytes.size()) != 0)
+            return fail(WriteStep::Write, errno);
+        return sync() && checkSize(bytes.size()) && close();
+    }
+
+    bool stillWanted() {
+        return !options_.stillWanted || options_.stillWanted() || fail(WriteStep::Changed, 0);
     }
 
     bool writeAll(QByteArrayView bytes) {
@@ -181,8 +335,7 @@ class Replacement {
     bool rename() {
         if (injected(WriteStep::Rename))
             return false;
-        if (::rename(QFile::encodeName(temporary_).constData(),
-                     QFile::encodeName(target_).constData()) != 0)
+        if (::rename(temporary_.constData(), nameOf(target_).constData()) != 0)
             return fail(WriteStep::Rename, errno);
         renamed_ = true;
         return true;
@@ -191,8 +344,7 @@ class Replacement {
     // Makes the new name durable. The file is already in place: a failure here changes
     // nothing the program could act on, so it is not reported.
     void syncFolder() {
-        const int dir = ::open(QFile::encodeName(QFileInfo(target_).path()).constData(),
-                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int dir = ::open(names_.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dir >= 0) {
             (void)::fsync(dir);
             ::close(dir);
@@ -200,8 +352,11 @@ class Replacement {
     }
 
     QString target_;
-    QString temporary_;
+    const ReplaceOptions& options_;
+    TemporaryNames names_;
+    QByteArray temporary_;
     int fd_ = -1;
+    int lockFd_ = -1; // the temporary file's lock, held until it is renamed or removed
     bool renamed_ = false;
     QByteArray buffer_;
     qsizetype written_ = 0;
@@ -239,6 +394,8 @@ QString systemErrorText(int systemError) {
         return u"fichier trop grand"_s;
     case EBUSY:
         return u"fichier occupé"_s;
+    case EINVAL:
+        return u"nom de fichier invalide"_s;
     default:
         return u"erreur système %1 (%2)"_s.arg(systemError)
             .arg(QString::fromLocal8Bit(std::strerror(systemError)));
@@ -246,19 +403,35 @@ QString systemErrorText(int systemError) {
 }
 
 QString WriteError::text() const {
+    if (step == WriteStep::Protected)
+        return u"le fichier est protégé en écriture"_s;
+    if (step == WriteStep::Changed)
+        return u"le fichier a changé entre-temps"_s;
     const QString reason = step == WriteStep::SizeCheck && systemError == 0
                                ? u"le fichier écrit n'a pas la taille attendue"_s
                                : systemErrorText(systemError);
     return stepText(step) + u" : "_s + reason;
 }
 
-bool replaceFileContents(const QString& target, QByteArrayView bytes, WriteError* error) {
-    Replacement replacement(target);
+bool replaceFileContents(const QString& target, QByteArrayView bytes, WriteError* error,
+                         const ReplaceOptions& options) {
+    Replacement replacement(target, options);
     if (replacement.run(bytes))
         return true;
     if (error)
         *error = replacement.error();
     return false;
+}
+
+bool isWriteProtected(const QString& path) {
+    struct stat info {};
+    if (!statOf(path, info, false) || !S_ISREG(info.st_mode))
+        return false;
+    if ((info.st_mode & 0222) == 0)
+        return true;
+    // A disk mounted read-only says so in its own words when the file is written.
+    return ::faccessat(AT_FDCWD, nameOf(path).constData(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EPERM);
 }
 
 void setWriteFaultHook(WriteFaultHook hook) {

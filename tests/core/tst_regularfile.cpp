@@ -46,6 +46,10 @@ class TestRegularFile : public QObject {
         QCOMPARE(checkReadableFile(dir.filePath(u"absent"_s)), FileCheck::Missing);
         QCOMPARE(notRegularFileNote(dir.filePath(u"absent"_s)), QString());
         QCOMPARE(checkReadableFile(QString()), FileCheck::Missing);
+        // A NUL ends the name the system sees: "a<NUL>x" is not the file "a".
+        QFile a(dir.filePath(u"a"_s));
+        QVERIFY(a.open(QIODevice::WriteOnly));
+        QCOMPARE(checkReadableFile(a.fileName() + QChar(0) + u"x"_s), FileCheck::Missing);
     }
 
     void aFileAboveTheLimitIsNotRead() {

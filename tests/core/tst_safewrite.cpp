@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,6 +63,113 @@ class TestSafeWrite : public QObject {
         struct stat info {};
         QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
         QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    }
+
+    // A file made from another (the backup or the work file of a table) is as private as
+    // that file, whatever the umask, and keeps its owner where the process may set it (as
+    // root: a table of another user stays that user's).
+    void aCopyTakesTheOwnerAndPermissionsOfItsModel() {
+        QTemporaryDir dir;
+        const QString model = dir.filePath(u"table.txt"_s);
+        const QString copy = dir.filePath(u"table.bak"_s);
+        writeBytes(model, "secret");
+        writeBytes(copy, "an older, readable backup");
+        QVERIFY(::chmod(QFile::encodeName(model).constData(), 0600) == 0);
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QVERIFY(::chown(QFile::encodeName(model).constData(), 65534, 65534) == 0);
+        ReplaceOptions fromModel;
+        fromModel.modelFile = model;
+        const mode_t umask = ::umask(022);
+        QVERIFY(replaceFileContents(copy, "secret", nullptr, fromModel));
+        QVERIFY(replaceFileContents(dir.filePath(u"new.txt"_s), "x", nullptr, fromModel));
+        ::umask(umask);
+        for (const QString& path : {copy, dir.filePath(u"new.txt"_s)}) {
+            struct stat info {};
+            QVERIFY(::stat(QFile::encodeName(path).constData(), &info) == 0);
+            QCOMPARE(info.st_mode & 0777, mode_t(0600));
+            if (root)
+                QCOMPARE(info.st_uid, uid_t(65534));
+        }
+        if (root) { // the table itself, replaced, stays its owner's
+            QVERIFY(replaceFileContents(model, "new"));
+            struct stat info {};
+            QVERIFY(::stat(QFile::encodeName(model).constData(), &info) == 0);
+            QCOMPARE(info.st_uid, uid_t(65534));
+        }
+    }
+
+    // A file without any write permission was protected by the user: it is not replaced,
+    // not even by root, who may write anything.
+    void aReadOnlyFileIsNotReplaced() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"rapport.html"_s);
+        writeBytes(path, "kept");
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
+        WriteError error;
+        QVERIFY(!replaceFileContents(path, "new", &error));
+        QCOMPARE(error.step, WriteStep::Protected);
+        QCOMPARE(error.text(), u"le fichier est protégé en écriture"_s);
+        QCOMPARE(readOrAbsent(path), QByteArray("kept"));
+    }
+
+    // A file with a second name is rewritten in place when asked (both names see the new
+    // bytes), and parted from the other name otherwise.
+    void aHardLinkedFileIsRewrittenInPlaceWhenAsked() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"table.txt"_s);
+        const QString other = dir.filePath(u"autre_nom.txt"_s);
+        writeBytes(path, "old bytes, longer than the new ones");
+        QVERIFY(QFile::link(path, dir.filePath(u"lien"_s))); // a symbolic link changes nothing
+        QVERIFY(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()) ==
+                0);
+        ReplaceOptions inPlace;
+        inPlace.inPlaceWhenNeeded = true;
+        QVERIFY(replaceFileContents(path, "new", nullptr, inPlace));
+        QCOMPARE(readOrAbsent(other), QByteArray("new"));
+        QVERIFY(replaceFileContents(path, "parted"));
+        QCOMPARE(readOrAbsent(path), QByteArray("parted"));
+        QCOMPARE(readOrAbsent(other), QByteArray("new"));
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            (QStringList{u"autre_nom.txt"_s, u"lien"_s, u"table.txt"_s}));
+    }
+
+    // Any name the system allows can be replaced: the temporary name is cut to fit the
+    // limit, never inside a character; a NUL, which would name another file, is refused.
+    void everyValidNameCanBeReplaced() {
+        QTemporaryDir dir;
+        for (const QString& name :
+             {QString(251, u'a') + u".txt"_s, QString(125, u'é') + u".txt"_s + QString(1, u'x')}) {
+            QCOMPARE(QFile::encodeName(name).size(), 255);
+            const QString path = dir.filePath(name);
+            QVERIFY(replaceFileContents(path, "one"));
+            QVERIFY(replaceFileContents(path, "two"));
+            QCOMPARE(readOrAbsent(path), QByteArray("two"));
+        }
+        WriteError error;
+        QVERIFY(!replaceFileContents(dir.filePath(u"a"_s) + QChar(0) + u"b"_s, "x", &error));
+        QCOMPARE(error.text(), u"création du fichier temporaire : nom de fichier invalide"_s);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // The temporary files an interrupted replacement left (killed, it holds no lock) go at
+    // the next replacement of the same target; one still being written, and those of
+    // other targets, stay.
+    void orphansOfTheTargetAreRemoved() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"t.txt"_s);
+        for (const char* name : {".t.txt.abcd1234.tmp", ".t.txt.inuse999.tmp",
+                                 ".u.txt.abcd1234.tmp", ".t.txt.short.tmp"})
+            writeBytes(dir.filePath(QString::fromLatin1(name)), "orphan");
+        QFile inUse(dir.filePath(u".t.txt.inuse999.tmp"_s));
+        QVERIFY(inUse.open(QIODevice::ReadOnly));
+        QVERIFY(::flock(inUse.handle(), LOCK_EX) == 0);
+        QVERIFY(replaceFileContents(path, "x"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u".t.txt.inuse999.tmp"_s, u".t.txt.short.tmp"_s,
+                              u".u.txt.abcd1234.tmp"_s, u"t.txt"_s}));
     }
 
     // A link at the target's name is replaced; the file it points to is never written.

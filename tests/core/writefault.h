@@ -7,15 +7,17 @@
 #include <cerrno>
 
 // Makes one step of one file replacement fail for as long as it lives: the step of the
-// replacement-th replacement (counted from 1 from its construction), for writes the
-// occurrence-th write.
+// replacement-th replacement (counted from 1 from its construction, each starting at its
+// Create step, or at its Open step when it is rewritten in place from the start), for
+// writes the occurrence-th write.
 class WriteFault {
   public:
     using WriteStep = sylvane::core::WriteStep;
     WriteFault(int replacement, WriteStep step, int occurrence = 1, int systemError = ENOSPC) {
         sylvane::core::setWriteFaultHook([=, this](WriteStep s, int n) {
-            if (s == WriteStep::Create)
+            if (s == WriteStep::Create || (s == WriteStep::Open && last_ != WriteStep::Create))
                 ++replacements_;
+            last_ = s;
             return replacements_ == replacement && s == step && n == occurrence ? systemError : 0;
         });
     }
@@ -36,4 +38,5 @@ class WriteFault {
 
   private:
     int replacements_ = 0;
+    WriteStep last_ = WriteStep::Rename;
 };
