@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtEndian>
 
 namespace sylvane::core {
 
@@ -141,6 +142,55 @@ QByteArray encodeLines(const QStringList& lines, TextEncoding encoding) {
         break;
     }
     return bytes;
+}
+
+ExactUnits exactUnits(const QByteArray& bytes, TextEncoding encoding) {
+    ExactUnits result;
+    result.mark = byteOrderMark(encoding).toByteArray();
+    const QByteArrayView body = QByteArrayView(bytes).sliced(result.mark.size());
+    if (encoding != TextEncoding::Utf16LE && encoding != TextEncoding::Utf16BE) {
+        result.units = QString::fromLatin1(body);
+        return result;
+    }
+    const qsizetype pairs = body.size() / 2;
+    result.units.resize(pairs);
+    const uchar* p = reinterpret_cast<const uchar*>(body.data());
+    for (qsizetype i = 0; i < pairs; ++i, p += 2)
+        result.units[i] = QChar(encoding == TextEncoding::Utf16LE ? qFromLittleEndian<quint16>(p)
+                                                                  : qFromBigEndian<quint16>(p));
+    result.oddByte = body.sliced(pairs * 2).toByteArray();
+    return result;
+}
+
+QByteArray exactBytes(const ExactUnits& units, TextEncoding encoding) {
+    QByteArray bytes = units.mark;
+    if (encoding != TextEncoding::Utf16LE && encoding != TextEncoding::Utf16BE)
+        return bytes + units.units.toLatin1();
+    const qsizetype start = bytes.size();
+    bytes.resize(start + units.units.size() * 2);
+    uchar* p = reinterpret_cast<uchar*>(bytes.data()) + start;
+    for (const QChar c : units.units) {
+        if (encoding == TextEncoding::Utf16LE)
+            qToLittleEndian<quint16>(c.unicode(), p);
+        else
+            qToBigEndian<quint16>(c.unicode(), p);
+        p += 2;
+    }
+    return bytes + units.oddByte;
+}
+
+QString decodeUnits(QStringView units, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Windows1252:
+        return decodeWindows1252(units.toLatin1());
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom:
+        return QString::fromUtf8(units.toLatin1());
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        break;
+    }
+    return units.toString();
 }
 
 bool fitsWindows1252(QStringView text) {

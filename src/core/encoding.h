@@ -37,6 +37,21 @@ QStringList decodeLines(const QByteArray& bytes, TextEncoding encoding);
 // In Windows-1252 a character the code page lacks is written "?".
 QByteArray encodeLines(const QStringList& lines, TextEncoding encoding);
 
+// A file's bytes as 16-bit code units that give the very same bytes back, whatever they
+// hold: one unit per byte in the 8-bit encodings, one per pair of bytes in UTF-16. Nothing
+// is checked nor decoded, so that bytes that do not decode and an odd last byte survive a
+// change made to the units (the characters that matter to such a change, blanks, tabs,
+// line ends and separators, are one unit each in every encoding).
+struct ExactUnits {
+    QByteArray mark;    // the byte-order mark, as it was
+    QString units;      // the rest
+    QByteArray oddByte; // UTF-16: a last byte without its pair
+};
+ExactUnits exactUnits(const QByteArray& bytes, TextEncoding encoding);
+QByteArray exactBytes(const ExactUnits& units, TextEncoding encoding);
+// The text of some of those units (a line, say), decoded.
+QString decodeUnits(QStringView units, TextEncoding encoding);
+
 // True when every character of the text has a byte in Windows-1252.
 bool fitsWindows1252(QStringView text);
 

@@ -208,7 +208,7 @@ class Replacement {
 
   private:
     bool fail(WriteStep step, int systemError) {
-        error_ = {step, systemError};
+        error_ = {step, systemError, touching_};
         return false;
     }
     // The injected fault of the step, or 0.
@@ -256,10 +256,14 @@ class Replacement {
         struct stat info {};
         if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))
             return fail(WriteStep::Open, EINVAL);
+        // Asked first: reserving room may itself change the file's time.
+        if (!stillWanted())
+            return false;
         if (::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, std::max<off_t>(bytes.size(), 1)) != 0 &&
             (errno == ENOSPC || errno == EDQUOT))
             return fail(WriteStep::Write, errno);
-        if (!stillWanted() || !writeAll(bytes) || !flush())
+        touching_ = true;
+        if (!writeAll(bytes) || !flush())
             return false;
         if (::ftruncate(fd_, bytes.size()) != 0)
             return fail(WriteStep::Write, errno);
@@ -358,6 +362,7 @@ class Replacement {
     int fd_ = -1;
     int lockFd_ = -1; // the temporary file's lock, held until it is renamed or removed
     bool renamed_ = false;
+    bool touching_ = false; // writing the target itself
     QByteArray buffer_;
     qsizetype written_ = 0;
     int writes_ = 0;

@@ -28,6 +28,8 @@ enum class WriteStep {
 struct WriteError {
     WriteStep step = WriteStep::Create;
     int systemError = 0; // errno; 0 for a size that does not match
+    // A rewrite in place failed once it had begun to write: the target may be incomplete.
+    bool targetTouched = false;
     // The step and the reason in the program's language ("écriture : plus de place sur
     // le disque").
     QString text() const;

@@ -8,21 +8,40 @@
 #include "keytable/currentfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace sylvane::keytable {
 
-std::optional<qsizetype> findFieldLine(const QStringList& lines) {
-    QString key;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const core::KeyValue kv = core::splitKeyValue(lines[i]);
+namespace {
+
+// Follows the keys of the header lines, one line after another, to the field line.
+class FieldLineFinder {
+  public:
+    bool isFieldLine(QStringView line) {
+        const core::KeyValue kv = core::splitKeyValue(line);
         if (kv.hasKey)
-            key = kv.key;
-        if (key == u"CHAMP"_s)
-            return i;
+            key_ = kv.key;
+        return key_ == u"CHAMP"_s;
     }
+
+  private:
+    QString key_;
+};
+
+} // namespace
+
+std::optional<qsizetype> findFieldLine(const QStringList& lines) {
+    FieldLineFinder finder;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (finder.isFieldLine(lines[i]))
+            return i;
     return std::nullopt;
 }
 
@@ -54,19 +73,33 @@ QString optimiseDataLine(QString line) {
     return line;
 }
 
-OptimisedText optimiseLines(const QStringList& lines) {
+OptimisedText optimiseText(const QByteArray& original) {
+    const core::TextEncoding encoding = core::detectEncoding(original);
+    core::ExactUnits text = core::exactUnits(original, encoding);
+    const QList<core::LineSpan> lines = core::lineSpans(text.units);
+    const auto lineUnits = [&](const core::LineSpan& line) {
+        return QStringView(text.units).sliced(line.begin, line.end - line.begin);
+    };
+    FieldLineFinder finder;
+    qsizetype headerEnd = 0;
+    while (headerEnd < lines.size() &&
+           !finder.isFieldLine(core::decodeUnits(lineUnits(lines[headerEnd]), encoding)))
+        ++headerEnd;
     OptimisedText result;
-    const std::optional<qsizetype> fieldLine = findFieldLine(lines);
-    if (!fieldLine) {
-        result.lines = lines;
+    if (headerEnd == lines.size()) { // no field line: all header, copied whole
+        result.bytes = original;
         return result;
     }
-    const qsizetype headerEnd = *fieldLine + 1;
-    result.lines.reserve(lines.size());
-    for (qsizetype i = 0; i < headerEnd; ++i)
-        result.lines.append(lines[i]);
-    for (qsizetype i = headerEnd; i < lines.size(); ++i)
-        result.lines.append(optimiseDataLine(lines[i]));
+    ++headerEnd;
+    QString units;
+    units.reserve(text.units.size());
+    units += QStringView(text.units).first(lines[headerEnd - 1].next);
+    for (qsizetype i = headerEnd; i < lines.size(); ++i) {
+        units += optimiseDataLine(lineUnits(lines[i]).toString());
+        units += QStringView(text.units).sliced(lines[i].end, lines[i].next - lines[i].end);
+    }
+    text.units = std::move(units);
+    result.bytes = core::exactBytes(text, encoding);
     result.dataLines = lines.size() - headerEnd;
     return result;
 }
@@ -112,18 +145,83 @@ QString refusalText(core::FileCheck check, const QString& path) {
     return {};
 }
 
+// The table as it was read: it may be replaced only while it still is.
+class TableAsRead {
+  public:
+    core::FileCheck read(const QString& path) {
+        path_ = path;
+        const core::FileCheck check = core::readRegularFile(path, bytes_);
+        seen_ = look();
+        return check;
+    }
+    const QByteArray& bytes() const { return bytes_; }
+    // Same size, same modification time and same bytes.
+    bool unchanged() const {
+        const Look now = look();
+        if (!now.found || now.size != seen_.size || now.modified.tv_sec != seen_.modified.tv_sec ||
+            now.modified.tv_nsec != seen_.modified.tv_nsec)
+            return false;
+        QByteArray bytes;
+        return core::readRegularFile(path_, bytes) == core::FileCheck::Readable && bytes == bytes_;
+    }
+
+  private:
+    struct Look {
+        bool found = false;
+        off_t size = 0;
+        timespec modified{};
+    };
+    Look look() const {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path_).constData(), &info) != 0)
+            return {};
+        return {true, info.st_size, info.st_mtim};
+    }
+
+    QString path_;
+    QByteArray bytes_;
+    Look seen_;
+};
+
+// Writes the work file beside the table, or in spareFolder when the table's folder
+// refuses a new file. The work file is the table itself when the user optimises it: it
+// then stays as it is until the answer, and no work file is named.
+bool writeWorkFile(const QString& table, const QByteArray& text, const QString& spareFolder,
+                   OptimiseResult& result) {
+    result.workFile = optimiseWorkFile(QFileInfo(table).path());
+    if (result.workFile == table) {
+        result.workFile.clear();
+        return true;
+    }
+    core::ReplaceOptions options;
+    options.modelFile = table;
+    core::WriteError error;
+    if (core::replaceFileContents(result.workFile, text, &error, options))
+        return true;
+    const bool folderRefused =
+        error.step == core::WriteStep::Create &&
+        (error.systemError == EACCES || error.systemError == EPERM || error.systemError == EROFS);
+    if (folderRefused && !spareFolder.isEmpty()) {
+        result.workFile = optimiseWorkFile(spareFolder);
+        if (core::replaceFileContents(result.workFile, text, &error, options))
+            return true;
+    }
+    result.errorText = error.text();
+    return false;
+}
+
 } // namespace
 
 OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
-                            const QString& workFolder,
+                            const QString& spareFolder,
                             const std::function<bool(const QString& path)>& confirmReplace) {
     OptimiseResult result;
     if (path.isEmpty())
         return result;
     // Through a link, the file it points to is the one backed up and replaced.
     const QString table = QFileInfo(keytable::resolvedPath(state, path)).canonicalFilePath();
-    QByteArray original;
-    const core::FileCheck check = core::readRegularFile(table, original);
+    TableAsRead original;
+    const core::FileCheck check = original.read(table);
     if (check != core::FileCheck::Readable) {
         result.errorText = refusalText(check, path);
         if (!result.errorText.isEmpty())
@@ -131,46 +229,65 @@ OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
         return result;
     }
 
-    // The optimised text goes back in the encoding the file was read in.
-    const core::TextEncoding encoding = core::detectEncoding(original);
-    const OptimisedText optimised = optimiseLines(core::decodeLines(original, encoding));
-    const QByteArray text = core::encodeLines(optimised.lines, encoding);
+    const OptimisedText optimised = optimiseText(original.bytes());
     state.HeaderDone = false;
-    result.workFile = optimiseWorkFile(workFolder);
-    core::WriteError error;
-    if (!core::replaceFileContents(result.workFile, text, &error)) {
-        result.errorText = error.text();
+    if (!writeWorkFile(table, optimised.bytes, spareFolder, result)) {
         result.outcome = OptimiseOutcome::WorkFileFailed;
         return result;
     }
     // The file size limit keeps the count of its lines far below the range of an int.
     state.LineCount = static_cast<int>(optimised.dataLines);
 
+    const std::optional<QString> backup = optimiseBackupFile(path);
+    if (backup)
+        result.backupFile = backupBeside(state, *backup, table);
+    const QString backupPath = keytable::resolvedPath(state, result.backupFile);
+    for (const auto& [file, shown] :
+         {std::pair{table, path}, std::pair{backupPath, result.backupFile}})
+        if (!file.isEmpty() && core::isWriteProtected(file)) {
+            result.protectedFile = shown;
+            result.outcome = OptimiseOutcome::Protected;
+            return result;
+        }
     if (!confirmReplace(path)) {
         result.outcome = OptimiseOutcome::Declined;
         return result;
     }
-    const std::optional<QString> backup = optimiseBackupFile(path);
     if (!backup) {
         result.outcome = OptimiseOutcome::NoBackupName;
         return result;
     }
-    result.backupFile = backupBeside(state, *backup, table);
-    const QString backupPath = keytable::resolvedPath(state, result.backupFile);
-    if (!core::replaceFileContents(backupPath, original, &error)) {
+    if (!original.unchanged()) {
+        result.outcome = OptimiseOutcome::Changed;
+        return result;
+    }
+    core::ReplaceOptions backupOptions;
+    backupOptions.modelFile = table;
+    backupOptions.inPlaceWhenNeeded = true; // the table itself is intact
+    core::WriteError error;
+    if (!core::replaceFileContents(backupPath, original.bytes(), &error, backupOptions)) {
         result.errorText = error.text();
         result.outcome = OptimiseOutcome::BackupFailed;
         return result;
     }
     // The table is touched only once its copy reads back whole.
     QByteArray copy;
-    if (core::readRegularFile(backupPath, copy) != core::FileCheck::Readable || copy != original) {
+    if (core::readRegularFile(backupPath, copy) != core::FileCheck::Readable ||
+        copy != original.bytes()) {
         result.errorText = u"vérification de la copie : elle ne relit pas comme l'original"_s;
         result.outcome = OptimiseOutcome::BackupFailed;
         return result;
     }
-    if (!core::replaceFileContents(table, text, &error)) {
+    core::ReplaceOptions tableOptions;
+    tableOptions.inPlaceWhenNeeded = true; // its backup is safe
+    tableOptions.stillWanted = [&original] { return original.unchanged(); };
+    if (!core::replaceFileContents(table, optimised.bytes, &error, tableOptions)) {
+        if (error.step == core::WriteStep::Changed) {
+            result.outcome = OptimiseOutcome::Changed;
+            return result;
+        }
         result.errorText = error.text();
+        result.tableMayBeIncomplete = error.targetTouched;
         result.outcome = OptimiseOutcome::ReplaceFailed;
         return result;
     }

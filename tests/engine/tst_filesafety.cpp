@@ -33,7 +33,11 @@ void makeFifo(const QString& path) {
 // The main window started on an application folder.
 struct Started {
     keytable::ProgramState state;
-    core::RecordingPlatform platform;
+    std::function<void(const QString&)> onLine; // sees each line of the log as it comes
+    core::RecordingPlatform platform{[this](const QString& line) {
+        if (onLine)
+            onLine(line);
+    }};
     engine::FormTbl form{state, platform};
 
     explicit Started(const QString& appFolder, const QString& commandLine = QString()) {
@@ -162,6 +166,49 @@ class TestFileSafety : public QObject {
                 u"n'a pas pu être remplacé (vidage du tampon : plus de place sur le disque)"_s),
             qPrintable(boxes.front()));
         QCOMPARE(readOrAbsent(path), QByteArray("CHAMP=a;b\r\nx ;  y\r\n"));
+    }
+
+    // The optimisation says why it replaced nothing: the table was edited while its
+    // question waited, or it is read-only. The program's current folder refuses the work
+    // file (an installed copy stands in its read-only data folder): it goes beside the
+    // table.
+    void theOptimisationSaysWhyItReplacedNothing_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("edited during the question")
+            << false
+            << u" a été modifié depuis sa lecture : il n'a pas été remplacé, ses modifications sont gardées. Relancez l'optimisation pour traiter sa nouvelle version. -> ok"_s;
+        QTest::newRow("read-only")
+            << true
+            << u" est protégé en écriture : il n'a pas été remplacé. Le texte optimisé est dans %1/$$temp.txt. -> ok"_s;
+    }
+    void theOptimisationSaysWhyItReplacedNothing() {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, message);
+        QTemporaryDir app;
+        QTemporaryDir data;
+        QVERIFY(QDir(app.path()).mkdir(u"$$temp.txt"_s));
+        const QString path = data.filePath(u"a.txt"_s);
+        const QByteArray untidy = "CHAMP=a;b\r\nx ;  y\r\n";
+        writeBytes(path, untidy);
+        if (readOnly)
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
+        Started s(app.path());
+        s.state.CurrentFolder = app.path();
+        const QByteArray edited = untidy + "z ; w\r\n";
+        s.onLine = [&](const QString& line) {
+            if (line.contains(u"Désirez vous remplacer"_s))
+                writeBytes(path, edited);
+        };
+        s.platform.queueDialogResult(path);
+        s.platform.queueAnswer(core::MessageAnswer::Yes);
+        s.platform.clearLog();
+        s.form.fileTools.MnuOptim_Click();
+        QCOMPARE(s.logged(u"[msgbox Sylvane]"_s),
+                 QStringList{u"[msgbox Sylvane] Le fichier "_s + path +
+                             QString(message).replace(u"%1"_s, data.path())});
+        QCOMPARE(readOrAbsent(path), readOnly ? untidy : edited);
+        QCOMPARE(readOrAbsent(data.filePath(u"$$temp.txt"_s)), QByteArray("CHAMP=a;b\r\nx;y\r\n"));
     }
 
   private:

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using namespace sylvane;
 using keytable::OptimiseOutcome;
@@ -30,7 +33,7 @@ const QByteArray tidyTable = "TITRE=Essai  ;  titre \r\n"
                              "CHAMP=Espece ; Chapeau\r\n"
                              "Amanita muscaria;rouge;present.\r\n"
                              "\r\n"
-                             "a b;c\r\n";
+                             "a b;c";
 
 // An untidy table of several write calls, and what the optimisation makes of it.
 QByteArray bigUntidyTable() {
@@ -59,17 +62,56 @@ class TestFileTools : public QObject {
     }
 
     void headerIsKeptAndAFileWithoutFieldLineIsCopiedWhole() {
-        const QStringList lines{u"TITRE = a  b "_s, u"COM=x ; y"_s, u"suite  ; z"_s,
-                                u" champ = a ; b"_s, u" v ;  w "_s};
-        const keytable::OptimisedText out = keytable::optimiseLines(lines);
-        QCOMPARE(out.lines.mid(0, 4), lines.mid(0, 4));
-        QCOMPARE(out.lines[4], u"v;w"_s);
+        const QByteArray header = "TITRE = a  b \r\nCOM=x ; y\r\nsuite  ; z\r\n champ = a ; b\r\n";
+        const keytable::OptimisedText out = keytable::optimiseText(header + " v ;  w \r\n");
+        QCOMPARE(out.bytes, header + "v;w\r\n");
         QCOMPARE(out.dataLines, 1);
 
-        const QStringList noField{u"TITRE=t"_s, u"a ; b"_s};
-        const keytable::OptimisedText copy = keytable::optimiseLines(noField);
-        QCOMPARE(copy.lines, noField);
+        const QByteArray noField = "TITRE=t\r\na ; b\r\n";
+        const keytable::OptimisedText copy = keytable::optimiseText(noField);
+        QCOMPARE(copy.bytes, noField);
         QCOMPARE(copy.dataLines, 0);
+    }
+
+    // Nothing but the blanks of the data lines changes: not the line ends, whatever they
+    // are, nor bytes that do not decode, nor an odd last byte, nor the byte-order mark.
+    void onlyTheBlanksOfDataLinesChange_data() {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QByteArray>("optimised");
+        QTest::addColumn<int>("dataLines");
+        QTest::newRow("CR alone") << QByteArray("CHAMP=a;b\rx ; y\r\r z \r")
+                                  << QByteArray("CHAMP=a;b\rx;y\r\rz\r") << 3;
+        QTest::newRow("LF alone, no end at the end")
+            << QByteArray("CHAMP=a;b\nx ; y\n z ") << QByteArray("CHAMP=a;b\nx;y\nz") << 2;
+        QTest::newRow("LF CR") << QByteArray("CHAMP=a;b\n\rx ; y\n\r\n\r")
+                               << QByteArray("CHAMP=a;b\n\rx;y\n\r\n\r") << 2;
+        QTest::newRow("mixed") << QByteArray("CHAMP=a;b\r\nx ; y\ru ; v\nw ; z\r\n")
+                               << QByteArray("CHAMP=a;b\r\nx;y\ru;v\nw;z\r\n") << 3;
+        QTest::newRow("UTF-8 mark, bytes that do not decode")
+            << QByteArray("\xef\xbb\xbf"
+                          "CHAMP=a;b\r\n\xe9t\xe9  ; \xc3\r\n")
+            << QByteArray("\xef\xbb\xbf"
+                          "CHAMP=a;b\r\n\xe9t\xe9;\xc3\r\n")
+            << 1;
+        QTest::newRow("UTF-16 with an odd last byte")
+            << QByteArray("\xff\xfe"
+                          "C\0H\0A\0M\0P\0=\0a\0\n\0x\0 \0;\0 \0\x00\xd8\n\0\x41",
+                          2 + 2 * 14 + 1)
+            << QByteArray("\xff\xfe"
+                          "C\0H\0A\0M\0P\0=\0a\0\n\0x\0;\0\x00\xd8\n\0\x41",
+                          2 + 2 * 12 + 1)
+            << 1;
+        QTest::newRow("UTF-16 big-endian")
+            << QByteArray("\xfe\xff\0C\0H\0A\0M\0P\0=\0\r\0x\0 \0 \0y", 2 + 2 * 11)
+            << QByteArray("\xfe\xff\0C\0H\0A\0M\0P\0=\0\r\0x\0 \0y", 2 + 2 * 10) << 1;
+    }
+    void onlyTheBlanksOfDataLinesChange() {
+        QFETCH(QByteArray, original);
+        QFETCH(QByteArray, optimised);
+        QFETCH(int, dataLines);
+        const keytable::OptimisedText out = keytable::optimiseText(original);
+        QCOMPARE(out.bytes, optimised);
+        QCOMPARE(out.dataLines, dataLines);
     }
 
     void fieldLineKeyFollowsTheLineAbove() {
@@ -166,9 +208,9 @@ class TestFileTools : public QObject {
         // The backup's name is taken by a folder: it cannot be written.
         QTest::newRow("backup blocked")
             << u"b.txt"_s << QString() << int(OptimiseOutcome::BackupFailed);
-        // The work folder is a file: the work file cannot be written.
+        // A folder takes the work file's name beside the table: it cannot be written.
         QTest::newRow("work file blocked")
-            << u"c.txt"_s << u"plain.file/sub"_s << int(OptimiseOutcome::WorkFileFailed);
+            << u"sub/c.txt"_s << u"plain.file/sub"_s << int(OptimiseOutcome::WorkFileFailed);
     }
 
     void failuresLeaveTheFileAsItWas() {
@@ -177,6 +219,7 @@ class TestFileTools : public QObject {
         QFETCH(int, outcome);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(u"b.bak"_s));
+        QVERIFY(QDir(dir.path()).mkpath(u"sub/$$temp.txt"_s));
         writeBytes(dir.filePath(u"plain.file"_s), "x");
         const QString table = dir.filePath(tableName);
         writeBytes(table, untidyTable);
@@ -245,6 +288,137 @@ class TestFileTools : public QObject {
             OptimiseOutcome::Replaced);
         QCOMPARE(readBytes(table), tidied(untidy));
         QCOMPARE(readBytes(backup), untidy);
+    }
+
+    // An edit made to the table while the question waits, or between its backup and its
+    // replacement, is never overwritten: the optimisation stops and says the file changed.
+    void editsMadeMeanwhileAreKept_data() {
+        QTest::addColumn<bool>("duringTheQuestion");
+        QTest::newRow("during the question") << true;
+        QTest::newRow("before the replacement") << false;
+    }
+    void editsMadeMeanwhileAreKept() {
+        QFETCH(bool, duringTheQuestion);
+        QTemporaryDir dir;
+        const QString table = dir.filePath(u"a.txt"_s);
+        writeBytes(table, untidyTable);
+        writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
+        const QByteArray edited = untidyTable + "\r\nBoletus  edulis ; brun";
+        const auto edit = [&] {
+            // Same size within the same second would still be caught by the bytes.
+            writeBytes(table, edited);
+        };
+        int creates = 0;
+        core::setWriteFaultHook([&](core::WriteStep step, int) {
+            // The third replacement is the table's, after the work file and the backup.
+            if (!duringTheQuestion && step == core::WriteStep::Create && ++creates == 3)
+                edit();
+            return 0;
+        });
+        const auto cleanup = qScopeGuard([] { core::setWriteFaultHook({}); });
+        keytable::ProgramState state;
+        const auto result = keytable::OptimiseFile(state, table, dir.path(), [&](const QString&) {
+            if (duringTheQuestion)
+                edit();
+            return true;
+        });
+        QCOMPARE(result.outcome, OptimiseOutcome::Changed);
+        QCOMPARE(readBytes(table), edited);
+        if (duringTheQuestion)
+            QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), QByteArray("an older backup"));
+    }
+
+    // The backup and the work file are no more readable than the table, whatever the
+    // umask; a table with another name (hard link) keeps it, rewritten in place.
+    void theTableKeepsItsPermissionsAndItsOtherNames() {
+        QTemporaryDir dir;
+        const QString table = dir.filePath(u"a.txt"_s);
+        writeBytes(table, untidyTable);
+        QVERIFY(::chmod(QFile::encodeName(table).constData(), 0600) == 0);
+        const QString other = dir.filePath(u"autre.txt"_s);
+        QVERIFY(::link(QFile::encodeName(table).constData(),
+                       QFile::encodeName(other).constData()) == 0);
+        keytable::ProgramState state;
+        const mode_t umask = ::umask(022);
+        const auto result =
+            keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return true; });
+        ::umask(umask);
+        QCOMPARE(result.outcome, OptimiseOutcome::Replaced);
+        QCOMPARE(readBytes(other), tidyTable);
+        QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), untidyTable);
+        for (const QString& name : {u"a.txt"_s, u"a.bak"_s, u"$$temp.txt"_s}) {
+            struct stat info {};
+            QVERIFY(::stat(QFile::encodeName(dir.filePath(name)).constData(), &info) == 0);
+            QCOMPARE(info.st_mode & 0777, mode_t(0600));
+        }
+    }
+
+    // A read-only table, or a read-only backup, is not replaced and the user is not asked;
+    // the optimised text is in the work file all the same.
+    void aReadOnlyTableOrBackupIsNotAsked_data() {
+        QTest::addColumn<QString>("readOnly");
+        QTest::newRow("table") << u"a.txt"_s;
+        QTest::newRow("backup") << u"a.bak"_s;
+    }
+    void aReadOnlyTableOrBackupIsNotAsked() {
+        QFETCH(QString, readOnly);
+        QTemporaryDir dir;
+        const QString table = dir.filePath(u"a.txt"_s);
+        writeBytes(table, untidyTable);
+        writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
+        QVERIFY(::chmod(QFile::encodeName(dir.filePath(readOnly)).constData(), 0444) == 0);
+        keytable::ProgramState state;
+        bool asked = false;
+        const auto result = keytable::OptimiseFile(state, table, dir.path(),
+                                                   [&](const QString&) { return asked = true; });
+        QCOMPARE(result.outcome, OptimiseOutcome::Protected);
+        QCOMPARE(result.protectedFile, dir.filePath(readOnly));
+        QVERIFY(!asked);
+        QCOMPARE(readBytes(table), untidyTable);
+        QCOMPARE(readBytes(dir.filePath(u"a.bak"_s)), QByteArray("an older backup"));
+        QCOMPARE(readBytes(dir.filePath(u"$$temp.txt"_s)), tidyTable);
+    }
+
+    // The work file goes beside the table, wherever the program stands; when that folder
+    // refuses a new file, to the spare folder (the user's temporary folder).
+    void theWorkFileGoesBesideTheTableOrToTheSpareFolder() {
+        QTemporaryDir dir;
+        QTemporaryDir spare;
+        const QString table = dir.filePath(u"a.txt"_s);
+        writeBytes(table, untidyTable);
+        keytable::ProgramState state;
+        const auto no = [](const QString&) { return false; };
+        QCOMPARE(keytable::OptimiseFile(state, table, spare.path(), no).workFile,
+                 dir.filePath(u"$$temp.txt"_s));
+        QVERIFY(QFile::remove(dir.filePath(u"$$temp.txt"_s)));
+        keytable::OptimiseResult result;
+        {
+            WriteFault folderRefused(1, core::WriteStep::Create, 1, EACCES);
+            result = keytable::OptimiseFile(state, table, spare.path(), no);
+        }
+        QCOMPARE(result.outcome, OptimiseOutcome::Declined);
+        QCOMPARE(result.workFile, spare.filePath(u"$$temp.txt"_s));
+        QCOMPARE(readBytes(result.workFile), tidyTable);
+        QVERIFY(!QFile::exists(dir.filePath(u"$$temp.txt"_s)));
+    }
+
+    // Optimising the work file itself: nothing is written before the answer.
+    void theWorkFileItselfIsWrittenOnlyOnYes() {
+        QTemporaryDir dir;
+        const QString table = dir.filePath(u"$$temp.txt"_s);
+        writeBytes(table, untidyTable);
+        keytable::ProgramState state;
+        QCOMPARE(
+            keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return false; })
+                .outcome,
+            OptimiseOutcome::Declined);
+        QCOMPARE(readBytes(table), untidyTable);
+        QCOMPARE(
+            keytable::OptimiseFile(state, table, dir.path(), [](const QString&) { return true; })
+                .outcome,
+            OptimiseOutcome::Replaced);
+        QCOMPARE(readBytes(table), tidyTable);
+        QCOMPARE(readBytes(dir.filePath(u"$$temp.bak"_s)), untidyTable);
     }
 
     // The backup of "x.bak" would be the table itself: it is "x.bak.bak".

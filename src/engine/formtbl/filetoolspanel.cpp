@@ -8,6 +8,8 @@
 #include "keytable/currentfolder.h"
 #include "keytable/filetools.h"
 
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
@@ -36,8 +38,24 @@ QString optimiseFailureText(const keytable::OptimiseResult& r, const QString& pa
         return u"Le fichier "_s + path + u" n'a pas été remplacé : la copie de sauvegarde "_s +
                r.backupFile + u" n'a pas pu être écrite ("_s + r.errorText + u")."_s;
     case OptimiseOutcome::ReplaceFailed:
+        if (r.tableMayBeIncomplete)
+            return u"Le fichier "_s + path + u" n'a pas pu être réécrit ("_s + r.errorText +
+                   u") ; il est peut-être incomplet. Sa copie de sauvegarde "_s + r.backupFile +
+                   u" contient le fichier d'origine."_s;
         return u"Le fichier "_s + path + u" n'a pas pu être remplacé ("_s + r.errorText +
                u") ; il est resté tel quel. Sa copie de sauvegarde est "_s + r.backupFile + u"."_s;
+    case OptimiseOutcome::Protected:
+        return (r.protectedFile == path
+                    ? u"Le fichier "_s + path +
+                          u" est protégé en écriture : il n'a pas été remplacé."_s
+                    : u"La copie de sauvegarde "_s + r.protectedFile +
+                          u" est protégée en écriture : le fichier "_s + path +
+                          u" n'a pas été remplacé."_s) +
+               (r.workFile.isEmpty() ? QString()
+                                     : u" Le texte optimisé est dans "_s + r.workFile + u"."_s);
+    case OptimiseOutcome::Changed:
+        return u"Le fichier "_s + path +
+               u" a été modifié depuis sa lecture : il n'a pas été remplacé, ses modifications sont gardées. Relancez l'optimisation pour traiter sa nouvelle version."_s;
     case OptimiseOutcome::Refused:
         return r.errorText;
     case OptimiseOutcome::NothingToDo:
@@ -87,7 +105,7 @@ void FileToolsPanel::MnuOptim_Click() {
     const QString folder = keytable::currentFolder(form_.state());
     const QString path = form_.platform().openFileDialog(optimiseFilter, folder);
     const keytable::OptimiseResult result =
-        keytable::OptimiseFile(form_.state(), path, folder, [this](const QString& file) {
+        keytable::OptimiseFile(form_.state(), path, QDir::tempPath(), [this](const QString& file) {
             return form_.platform().messageBox(
                        u"Désirez vous remplacer le fichier "_s + file + u" ? "_s, QString(),
                        core::MessageButtons::YesNo) == core::MessageAnswer::Yes;
