@@ -1,9 +1,8 @@
 #include "core/settingsfile.h"
 
+#include "core/encoding.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -80,28 +79,56 @@ std::vector<SettingsItem> readSettingsItems(const QStringList& lines) {
 }
 
 namespace {
-// A value holding a comma is written with its whole item between double quotes, which
-// every reader of the file takes as one item.
-QString settingsItem(const QString& keyAndBlank, const QString& value) {
-    const QString item = keyAndBlank + u"="_s + value;
-    return value.contains(u',') ? u'"' + item + u'"' : item;
+
+// The item as written: a value holding a comma with the whole item between double
+// quotes, which every reader of the file takes as one item; the other form when that one
+// does not read back as the value (quotes inside it may pair up otherwise); nothing when
+// neither does, or for a NUL.
+std::optional<QString> settingsItem(const QString& key, const QString& value) {
+    if (value.contains(QChar(0))) // it would read back, but names no file
+        return std::nullopt;
+    const QString item = key + u" ="_s + value;
+    const QString quoted = u'"' + item + u'"';
+    for (const QString& form :
+         value.contains(u',') ? QStringList{quoted, item} : QStringList{item, quoted}) {
+        const std::vector<SettingsItem> read = readSettingsItems({form});
+        if (read.size() == 1 && read[0].key == key && read[0].value == value)
+            return form;
+    }
+    return std::nullopt;
 }
+
+// The encoding the lines are written in: Windows-1252 when they read back exactly from
+// it (every character fits, and the bytes do not happen to read as UTF-8), else UTF-8,
+// which the reader recognises.
+std::optional<TextEncoding> settingsEncoding(const QStringList& lines) {
+    for (const TextEncoding encoding : {TextEncoding::Windows1252, TextEncoding::Utf8}) {
+        const QByteArray bytes = encodeLines(lines, encoding);
+        if (decodeLines(bytes, detectEncoding(bytes)) == lines)
+            return encoding;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
-QStringList settingsLines(const QString& currentFile, const QString& dataFolder, int multipleChoice,
-                          bool withMultipleChoice) {
-    QStringList lines{QString(), settingsItem(u"FICDEFAUT "_s, currentFile),
-                      settingsItem(u"REPDATA "_s, dataFolder)};
+std::optional<QStringList> settingsLines(const QString& currentFile, const QString& dataFolder,
+                                         int multipleChoice, bool withMultipleChoice) {
+    const std::optional<QString> file = settingsItem(u"FICDEFAUT"_s, currentFile);
+    const std::optional<QString> folder = settingsItem(u"REPDATA"_s, dataFolder);
+    if (!file || !folder)
+        return std::nullopt;
+    QStringList lines{QString(), *file, *folder};
     if (withMultipleChoice)
         lines.append(u"CHOIXMULT ="_s + QString::number(multipleChoice));
+    if (!settingsEncoding(lines))
+        return std::nullopt;
     return lines;
 }
 
 bool writeSettingsFile(const QString& path, const QStringList& lines) {
-    const bool fits = std::all_of(lines.begin(), lines.end(),
-                                  [](const QString& line) { return fitsWindows1252(line); });
-    return writeTextFile(path, lines, nullptr,
-                         fits ? TextEncoding::Windows1252 : TextEncoding::Utf8);
+    const std::optional<TextEncoding> encoding = settingsEncoding(lines);
+    return encoding && writeTextFile(path, lines, nullptr, *encoding);
 }
 
 } // namespace sylvane::core

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The items of the settings file Sylvane.ini.
@@ -20,15 +21,19 @@ struct SettingsItem {
 // around an item removed.
 std::vector<SettingsItem> readSettingsItems(const QStringList& lines);
 
-// The four lines the program writes (three in the earlier build, without CHOIXMULT). A
-// path holding a comma is written "FICDEFAUT =a,b" between double quotes.
-QStringList settingsLines(const QString& currentFile, const QString& dataFolder, int multipleChoice,
-                          bool withMultipleChoice);
+// The four lines the program writes (three in the earlier build, without CHOIXMULT), each
+// path in a form that reads back exactly: "FICDEFAUT =a,b" between double quotes when it
+// holds a comma. Nothing when a path cannot be written so that it reads back as it is: a
+// line end or a NUL in it, a blank at either end (values are trimmed), or quotes and
+// commas that split it in either form.
+std::optional<QStringList> settingsLines(const QString& currentFile, const QString& dataFolder,
+                                         int multipleChoice, bool withMultipleChoice);
 
 // Replaces the settings file with the lines (see writeTextFile): in Windows-1252 when
-// every character fits, otherwise in UTF-8, which the reader recognises, so that a path
-// the code page cannot hold is recorded as it is instead of with "?". False when the
-// file could not be written whole; it is then as it was.
+// they read back exactly from it, otherwise in UTF-8, which the reader recognises, so
+// that a path the code page cannot hold, or whose bytes would read as UTF-8 ("Ã©"), is
+// recorded as it is. False when the file could not be written whole; it is then as it
+// was.
 bool writeSettingsFile(const QString& path, const QStringList& lines);
 
 } // namespace sylvane::core

@@ -48,11 +48,11 @@ class TestSettingsFile : public QObject {
     }
 
     void writtenLines() {
-        QCOMPARE(sylvane::core::settingsLines(u"/d/a,b.txt"_s, u"/d/"_s, 1, true),
+        QCOMPARE(sylvane::core::settingsLines(u"/d/a,b.txt"_s, u"/d/"_s, 1, true).value(),
                  (QStringList{QString(), u"\"FICDEFAUT =/d/a,b.txt\""_s, u"REPDATA =/d/"_s,
                               u"CHOIXMULT =1"_s}));
         // What is written reads back whole.
-        QCOMPARE(shown(sylvane::core::settingsLines(u"/d/a,b.txt"_s, u"/d/"_s, 0, true)),
+        QCOMPARE(shown(sylvane::core::settingsLines(u"/d/a,b.txt"_s, u"/d/"_s, 0, true).value()),
                  (QStringList{u"FICDEFAUT|/d/a,b.txt"_s, u"REPDATA|/d/"_s, u"CHOIXMULT|0"_s}));
     }
 };

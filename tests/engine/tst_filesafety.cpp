@@ -95,6 +95,12 @@ class TestFileSafety : public QObject {
             << u"Clé 日本 Łódź.txt"_s
             << QByteArray("Cl\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xc5\x81\xc3\xb3\x64\xc5\xba.txt");
         QTest::newRow("comma and key") << u"a, FNT=3.txt"_s << QByteArray("a, FNT=3.txt\"");
+        // Its Windows-1252 bytes would read as UTF-8 ("é.txt"): it is written in UTF-8.
+        QTest::newRow("code page bytes that read as UTF-8")
+            << u"Ã©.txt"_s << QByteArray("\xc3\x83\xc2\xa9.txt");
+        // Quoted, the quote inside would end the quotes and REPDATA start an item.
+        QTest::newRow("quote, comma and key")
+            << u"a\",REPDATA =b.txt"_s << QByteArray("\r\nFICDEFAUT =/");
     }
     void defaultTablesSurviveASaveAndANewStart() {
         QFETCH(QString, name);
@@ -115,6 +121,27 @@ class TestFileSafety : public QObject {
         QVERIFY(again.form.identification.valueList.fontSize() !=
                 3.0); // "FNT=3" stayed in the path
         QCOMPARE(again.state.LineCount, 3);
+    }
+
+    // A path the settings file cannot hold as it is is not saved: a message says why, and
+    // the file stays as it was.
+    void aPathTheSettingsCannotHoldIsNotSaved() {
+        QTemporaryDir app;
+        QTemporaryDir data;
+        const QByteArray old = "\r\nFICDEFAUT =/ancien/a.txt\r\n";
+        writeBytes(app.filePath(u"Sylvane.ini"_s), old);
+        const QString path = data.filePath(u"fin blanc.txt "_s);
+        writeBytes(path, table);
+        Started s(app.path(), path);
+        s.platform.clearLog();
+        s.form.ini_sauve();
+        QCOMPARE(
+            s.logged(u"[msgbox"_s),
+            QStringList{
+                u"[msgbox Sylvane] Les options n'ont pas été sauvées : le chemin "_s + path +
+                u" ne peut pas être écrit tel quel dans "_s + app.filePath(u"Sylvane.ini"_s) +
+                u" (il contient une fin de ligne ou un caractère nul, commence ou finit par un blanc, ou mêle guillemets et virgules). -> ok"_s});
+        QCOMPARE(readOrAbsent(app.filePath(u"Sylvane.ini"_s)), old);
     }
 
     // A settings file, a default table or a document that is a FIFO or a device: the

@@ -100,12 +100,18 @@ void FormTbl::ini_sauve() {
         QDir().mkpath(keytable::resolvedPath(s, s.AppFolder));
     keytable::moveCurrentFolder(s, s.AppFolder);
     const QString folder = core::FolderOf(s.CurrentFile);
-    // A file that cannot be written is not reported, and the data folder stays as it was.
-    if (core::writeSettingsFile(keytable::resolvedPath(s, s.SettingsFile),
-                                core::settingsLines(s.CurrentFile, folder,
-                                                    identification.multipleChoice.value(),
-                                                    !isEarlierBuild())))
+    const std::optional<QStringList> lines = core::settingsLines(
+        s.CurrentFile, folder, identification.multipleChoice.value(), !isEarlierBuild());
+    if (!lines) {
+        platform().messageBox(
+            u"Les options n'ont pas été sauvées : le chemin "_s + s.CurrentFile +
+                u" ne peut pas être écrit tel quel dans "_s + s.SettingsFile +
+                u" (il contient une fin de ligne ou un caractère nul, commence ou finit par un blanc, ou mêle guillemets et virgules)."_s,
+            u"Sylvane"_s, core::MessageButtons::Ok);
+    } else if (core::writeSettingsFile(keytable::resolvedPath(s, s.SettingsFile), *lines)) {
+        // A file that cannot be written is not reported, and the data folder stays as it was.
         s.DataFolder = folder;
+    }
     // A relative data folder is taken from the program's folder, where the save moved.
     keytable::moveCurrentFolder(s, s.DataFolder);
 }
