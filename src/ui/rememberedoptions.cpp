@@ -2,8 +2,8 @@
 
 #include "engine/formtbl.h"
 #include "engine/userinput.h"
+#include "ui/userinifile.h"
 
-#include <QSettings>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -36,14 +36,14 @@ QString RememberedOptions::userFile() {
 }
 
 void RememberedOptions::restore() {
-    const QSettings settings(file_, QSettings::IniFormat);
+    const UserIniFile settings(file_);
     for (engine::CheckBox* box : boxes_)
         if (settings.value(keyOf(*box), 0).toInt() == 1 && box->value() == 0)
             engine::userClick(form_, *box);
 }
 
 void RememberedOptions::save(const engine::CheckBox& box) {
-    QSettings settings(file_, QSettings::IniFormat);
+    const UserIniFile settings(file_);
     // Other changes of the box's look (caption, place) leave the file alone.
     if (settings.value(keyOf(box), 0).toInt() != box.value())
         settings.setValue(keyOf(box), box.value());

@@ -1,6 +1,7 @@
 #include "ui/windowplaces.h"
 
-#include <QSettings>
+#include "ui/userinifile.h"
+
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -13,13 +14,11 @@ QString WindowPlaces::userFile() {
 }
 
 QByteArray WindowPlaces::geometry(const QString& name) const {
-    const QSettings settings(file_, QSettings::IniFormat);
-    return settings.value(name + u"/geometry"_s).toByteArray();
+    return UserIniFile(file_).value(name + u"/geometry"_s).toByteArray();
 }
 
 void WindowPlaces::setGeometry(const QString& name, const QByteArray& geometry) {
-    QSettings settings(file_, QSettings::IniFormat);
-    settings.setValue(name + u"/geometry"_s, geometry);
+    UserIniFile(file_).setValue(name + u"/geometry"_s, geometry);
 }
 
 } // namespace sylvane::ui

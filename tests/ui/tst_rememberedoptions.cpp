@@ -5,8 +5,10 @@
 #include "engine/userinput.h"
 #include "keytable/programstate.h"
 #include "ui/rememberedoptions.h"
+#include "ui/windowplaces.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +94,31 @@ class TestRememberedOptions : public QObject {
         QFile file(ui::RememberedOptions::userFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
+    }
+
+    // options.ini and windows.ini are never written through a link at their names: the
+    // link is replaced, the file it points to left as it was.
+    void theUserFilesNeverWriteThroughALink() {
+        QVERIFY(QDir().mkpath(config_->filePath(u"Sylvane"_s)));
+        const QString victim = config_->filePath(u"victime.ini"_s);
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[a]\nb=1\n") == 8);
+        file.close();
+        const QString windows = ui::WindowPlaces::userFile();
+        for (const QString& link : {ui::RememberedOptions::userFile(), windows})
+            QVERIFY(QFile::link(victim, link));
+        {
+            Run run(app_->path());
+            QVERIFY(engine::userClick(run.form, run.best()));
+            ui::WindowPlaces(windows).setGeometry(u"FormTbl"_s, "xy");
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[a]\nb=1\n"));
+        QVERIFY(!QFileInfo(windows).isSymLink());
+        QCOMPARE(ui::WindowPlaces(windows).geometry(u"FormTbl"_s), QByteArray("xy"));
+        Run again(app_->path());
+        QVERIFY(!QFileInfo(ui::RememberedOptions::userFile()).isSymLink());
+        QCOMPARE(again.best().value(), 1);
     }
 
   private:
