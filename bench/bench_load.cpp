@@ -1,9 +1,6 @@
 // Loading key tables: the largest table the format allows and the real tables.
 #include "bigtable.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
@@ -45,30 +42,10 @@ void BM_LoadBiggestTableIntoEmptyWindow(benchmark::State& run) {
 }
 BENCHMARK(BM_LoadBiggestTableIntoEmptyWindow)->Unit(benchmark::kMillisecond);
 
-// A table of about 30 MB (29 992 lines of 50 values of some 20 characters) whose lines
-// end as lineEnd says: every convention must load as fast as CR LF.
-QString writeThirtyMegabyteTable(const QString& folder, const QByteArray& lineEnd) {
-    QByteArray bytes = "TITRE=Table de 30 Mo" + lineEnd + "COMMENTAIRE=lignes longues" + lineEnd;
-    bytes += "CHAMP=Espece";
-    for (int f = 2; f <= 50; ++f)
-        bytes += ";champ " + QByteArray::number(f);
-    bytes += lineEnd;
-    for (int r = 0; r < 29992 - 3; ++r) {
-        bytes += "Taxon " + QByteArray::number(r / 3);
-        for (int f = 2; f <= 50; ++f)
-            bytes += ";valeur assez longue " + QByteArray::number((r * 7 + f * 13) % (5 * f));
-        bytes += lineEnd;
-    }
-    const QString path = QDir(folder).filePath(u"table_30_mo.txt"_s);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
-}
-
+// Every line-end convention loads as fast as CR LF.
 void BM_LoadThirtyMegabyteTable(benchmark::State& run, const char* lineEnd) {
     QTemporaryDir dir;
-    loadTable(run, writeThirtyMegabyteTable(dir.path(), lineEnd));
+    loadTable(run, bench::writeThirtyMegabyteTable(dir.path(), lineEnd));
 }
 BENCHMARK_CAPTURE(BM_LoadThirtyMegabyteTable, crlf, "\r\n")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadThirtyMegabyteTable, cr, "\r")->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <benchmark/benchmark.h>
 
@@ -44,6 +45,25 @@ QString writeBigTable(const QString& folder, int rows, int fields) {
     }
     const QString path = QDir(folder).filePath(u"grande_table.txt"_s);
     core::writeTextFile(path, lines);
+    return path;
+}
+
+QString writeThirtyMegabyteTable(const QString& folder, const QByteArray& lineEnd) {
+    QByteArray bytes = "TITRE=Table de 30 Mo" + lineEnd + "COMMENTAIRE=lignes longues" + lineEnd;
+    bytes += "CHAMP=Espece";
+    for (int f = 2; f <= 50; ++f)
+        bytes += ";champ " + QByteArray::number(f);
+    bytes += lineEnd;
+    for (int r = 0; r < 29992 - 3; ++r) {
+        bytes += "Taxon " + QByteArray::number(r / 3);
+        for (int f = 2; f <= 50; ++f)
+            bytes += ";valeur assez longue " + QByteArray::number((r * 7 + f * 13) % (5 * f));
+        bytes += lineEnd;
+    }
+    const QString path = QDir(folder).filePath(u"table_30_mo.txt"_s);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
     return path;
 }
 

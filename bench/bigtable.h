@@ -21,6 +21,10 @@ namespace sylvane::bench {
 // accented values. Returns the path.
 QString writeBigTable(const QString& folder, int rows = 30000 - 3, int fields = 50);
 
+// Writes a table of about 30 MB (29 992 lines of 50 values of some 20 characters) whose
+// lines end with lineEnd. Returns the path, "" when it could not be written.
+QString writeThirtyMegabyteTable(const QString& folder, const QByteArray& lineEnd);
+
 // Copies the header and the first dataLines data lines of a table into folder.
 QString writeTableHead(const QString& source, const QString& folder, int dataLines);
 

@@ -69,11 +69,15 @@ void ReplaceAll(const QString& find, const QString& replacement, QString& text) 
     // text is read character by character, and each replacement is pushed back in front
     // of what is left to read, so that matches it forms with its neighbours are found.
     // This gives exactly the restart-from-the-beginning result in linear time.
+    // What comes before the first occurrence is copied whole: most lines hold none.
+    qsizetype next = text.indexOf(find);
+    if (next < 0)
+        return;
     const qsizetype findLength = find.size();
     QString output;
     output.reserve(text.size());
+    output.append(QStringView(text).first(next));
     QString pending; // replacement characters still to read, read from the back
-    qsizetype next = 0;
     qint64 budget = 64 * (text.size() + 16); // a guard: no rewriting runs for ever
     while (next < text.size() || !pending.isEmpty()) {
         if (!pending.isEmpty()) {
