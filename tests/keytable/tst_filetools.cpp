@@ -47,6 +47,16 @@ QByteArray tidied(const QByteArray& untidy) {
     return bytes.replace("  ", " ").replace(" ; ", ";");
 }
 
+// A folder holding the untidy table a.txt and an older backup a.bak.
+struct TableWithBackup {
+    QTemporaryDir dir;
+    QString table = dir.filePath(u"a.txt"_s);
+    TableWithBackup() {
+        writeBytes(table, untidyTable);
+        writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
+    }
+};
+
 } // namespace
 
 class TestFileTools : public QObject {
@@ -144,10 +154,9 @@ class TestFileTools : public QObject {
     }
 
     void answeringYesKeepsTheFormerFileAsBackup() {
-        QTemporaryDir dir;
-        const QString table = dir.filePath(u"a.txt"_s);
-        writeBytes(table, untidyTable);
-        writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
+        const TableWithBackup folder;
+        const QTemporaryDir& dir = folder.dir;
+        const QString& table = folder.table;
         keytable::ProgramState state;
         state.LineCount = 99;
         QString asked;
@@ -299,10 +308,9 @@ class TestFileTools : public QObject {
     }
     void editsMadeMeanwhileAreKept() {
         QFETCH(bool, duringTheQuestion);
-        QTemporaryDir dir;
-        const QString table = dir.filePath(u"a.txt"_s);
-        writeBytes(table, untidyTable);
-        writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
+        const TableWithBackup folder;
+        const QTemporaryDir& dir = folder.dir;
+        const QString& table = folder.table;
         const QByteArray edited = untidyTable + "\r\nBoletus  edulis ; brun";
         const auto edit = [&] {
             // Same size within the same second would still be caught by the bytes.
@@ -362,10 +370,9 @@ class TestFileTools : public QObject {
     }
     void aReadOnlyTableOrBackupIsNotAsked() {
         QFETCH(QString, readOnly);
-        QTemporaryDir dir;
-        const QString table = dir.filePath(u"a.txt"_s);
-        writeBytes(table, untidyTable);
-        writeBytes(dir.filePath(u"a.bak"_s), "an older backup");
+        const TableWithBackup folder;
+        const QTemporaryDir& dir = folder.dir;
+        const QString& table = folder.table;
         QVERIFY(::chmod(QFile::encodeName(dir.filePath(readOnly)).constData(), 0444) == 0);
         keytable::ProgramState state;
         bool asked = false;
