@@ -1,16 +1,13 @@
 #include "core/safewrite.h"
 
+#include "core/temporaryfile.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,107 +61,6 @@ bool statOf(const QString& path, struct stat& info, bool followLink) {
     return (followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) == 0;
 }
 
-// Where the temporary files of a target go and how they are named: "." name "." eight
-// letters ".tmp", the name cut short so that the whole stays within the folder's limit
-// (a valid target name may be as long as the limit itself).
-struct TemporaryNames {
-    QByteArray folder;
-    QByteArray prefix; // "." name "."
-    static constexpr qsizetype RandomLetters = 8;
-    static constexpr QByteArrayView Suffix = ".tmp";
-
-    explicit TemporaryNames(const QString& target) {
-        const QFileInfo info(target);
-        folder = nameOf(info.path());
-        QByteArray name = nameOf(info.fileName());
-        const long limit = ::pathconf(folder.constData(), _PC_NAME_MAX);
-        const qsizetype room = (limit > 0 ? limit : NAME_MAX) - 2 - RandomLetters - Suffix.size();
-        if (name.size() > room) {
-            name.truncate(std::max<qsizetype>(room, 1));
-            while (name.size() > 1 && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
-                name.chop(1); // not inside a UTF-8 character
-            if (name.size() > 1 && static_cast<unsigned char>(name.back()) >= 0xC0)
-                name.chop(1);
-        }
-        prefix = '.' + name + '.';
-    }
-
-    bool names(QByteArrayView entry) const {
-        if (entry.size() != prefix.size() + RandomLetters + Suffix.size() ||
-            !entry.startsWith(prefix) || !entry.endsWith(Suffix))
-            return false;
-        for (const char c : entry.sliced(prefix.size(), RandomLetters))
-            if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
-                return false;
-        return true;
-    }
-};
-
-// Removes the temporary files of the target that no running replacement holds: each
-// writer keeps its temporary file locked until it is renamed or removed, and a lock dies
-// with its process, so a file that locks at once was left by an interrupted write.
-void removeOrphans(const TemporaryNames& names) {
-    const int dir = ::open(names.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0)
-        return;
-    DIR* listing = ::fdopendir(dir);
-    if (!listing) {
-        ::close(dir);
-        return;
-    }
-    while (const dirent* entry = ::readdir(listing)) {
-        if (!names.names(QByteArrayView(entry->d_name)))
-            continue;
-        const int fd = ::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            ::unlinkat(dir, entry->d_name, 0);
-        ::close(fd);
-    }
-    ::closedir(listing); // closes dir too
-}
-
-// A new file beside the target, named after it with a random part; O_EXCL refuses any
-// name that exists, links included, so nothing is ever written through a link.
-int createTemporary(const TemporaryNames& names, QByteArray& temporary, mode_t mode) {
-    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = names.folder + '/' + names.prefix;
-        for (int i = 0; i < TemporaryNames::RandomLetters; ++i)
-            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
-        temporary += TemporaryNames::Suffix;
-        const int fd = ::open(temporary.constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-// Gives the open file the owner and permission bits of model, as far as the process may:
-// a group it may not set takes the group's permissions away, so that no one reads the
-// copy who could not read the model.
-void takeOwnerAndMode(int fd, const struct stat& model) {
-    struct stat own {};
-    if (::fstat(fd, &own) != 0)
-        return;
-    bool groupKept = own.st_gid == model.st_gid;
-    if (own.st_uid != model.st_uid || !groupKept) {
-        if (::fchown(fd, model.st_uid, model.st_gid) == 0)
-            groupKept = true;
-        else if (!groupKept && ::fchown(fd, static_cast<uid_t>(-1), model.st_gid) == 0)
-            groupKept = true;
-    }
-    mode_t mode = model.st_mode & 0777;
-    if (!groupKept)
-        mode &= ~mode_t(070);
-    (void)::fchmod(fd, mode); // best effort: the file was created private to this user
-}
-
 // The replacement of one target, through a temporary file removed unless it took the
 // target's name, or in place.
 class Replacement {
@@ -191,7 +87,7 @@ class Replacement {
         const bool regular = statOf(target_, old, false) && S_ISREG(old.st_mode);
         if (options_.inPlaceWhenNeeded && regular && old.st_nlink > 1)
             return rewriteInPlace(bytes);
-        removeOrphans(names_);
+        removeOrphanTemporaries(names_);
         if (!create()) {
             const bool refused = error_.systemError == EACCES || error_.systemError == EPERM;
             if (options_.inPlaceWhenNeeded && regular && refused)
@@ -237,8 +133,7 @@ class Replacement {
             temporary_.clear();
             return fail(WriteStep::Create, reason);
         }
-        // Held until the file is renamed or removed: see removeOrphans.
-        (void)::flock(fd_, LOCK_EX | LOCK_NB);
+        // The lock stays with this second descriptor until the file is renamed or removed.
         lockFd_ = ::dup(fd_);
         if (hasModel)
             takeOwnerAndMode(fd_, modelInfo);
@@ -348,7 +243,7 @@ class Replacement {
     // Makes the new name durable. The file is already in place: a failure here changes
     // nothing the program could act on, so it is not reported.
     void syncFolder() {
-        const int dir = ::open(names_.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int dir = ::open(names_.folder().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dir >= 0) {
             (void)::fsync(dir);
             ::close(dir);
