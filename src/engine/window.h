@@ -78,7 +78,13 @@ class Window : public Control {
 
     // Lets the event queue run at most every ~30 ms inside a long loop, so that the
     // window stays alive without slowing the loop down.
-    void yieldSometimes();
+    void yieldSometimes() {
+        if (yieldDue())
+            platform_.processEvents();
+    }
+    // True at most every ~30 ms: the moment for a long loop to show its progress and let
+    // the event queue run (showing it more often would only slow the loop down).
+    bool yieldDue();
 
   private:
     keytable::ProgramState& state_;
