@@ -11,6 +11,8 @@
 #include "ui/windowview.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 using namespace sylvane;
@@ -272,6 +276,33 @@ class TestLivableWindow : public QObject {
         QVERIFY(!f.view.close());
         buttons.sort();
         QCOMPARE(buttons, (QStringList{u"Non"_s, u"Oui"_s}));
+    }
+
+    // The report's save dialog is Qt's own, in French: its buttons and the kinds of its
+    // entries ("Dossier", never "Folder").
+    void frenchSaveDialog() {
+        QVERIFY(ui::installFrenchTranslations(*QCoreApplication::instance()));
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(u"sorties"_s));
+        ui::QtPlatform platform;
+        QStringList buttons, kinds;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* view = dialog ? dialog->findChild<QTreeView*>() : nullptr;
+            if (!view || view->model()->rowCount(view->rootIndex()) == 0)
+                return;
+            for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                buttons.append(button->text().remove(u'&'));
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                kinds.append(view->model()->index(row, 2, view->rootIndex()).data().toString());
+            dialog->reject();
+        });
+        poll.start(20);
+        platform.saveFileDialog({u"Page web (*.html)"_s}, folder.path());
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{u"Annuler"_s, u"Enregistrer"_s}));
+        QCOMPARE(kinds, QStringList{u"Dossier"_s});
     }
 
     // A frame placed at the available area's corner stays inside it; a second window
