@@ -31,6 +31,7 @@ FormTblView::FormTblView(engine::FormTbl& form, QtPlatform* platform)
             u"Cliquer pour choisir parmi les noms des espèces trouvées (colonne des taxons)"_s);
     }
     setUpKeyboard();
+    keepFocusInSight();
     form_.onPopup = [this](engine::MenuItem& popup) {
         showPopupMenu(form_, form_.menus.popupItems(popup), this);
     };
@@ -84,8 +85,9 @@ void FormTblView::arrangePanels() {
 
 // Enter in a keyword box runs the search; Ctrl+R and Alt+Left are "RAZ" and "<=="; Alt+H,
 // Alt+S and Alt+T reach the field, value and taxa lists (letters no menu and no control of
-// the keyword panel takes). Tab follows the screen: the three lists, the result list, the
-// commands, then the options and the panels below, the rest in the order they were made.
+// the keyword panel takes). Tab follows the screen: the three lists, the result list (or
+// the large text panel over it, and its close button), the commands, then the options and
+// the panels below, the rest in the order they were made.
 void FormTblView::setUpKeyboard() {
     WindowView& v = view();
     auto* search = qobject_cast<QAbstractButton*>(v.widgetFor(u"MoCle(0)"_s));
@@ -108,10 +110,10 @@ void FormTblView::setUpKeyboard() {
         fields->setFocus();
     QList<QWidget*> order;
     for (const QString& name :
-         {u"List2"_s, u"ListDesc"_s, u"ListEspeces"_s, u"ListeResultat"_s, u"Command1"_s,
-          u"Command2"_s, u"Command3"_s, u"Command5"_s, u"CheckMeilleurs"_s, u"Check3"_s,
-          u"CheckChoix"_s, u"Check4"_s, u"CheckRetenus"_s, u"Check5"_s, u"Check6"_s, u"List5"_s,
-          u"List4"_s})
+         {u"List2"_s, u"ListDesc"_s, u"ListEspeces"_s, u"ListeResultat"_s, u"Text1"_s,
+          u"Command4"_s, u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command5"_s,
+          u"CheckMeilleurs"_s, u"Check3"_s, u"CheckChoix"_s, u"Check4"_s, u"CheckRetenus"_s,
+          u"Check5"_s, u"Check6"_s, u"List5"_s, u"List4"_s})
         if (QWidget* widget = v.widgetFor(name))
             order.append(widget);
     for (QWidget* widget : v.findChildren<QWidget*>())
@@ -120,6 +122,27 @@ void FormTblView::setUpKeyboard() {
             order.append(widget);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+// While the large text panel covers the panels below the lists, Tab passes them by and
+// the focus they had goes to the panel: the focus is never where it cannot be seen.
+void FormTblView::keepFocusInSight() {
+    WindowView& v = view();
+    QWidget* panel = v.widgetFor(u"Text1"_s);
+    QList<QWidget*> covered;
+    for (const QString& name : {u"ListeResultat"_s, u"List4"_s, u"List5"_s})
+        if (QWidget* widget = v.widgetFor(name))
+            covered.append(widget);
+    if (!panel)
+        return;
+    connect(&form_.results.textPanel, &engine::Control::changed, this, [this, panel, covered] {
+        const bool open = form_.results.textPanel.visible();
+        for (QWidget* widget : covered) {
+            widget->setFocusPolicy(open ? Qt::NoFocus : Qt::StrongFocus);
+            if (open && widget->hasFocus())
+                panel->setFocus();
+        }
+    });
 }
 
 void showDeveloperControls(engine::FormTbl& form) {

@@ -113,6 +113,7 @@ QWidget* WindowView::createWidget(Binding& binding) {
         if (static_cast<engine::TextBox&>(control).multiLine()) {
             auto* box = new QPlainTextEdit(this);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setTabChangesFocus(true); // Tab moves on, as everywhere in the window
             return box;
         }
         return new QLineEdit(this);

@@ -282,6 +282,12 @@ class TestLivableWindow : public QObject {
         QTest::keyPress(values, Qt::Key_Shift);
         QTest::keyRelease(values, Qt::Key_Shift);
         QVERIFY(s.form.results.textPanel.visible());
+        // The panel covers the result list: Tab goes to the panel, then to its button.
+        QTest::keyClick(values, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), u"Text1"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), u"Command4"_s);
 
         auto* taxa = s.widget<QListView>(u"ListEspeces"_s);
         QCOMPARE(taxa->model()->rowCount(), 0);
