@@ -51,6 +51,11 @@ int main(int argc, char* argv[]) {
             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
     state.AppFolder = settings.folder;
     state.DefaultSettingsFile = settings.defaultFile;
+    // Where "Documentation" looks when the data folder has no manual.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    state.ManualFolders = {
+        programFolder,
+        QDir::cleanPath(programFolder + u'/' + QStringLiteral(SYLVANE_DATA_FROM_PROGRAM))};
     sylvane::ui::QtPlatform platform;
     sylvane::engine::FormTbl form(
         state, platform, sylvane::core::editionFromName(QStringLiteral(SYLVANE_EDITION_NAME)));

@@ -9,8 +9,10 @@
 #include "engine/formtbl/menuspanel.h"
 #include "engine/formtbl/resultpanel.h"
 #include "engine/window.h"
+#include "keytable/tablefile.h"
 
 #include <functional>
+#include <optional>
 
 namespace sylvane::engine {
 
@@ -38,6 +40,7 @@ class FormTbl : public Window {
 
     core::Edition edition() const { return edition_; }
     bool isEarlierBuild() const { return edition_ == core::Edition::Earlier; }
+    using Window::yieldDue;
     using Window::yieldSometimes;
 
   private:
@@ -86,8 +89,15 @@ class FormTbl : public Window {
 
     // ---- Loading (formtbl_load.cpp) -----------------------------------------------------
     void MnOuvrir_Click();
-    // Loads the current file; false when it is not there (nothing changes).
+    // Loads the current file. False when it cannot be loaded: nothing changes, and a file
+    // that opens but is no key table is refused with its reason.
     bool execute();
+    // The file named, read and checked; when it cannot be loaded, a message names it with
+    // its reason and nothing is returned.
+    std::optional<keytable::TableFile> tableToLoad(const QString& name);
+    // Loads a checked file into the window: the lists are emptied, the table read, the
+    // identification started again.
+    void load(const keytable::TableFile& file);
 
     // ---- Shared services -------------------------------------------------------------------
     void Flash(Colour colour, const QString& chn, int delai, int x, int y);

@@ -12,12 +12,12 @@ void Window::add(Control& control) {
     byName_.insert(control.name(), &control);
 }
 
-void Window::yieldSometimes() {
+bool Window::yieldDue() {
     const qint64 now = platform_.monotonicMilliseconds();
-    if (now - lastYield_ >= 30 || now < lastYield_) {
-        lastYield_ = now;
-        platform_.processEvents();
-    }
+    if (now - lastYield_ < 30 && now >= lastYield_)
+        return false;
+    lastYield_ = now;
+    return true;
 }
 
 } // namespace sylvane::engine

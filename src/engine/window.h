@@ -49,6 +49,19 @@ class Window : public Control {
     Control* find(const QString& name) const { return byName_.value(name, nullptr); }
     const std::vector<Control*>& controls() const { return controls_; }
 
+    // How the window's height is shared when the window is taller or shorter than its
+    // design: from each top (twips, in order), the band down to the next top gains room in
+    // proportion to its weight for growing times its height, and loses room by its weight
+    // for shrinking; a band of weight 0 keeps its height. None: every position follows the
+    // window in proportion.
+    struct HeightBand {
+        int top = 0;
+        int grow = 1;
+        int shrink = 1;
+    };
+    void setHeightBands(std::vector<HeightBand> bands) { heightBands_ = std::move(bands); }
+    const std::vector<HeightBand>& heightBands() const { return heightBands_; }
+
     // The window becomes active; asked to close (false keeps it open).
     virtual void activate() {}
     virtual bool queryClose() { return true; }
@@ -78,13 +91,20 @@ class Window : public Control {
 
     // Lets the event queue run at most every ~30 ms inside a long loop, so that the
     // window stays alive without slowing the loop down.
-    void yieldSometimes();
+    void yieldSometimes() {
+        if (yieldDue())
+            platform_.processEvents();
+    }
+    // True at most every ~30 ms: the moment for a long loop to show its progress and let
+    // the event queue run (showing it more often would only slow the loop down).
+    bool yieldDue();
 
   private:
     keytable::ProgramState& state_;
     core::Platform& platform_;
     std::vector<Control*> controls_;
     QHash<QString, Control*> byName_;
+    std::vector<HeightBand> heightBands_;
     int busyDepth_ = 0;
     qint64 lastYield_ = 0;
 };

@@ -2,10 +2,8 @@
 
 #include "core/boundedtext.h"
 #include "core/moduleroutines.h"
-#include "core/regularfile.h"
 #include "core/textfile.h"
 #include "core/vbtext.h"
-#include "keytable/currentfolder.h"
 
 #include <algorithm>
 #include <array>
@@ -32,13 +30,6 @@ QString tooManyFieldValuesMessage(int row, int values, QStringView line) {
                .arg(values)
                .arg(MaxFields) +
            core::quotedLine(line);
-}
-
-QString tooManyFieldNamesMessage(int row, int names) {
-    return u" erreur ligne %1 : la ligne CHAMP déclare %2 champs ; %3 au plus. Fichier non chargé."_s
-        .arg(row)
-        .arg(names)
-        .arg(MaxFields);
 }
 
 namespace {
@@ -82,93 +73,46 @@ qsizetype splitValues(QStringView line, const QString& separator,
     return count;
 }
 
-struct HeaderResult {
-    bool fieldLineFound = false;
-    bool fieldLineTooLong = false;
-    qsizetype linesRead = 0; // up to the CHAMP line, or every line without one
-};
-
-// Reads the header lines; fills the title, comments and field names.
-HeaderResult readHeaderLines(keytable::ProgramState& state, core::LineCursor& lines,
-                             LoadSink& sink) {
-    HeaderResult result;
-    QString key;
-    QStringView line;
-    while (lines.next(line)) {
-        ++result.linesRead;
-        if (core::isBlankLine(line))
-            continue;
-        const core::KeyValue kv = core::splitKeyValue(line);
-        if (kv.hasKey)
-            key = kv.key;
-        if (key == u"TITRE"_s) {
-            state.KeyTable.setTitle(kv.value);
-            sink.titleRead(kv.value);
-        } else if (key == u"COMMENTAIRE"_s || key == u"COM"_s) {
-            state.KeyTable.addComment(kv.value);
-            sink.commentRead(kv.value);
-        } else if (key == u"CHAMP"_s) {
-            result.fieldLineFound = true;
-            const qsizetype names =
-                kv.value.count(state.Separator.isEmpty() ? u";"_s : state.Separator) + 1;
-            if (names > MaxFields) {
-                result.fieldLineTooLong = true;
-                sink.refused(tooManyFieldNamesMessage(static_cast<int>(result.linesRead),
-                                                      static_cast<int>(names)));
-                return result;
+// Reads the header lines; fills the title, comments and field names. Returns the number
+// of header lines.
+qsizetype readHeaderLines(keytable::ProgramState& state, core::LineCursor& lines,
+                          const QString& separator, LoadSink& sink) {
+    const TableHeader header =
+        readTableHeader(lines, [&](const QString& key, const QString& value) {
+            if (key == u"TITRE"_s) {
+                state.KeyTable.setTitle(value);
+                sink.titleRead(value);
+            } else if (key == u"COMMENTAIRE"_s || key == u"COM"_s) {
+                state.KeyTable.addComment(value);
+                sink.commentRead(value);
             }
-            QString list = kv.value;
-            int count = 0;
-            core::SplitFieldList(list, count, state.FieldNames,
-                                 state.Separator.isEmpty() ? u";"_s : state.Separator);
-            state.FieldCount = static_cast<qint16>(count);
-            state.DeclaredFieldCount = state.FieldCount;
-            state.KeyTable.setFieldNames(
-                QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));
-            return result;
-        }
-    }
-    return result;
-}
-
-// A relative path is read in the program's current folder; messages name it as given.
-bool readBytes(const keytable::ProgramState& state, const QString& path, QByteArray& bytes,
-               LoadSink& sink) {
-    const QString file = keytable::resolvedPath(state, path);
-    if (!core::FileExists(file))
-        return false;
-    const core::FileCheck check = core::readRegularFile(file, bytes);
-    if (check == core::FileCheck::TooLarge)
-        sink.refused(core::tooLargeFileMessage(path));
-    return check == core::FileCheck::Readable;
+        });
+    QString list = header.fieldLine;
+    int count = 0;
+    core::SplitFieldList(list, count, state.FieldNames, separator);
+    state.FieldCount = static_cast<qint16>(count);
+    state.DeclaredFieldCount = state.FieldCount;
+    state.KeyTable.setFieldNames(
+        QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));
+    return header.linesRead;
 }
 
 } // namespace
 
-LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
+LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, LoadSink& sink) {
     state.HeaderDone = false;
     ClearKeyTable(state);
     state.FieldCount = 0;
     state.DeclaredFieldCount = 0;
-    QByteArray bytes;
-    if (!readBytes(state, path, bytes, sink))
-        return LoadOutcome::NotFound;
     state.LineCount = 0;
-    core::LineCursor lines(bytes, core::detectEncoding(bytes));
+    core::LineCursor lines(file.bytes(), file.encoding());
 
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
-    const HeaderResult header = readHeaderLines(state, lines, sink);
-    if (header.fieldLineTooLong) {
-        ClearKeyTable(state);
-        state.FieldCount = 0;
-        state.DeclaredFieldCount = 0;
-        return LoadOutcome::RefusedHeader;
-    }
+    const qsizetype headerLines = readHeaderLines(state, lines, separator, sink);
 
     sink.busy(true);
-    // Header pass: every header line takes a row, blank or not; a file without a field
-    // line is all header.
-    if (header.linesRead > MaxRows) {
+    // Header pass: every header line takes a row, blank or not.
+    if (headerLines > MaxRows) {
         ClearKeyTable(state);
         sink.busy(false);
         sink.refused(lineLimitMessage());
@@ -176,17 +120,17 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, Loa
     }
     keytable::KeyTable& table = state.KeyTable;
     table.reserveRows(
-        static_cast<int>(std::min<qsizetype>(header.linesRead + lines.lineCountBound(), MaxRows)));
-    for (qsizetype i = 0; i < header.linesRead; ++i)
+        static_cast<int>(std::min<qsizetype>(headerLines + lines.lineCountBound(), MaxRows)));
+    for (qsizetype i = 0; i < headerLines; ++i)
         table.appendEmptyRow(static_cast<int>(i + 1));
 
     // Data pass.
     LoadOutcome outcome = LoadOutcome::Complete;
-    int row = static_cast<int>(header.linesRead);
+    int row = static_cast<int>(headerLines);
     std::array<QStringView, MaxFields + 2> pieces;
     const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
     QStringView line;
-    for (qsizetype fileLine = header.linesRead + 1; lines.next(line); ++fileLine) {
+    for (qsizetype fileLine = headerLines + 1; lines.next(line); ++fileLine) {
         if (core::isBlankLine(line))
             continue;
         ++row;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keytable/programstate.h"
+#include "keytable/tablefile.h"
 
 #include <QString>
 #include <QStringView>
@@ -16,28 +17,28 @@ class LoadSink {
     virtual void titleRead(const QString& title) = 0;     // a TITRE line
     virtual void commentRead(const QString& comment) = 0; // a COMMENTAIRE or COM line
     virtual void dataLineStored(int row, QStringView line) = 0;
-    virtual void progress(int row) = 0; // once per data line (shows the count, yields)
+    // Once per data line: the sink shows the count and lets events run, as often as the
+    // screen needs it.
+    virtual void progress(int row) = 0;
     virtual void refused(const QString& message) = 0; // an OK message box
     virtual void busy(bool busy) = 0;                 // hourglass or arrow
 };
 
 enum class LoadOutcome {
-    NotFound,      // the file cannot be opened or is too large (refused): nothing read
-    Complete,      // read to its end
-    LineLimit,     // more than 30000 rows: the rows before the limit are kept
-    RefusedLine,   // a data line with too many values: the rows before it are kept
-    RefusedHeader, // a field line of more than 50 names: nothing is kept
+    Complete,    // read to its end
+    LineLimit,   // more than 30000 rows: the rows before the limit are kept
+    RefusedLine, // a data line with too many values: the rows before it are kept
 };
 
-// Clears the table, reads the header up to the field line (title, comments, field names
-// and counts), then every data line into KeyTable. LineCount ends equal to the highest
-// row actually stored (header rows included), whatever the outcome.
-LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink);
+// Clears the table, reads the header of a file that passed its check up to the field line
+// (title, comments, field names and counts), then every data line into KeyTable.
+// LineCount ends equal to the highest row actually stored (header rows included),
+// whatever the outcome.
+LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, LoadSink& sink);
 
 // The messages of the refusals.
 QString lineLimitMessage();
 QString tooManyValuesMessage(int row, int values, int declaredFields, QStringView line);
 QString tooManyFieldValuesMessage(int row, int values, QStringView line);
-QString tooManyFieldNamesMessage(int row, int names);
 
 } // namespace sylvane::keytable

@@ -4,6 +4,7 @@
 #include "keytable/keytable.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -30,6 +31,9 @@ struct ProgramState {
     QString SettingsFile;
     QString DefaultSettingsFile; // read while AppFolder has no Sylvane.ini (installed defaults)
     QString CurrentFolder;       // where relative names are found; empty: the process's folder
+    // Where the manual is looked for when the data folder has none: beside the program, then
+    // in its installed data folder.
+    QStringList ManualFolders;
     QString LineBreak = QStringLiteral("\r\n");
 
     // Reader state.

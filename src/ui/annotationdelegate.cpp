@@ -1,5 +1,6 @@
 #include "ui/annotationdelegate.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 
 namespace sylvane::ui {
@@ -46,7 +47,13 @@ void AnnotationDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 
 QSize AnnotationDelegate::sizeHint(const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    // A list that wraps its entries gives each one its width, so that a long one takes as
+    // many lines as it needs there.
+    QStyleOptionViewItem within = option;
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        view && option.features.testFlag(QStyleOptionViewItem::WrapText))
+        within.rect = QRect(0, 0, view->viewport()->width(), option.fontMetrics.height());
+    QSize size = QStyledItemDelegate::sizeHint(within, index);
     const QString annotation = index.data(annotationRole_).toString();
     if (!annotation.isEmpty())
         size.rwidth() += option.fontMetrics.horizontalAdvance(annotation) + 2 * AnnotationMargin;

@@ -21,6 +21,7 @@ class FormTblView : public WindowHost {
   private:
     void arrangePanels();
     void setUpKeyboard();
+    void keepFocusInSight();
 
     engine::FormTbl& form_;
 };

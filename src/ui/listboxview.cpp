@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QToolTip>
 
 #include <algorithm>
@@ -101,7 +102,8 @@ void ListBoxView::clickEntry(int row) {
 }
 
 void ListBoxView::keyPressEvent(QKeyEvent* event) {
-    const int code = vbKeyCode(event->key());
+    shift_.pressed(event->key());
+    const int code = event->key() == Qt::Key_Shift ? 0 : vbKeyCode(event->key());
     if (code != 0 && list_.onKeyDown)
         engine::userKey(window_, list_, code);
     switch (event->key()) {
@@ -126,6 +128,43 @@ void ListBoxView::keyPressEvent(QKeyEvent* event) {
     } else if (target != list_.currentIndex()) {
         clickEntry(target);
     }
+}
+
+void ListBoxView::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() && shift_.released(event->key()) && list_.onKeyDown)
+        engine::userKey(window_, list_, vbKeyCode(Qt::Key_Shift));
+    QListView::keyReleaseEvent(event);
+}
+
+void ListBoxView::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListBoxView::focusOutEvent(QFocusEvent* event) {
+    shift_.reset();
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ListBoxView::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    const QModelIndex cursor = currentIndex();
+    if (cursor.isValid() && viewport()->rect().intersects(visualRect(cursor)))
+        return; // the entry under the cursor shows the focus
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    painter.setPen(pen);
+    painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+}
+
+void ListBoxView::setWrapping(bool wrapping) {
+    setWordWrap(wrapping);
+    setUniformItemSizes(!wrapping);
+    setResizeMode(wrapping ? QListView::Adjust : QListView::Fixed);
+    setHorizontalScrollBarPolicy(wrapping ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 }
 
 // An entry wider than the list shows its whole text in a tooltip.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/window.h"
+#include "ui/vbinput.h"
 
 #include <QListView>
 
@@ -14,7 +15,9 @@ class ListBoxModel;
 // The keyboard cursor (the entry with the focus frame) follows the list's current entry;
 // Up, Down, Page Up, Page Down, Home and End move it (and, in a single-selection list,
 // click the new entry, as the list box always did); Space and Enter click the entry
-// under it, as the mouse would.
+// under it, as the mouse would; Shift reaches the list's handlers only pressed and
+// released alone. A list with the focus and no entry under its cursor in sight (an empty
+// one) shows the focus around its whole area.
 class ListBoxView : public QListView {
     Q_OBJECT
   public:
@@ -22,12 +25,19 @@ class ListBoxView : public QListView {
 
     engine::ListBox& list() { return list_; }
 
+    // Long entries take as many lines as the list's width asks (no horizontal scrolling).
+    void setWrapping(bool wrapping);
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
   private:
@@ -40,6 +50,7 @@ class ListBoxView : public QListView {
     engine::Window& window_;
     engine::ListBox& list_;
     ListBoxModel* model_;
+    LoneShift shift_;
 };
 
 } // namespace sylvane::ui

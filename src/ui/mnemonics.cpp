@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+using namespace Qt::StringLiterals;
+
 namespace sylvane::ui {
 
 namespace {
@@ -47,6 +49,29 @@ QString withMnemonic(const QString& caption, int position) {
         shown += caption[i];
     }
     return shown;
+}
+
+int mnemonicPosition(const QString& caption, QChar letter) {
+    const QChar wanted = letter.toLower();
+    qsizetype first = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i].toLower() != wanted)
+            continue;
+        if (startsWord(caption, i))
+            return static_cast<int>(i);
+        if (first < 0)
+            first = i;
+    }
+    return static_cast<int>(first);
+}
+
+QString underlinedAt(const QString& caption, int position) {
+    QString shown = u"<span style=\"white-space:pre\">"_s;
+    if (position < 0 || position >= caption.size())
+        return shown + caption.toHtmlEscaped() + u"</span>"_s;
+    return shown + caption.first(position).toHtmlEscaped() + u"<u>"_s +
+           caption.sliced(position, 1).toHtmlEscaped() + u"</u>"_s +
+           caption.sliced(position + 1).toHtmlEscaped() + u"</span>"_s;
 }
 
 } // namespace sylvane::ui

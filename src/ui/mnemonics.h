@@ -16,4 +16,11 @@ QList<int> mnemonicPositions(const QStringList& captions);
 // every "&" of the caption itself doubled so that it shows as such.
 QString withMnemonic(const QString& caption, int position);
 
+// Where a label shows its letter: the first place the letter starts a word, else its first
+// place; -1 when the caption lacks it (case ignored).
+int mnemonicPosition(const QString& caption, QChar letter);
+
+// The caption as rich text, the character at position underlined (-1: none), blanks kept.
+QString underlinedAt(const QString& caption, int position);
+
 } // namespace sylvane::ui

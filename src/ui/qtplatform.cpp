@@ -143,8 +143,11 @@ void QtPlatform::waitForEvents(int milliseconds) {
     loop.exec();
 }
 
+// Qt's own dialogs, never the desktop's: they speak French with the program, whatever
+// the desktop's language.
 QString QtPlatform::openFileDialog(const QString& filter, const QString& folder) {
     QFileDialog dialog(dialogParent_, QString(), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(fileDialogFilters(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -155,8 +158,9 @@ QString QtPlatform::openFileDialog(const QString& filter, const QString& folder)
 core::SaveDialogAnswer QtPlatform::saveFileDialog(const QStringList& filters,
                                                   const QString& folder) {
     QString chosenFilter;
-    const QString path = QFileDialog::getSaveFileName(dialogParent_, QString(), folder,
-                                                      filters.join(u";;"_s), &chosenFilter);
+    const QString path =
+        QFileDialog::getSaveFileName(dialogParent_, QString(), folder, filters.join(u";;"_s),
+                                     &chosenFilter, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return {};
     return {path, chosenFilter};

@@ -3,6 +3,7 @@
 #include "engine/listbox.h"
 #include "engine/userinput.h"
 #include "ui/listboxview.h"
+#include "ui/mnemonics.h"
 #include "ui/twips.h"
 #include "ui/vbinput.h"
 
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include <utility>
 
@@ -111,6 +113,7 @@ QWidget* WindowView::createWidget(Binding& binding) {
         if (static_cast<engine::TextBox&>(control).multiLine()) {
             auto* box = new QPlainTextEdit(this);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setTabChangesFocus(true); // Tab moves on, as everywhere in the window
             return box;
         }
         return new QLineEdit(this);
@@ -183,12 +186,19 @@ void WindowView::fitToWindow() {
         return;
     designed_ = designed;
     resize(designed_);
-    layout_ = ElasticLayout(designed_, size());
+    layout_ = ElasticLayout(designed_, size(), heightBands());
+}
+
+std::vector<HeightBand> WindowView::heightBands() const {
+    std::vector<HeightBand> bands;
+    for (const engine::Window::HeightBand& band : window_.heightBands())
+        bands.push_back({twipsToPixels(band.top, dpi_), band.grow, band.shrink});
+    return bands;
 }
 
 void WindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    layout_ = ElasticLayout(designed_, size());
+    layout_ = ElasticLayout(designed_, size(), heightBands());
     for (const auto& binding : bindings_)
         place(*binding);
 }
@@ -236,7 +246,13 @@ void WindowView::apply(Binding& binding) {
         break;
     }
     default:
-        static_cast<QLabel*>(widget)->setText(control.caption());
+        if (binding.mnemonic.isNull()) {
+            static_cast<QLabel*>(widget)->setText(control.caption());
+        } else {
+            const QString caption = control.caption();
+            static_cast<QLabel*>(widget)->setText(
+                underlinedAt(caption, mnemonicPosition(caption, binding.mnemonic)));
+        }
         break;
     }
     applyCommon(binding);
@@ -333,6 +349,20 @@ void WindowView::raiseControls(const QStringList& names) {
     for (const QString& name : names)
         if (QWidget* widget = widgetFor(name))
             widget->raise();
+}
+
+void WindowView::setMnemonic(const QString& label, QChar letter, const QString& target) {
+    Binding* binding = byName_.value(label);
+    QWidget* focused = widgetFor(target);
+    if (!binding || !focused || !qobject_cast<QLabel*>(binding->widget))
+        return;
+    binding->mnemonic = letter;
+    static_cast<QLabel*>(binding->widget)->setTextFormat(Qt::RichText);
+    apply(*binding);
+    auto* shortcut = new QShortcut(
+        QKeySequence(Qt::ALT | static_cast<Qt::Key>(letter.toUpper().unicode())), this);
+    connect(shortcut, &QShortcut::activated, focused,
+            [focused] { focused->setFocus(Qt::ShortcutFocusReason); });
 }
 
 void WindowView::adjustPlace(const QString& name,

@@ -19,9 +19,9 @@ namespace sylvane::ui {
 //
 // The twips are the design of the window at its starting size. When the window is
 // larger or smaller, the controls follow it (ElasticLayout): lists and text panels take
-// their share of the room, buttons and check boxes keep their size and stay beside their
-// lists. The status bar's control is not placed here: the window's host shows it in its
-// own status bar.
+// their share of the room, as the window's height bands share it, buttons and check boxes
+// keep their size and stay beside their lists. The status bar's control is not placed here: the
+// window's host shows it in its own status bar.
 class WindowView : public QWidget {
     Q_OBJECT
   public:
@@ -36,6 +36,10 @@ class WindowView : public QWidget {
 
     // Puts these controls above the others, the last one on top.
     void raiseControls(const QStringList& names);
+
+    // Alt+letter puts the focus on the control named target, whatever the label named
+    // label says at the time; the label shows the letter underlined when its caption has it.
+    void setMnemonic(const QString& label, QChar letter, const QString& target);
 
     // Where the control named name is shown: adjust gets the place the layout gives it
     // and returns the place to use (a panel that takes a list's room too, a list that
@@ -60,12 +64,14 @@ class WindowView : public QWidget {
         engine::Control* control = nullptr;
         QWidget* widget = nullptr;
         std::function<QRect(const QRect&)> adjust;
+        QChar mnemonic; // the letter a label shows underlined
     };
 
     QWidget* createWidget(Binding& binding);
     void connectSignals(Binding& binding);
     void controlChanged(Binding& binding, engine::ControlChange what);
     void fitToWindow();
+    std::vector<HeightBand> heightBands() const;
     void apply(Binding& binding);
     void applyCommon(Binding& binding);
     void applyText(Binding& binding);

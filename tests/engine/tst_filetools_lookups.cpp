@@ -132,21 +132,36 @@ class TestFileToolsLookups : public QObject {
         QVERIFY(message.contains(u"$VISUAL"_s) && message.contains(u"$EDITOR"_s));
     }
 
-    void documentationOpensTheManualOfTheCurrentFolderOnly() {
-        QTemporaryDir dir;
+    // The manual of the data folder first, then the one beside the program, then the
+    // installed one; the message names every place tried, each once, when none has it.
+    void documentationLooksForTheManualInTurn() {
+        QTemporaryDir data, program;
+        const QString installed = program.filePath(u"share/sylvane"_s);
         const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir::setCurrent(data.path()));
         Window w;
-        w.form.menus.documentation.onClick();
-        const QStringList withoutManual = w.platform.log();
-        writeLines(dir.filePath(u"Sylvane.pdf"_s), {u"%PDF"_s});
-        w.form.menus.documentation.onClick();
-        const QStringList withManual = w.platform.log();
+        w.state.ManualFolders = {program.path(), program.path() + u"/"_s, installed};
+        const QString inData = QDir(data.path()).absoluteFilePath(u"Sylvane.pdf"_s);
+        const QString beside = program.filePath(u"Sylvane.pdf"_s);
+        const QString inShare = installed + u"/Sylvane.pdf"_s;
+        const auto opened = [&w] {
+            w.platform.clearLog();
+            w.form.menus.documentation.onClick();
+            return w.platform.log();
+        };
+        const QStringList none = opened();
+        writeLines(inShare, {u"%PDF"_s});
+        const QStringList installedOnly = opened();
+        writeLines(beside, {u"%PDF"_s});
+        const QStringList besideToo = opened();
+        writeLines(inData, {u"%PDF"_s});
+        const QStringList everywhere = opened();
         QVERIFY(QDir::setCurrent(previous));
-        const QString manual = QDir(dir.path()).absoluteFilePath(u"Sylvane.pdf"_s);
-        QCOMPARE(withoutManual,
-                 QStringList{u"[msgbox Sylvane] Manuel introuvable : "_s + manual + u" -> ok"_s});
-        QCOMPARE(withManual.mid(1), QStringList{u"[open] "_s + manual});
+        QCOMPARE(none, QStringList{u"[msgbox Sylvane] Manuel introuvable : "_s + inData +
+                                   u", puis "_s + beside + u", puis "_s + inShare + u" -> ok"_s});
+        QCOMPARE(installedOnly, QStringList{u"[open] "_s + inShare});
+        QCOMPARE(besideToo, QStringList{u"[open] "_s + beside});
+        QCOMPARE(everywhere, QStringList{u"[open] "_s + inData});
     }
 
     void aboutPanel() {

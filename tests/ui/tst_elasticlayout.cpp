@@ -92,6 +92,65 @@ class TestElasticLayout : public QObject {
                                         .arg(now.height())));
         }
     }
+
+    // Down a window of height bands: the whole design maps onto the window, a band of weight
+    // 0 keeps its height, the others share the difference by weight times height, and boxes
+    // that follow each other in the design still do, at any height.
+    void heightBands() {
+        const ElasticLayout grown({100, 1000}, {100, 1400},
+                                  {{0, 0, 0}, {100, 3, 1}, {500, 0, 0}, {600, 1, 3}});
+        QCOMPARE(grown.place({0, 0, 10, 100}, Elasticity::Stretch), QRect(0, 0, 10, 100));
+        QCOMPARE(grown.place({0, 100, 10, 400}, Elasticity::Stretch), QRect(0, 100, 10, 700));
+        QCOMPARE(grown.place({0, 500, 10, 100}, Elasticity::Stretch), QRect(0, 800, 10, 100));
+        QCOMPARE(grown.place({0, 600, 10, 400}, Elasticity::Stretch), QRect(0, 900, 10, 500));
+        const ElasticLayout shrunk({100, 1000}, {100, 840},
+                                   {{0, 0, 0}, {100, 3, 1}, {500, 0, 0}, {600, 1, 3}});
+        QCOMPARE(shrunk.place({0, 100, 10, 400}, Elasticity::Stretch), QRect(0, 100, 10, 360));
+        QCOMPARE(shrunk.place({0, 600, 10, 400}, Elasticity::Stretch), QRect(0, 560, 10, 280));
+
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 300; ++round) {
+            const int designed = 200 + random.bounded(800);
+            std::vector<HeightBand> bands{{0, random.bounded(4), random.bounded(4)}};
+            while (bands.back().top < designed - 20)
+                bands.push_back({bands.back().top + 10 + random.bounded(designed / 3),
+                                 random.bounded(4), random.bounded(4)});
+            bands.pop_back();
+            std::vector<QRect> boxes;
+            for (int y = random.bounded(10); y < designed - 20;) {
+                const int height = 5 + random.bounded(60);
+                boxes.emplace_back(0, y, 10, std::min(height, designed - y));
+                y += height + random.bounded(8);
+            }
+            const int current = designed / 2 + random.bounded(designed * 2);
+            const ElasticLayout layout({100, designed}, {100, current}, bands);
+            QCOMPARE(layout.place({0, 0, 10, designed}, Elasticity::Stretch).height(), current);
+            const auto message = [&](std::size_t i) {
+                return qPrintable(QStringLiteral("round %1, box %2, %3 to %4")
+                                      .arg(round)
+                                      .arg(i)
+                                      .arg(designed)
+                                      .arg(current));
+            };
+            QRect previous;
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                const auto elasticity = static_cast<Elasticity>(random.bounded(3));
+                const QRect box = layout.place(boxes[i], elasticity, {0, 0});
+                QVERIFY2(i == 0 || previous.bottom() < box.top(), message(i));
+                previous = box;
+            }
+            for (std::size_t i = 0; i + 1 < bands.size(); ++i) {
+                const QRect band(0, bands[i].top, 10, bands[i + 1].top - bands[i].top);
+                const bool keeps = (current >= designed ? bands[i].grow : bands[i].shrink) == 0;
+                const int height = layout.place(band, Elasticity::Stretch).height();
+                // Kept, or in proportion when the window is far below its design.
+                if (keeps)
+                    QVERIFY2(std::abs(height - band.height()) <= 1 ||
+                                 std::abs(height - band.height() * layout.scaleY()) <= 1,
+                             message(i));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(TestElasticLayout)

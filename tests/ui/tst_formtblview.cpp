@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 using namespace sylvane;
@@ -27,8 +28,13 @@ const QString sampleTable = QStringLiteral(SYLVANE_SAMPLE_DATA "/champignons_eur
 QString widgetText(QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return button->text();
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->textFormat() != Qt::RichText)
+            return label->text();
+        QTextDocument shown; // a caption with its letter underlined
+        shown.setHtml(label->text());
+        return shown.toPlainText();
+    }
     if (auto* box = qobject_cast<QGroupBox*>(widget))
         return box->title();
     return {};

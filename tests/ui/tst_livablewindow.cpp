@@ -11,6 +11,8 @@
 #include "ui/windowview.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 using namespace sylvane;
@@ -95,29 +99,59 @@ int rowOf(const engine::ListBox& list, const QString& text) {
 class TestLivableWindow : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    // The lists take the extra room; buttons keep their size and stay beside the lists.
-    void listsGrowWithTheWindow() {
+    // On a 1366 x 768 screen with a task bar the three lists show twenty rows at least;
+    // they take most of any height the window gains, and the comments, the history and the
+    // result list keep a useful height when it shrinks. Buttons keep their size and stay
+    // beside the lists.
+    void theListsTakeTheRoom() {
         QTemporaryDir app;
         Started s(app.path());
-        const QSize design = s.view.view().designedSize();
-        s.resizeClient(design);
-        auto* values = s.widget<QListView>(u"ListDesc"_s);
-        auto* results = s.widget<QListView>(u"ListeResultat"_s);
+        const int rowHeight = s.widget<QListView>(u"List2"_s)->sizeHintForRow(0);
+        QVERIFY(rowHeight > 0);
+        const auto rows = [&s, rowHeight](const QString& name) {
+            return s.widget<QListView>(name)->viewport()->height() / rowHeight;
+        };
+        const auto heights = [&s](const QStringList& names) {
+            QList<int> result;
+            for (const QString& name : names)
+                result.append(s.widget<QListView>(name)->height());
+            return result;
+        };
+        const QStringList lists{u"List2"_s, u"ListDesc"_s, u"ListEspeces"_s};
+        const QStringList panels{u"List5"_s, u"List4"_s, u"ListeResultat"_s};
+        // A task bar of 40 pixels, a title bar of 30.
+        const int chrome = s.view.height() - s.view.view().height();
+        const int width = s.view.view().designedSize().width();
+        s.resizeClient({width, 768 - 40 - 30 - chrome});
+        for (const QString& name : lists)
+            QVERIFY2(rows(name) >= 20, qPrintable(name + u" %1"_s.arg(rows(name))));
+        const QList<int> listsBefore = heights(lists);
+        const QList<int> panelsBefore = heights(panels);
         auto* reset = s.widget<QPushButton>(u"Command1"_s);
-        const QRect valuesBefore = values->geometry();
-        const QRect resultsBefore = results->geometry();
-        const QSize resetBefore = reset->size();
+        const QSize resetSize = reset->size();
 
-        s.resizeClient(design + QSize(400, 300));
-        QVERIFY(values->width() > valuesBefore.width() + 50);
-        QVERIFY(values->height() > valuesBefore.height() + 50);
-        QVERIFY(results->height() > resultsBefore.height() + 100);
-        QCOMPARE(reset->size(), resetBefore);
+        s.resizeClient({width + 400, 768 - 40 - 30 - chrome + 300});
+        const QList<int> listsAfter = heights(lists);
+        const QList<int> panelsAfter = heights(panels);
+        for (qsizetype i = 0; i < lists.size(); ++i)
+            QVERIFY2(listsAfter[i] - listsBefore[i] >= 200, qPrintable(lists[i]));
+        for (qsizetype i = 0; i < panels.size(); ++i)
+            QVERIFY2(panelsAfter[i] > panelsBefore[i] && panelsAfter[i] - panelsBefore[i] <= 100,
+                     qPrintable(panels[i]));
+        QCOMPARE(reset->size(), resetSize);
         QVERIFY(reset->geometry().left() >
                 s.widget<QListView>(u"ListEspeces"_s)->geometry().right());
         QVERIFY(s.widget<QCheckBox>(u"CheckChoix"_s)->geometry().top() >
-                values->geometry().bottom());
+                s.widget<QListView>(u"ListDesc"_s)->geometry().bottom());
         checkTidy(s.view.view());
+
+        s.resizeClient({1, 1});
+        for (const QString& name : lists)
+            QVERIFY2(rows(name) >= 17, qPrintable(name + u" %1"_s.arg(rows(name))));
+        QVERIFY2(rows(u"List5"_s) >= 6, qPrintable(QString::number(rows(u"List5"_s))));
+        QVERIFY2(rows(u"List4"_s) >= 3, qPrintable(QString::number(rows(u"List4"_s))));
+        QVERIFY2(rows(u"ListeResultat"_s) >= 10,
+                 qPrintable(QString::number(rows(u"ListeResultat"_s))));
     }
 
     // At its minimum the whole window fits a 1366 x 768 screen with a task bar, and
@@ -205,6 +239,64 @@ class TestLivableWindow : public QObject {
         QVERIFY(!keyValues->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
     }
 
+    // Tab follows the screen: the three lists, the result list, then the commands. Alt+H,
+    // Alt+S and Alt+T reach the three lists, letters no menu takes. Shift+Tab opens no
+    // panel, Shift alone on the value list still does. An empty list shows it has the focus.
+    void keyboardFollowsTheScreen() {
+        QTemporaryDir app;
+        Started s(app.path());
+        QVERIFY(QTest::qWaitForWindowActive(&s.view));
+        const auto focused = [] {
+            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                               : QString();
+        };
+        s.widget<QListView>(u"List2"_s)->setFocus();
+        QStringList order{focused()};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order.append(focused());
+        }
+        QCOMPARE(order, (QStringList{u"List2"_s, u"ListDesc"_s, u"ListEspeces"_s,
+                                     u"ListeResultat"_s, u"Command1"_s, u"Command2"_s}));
+
+        const QList<std::pair<Qt::Key, QString>> letters = {
+            {Qt::Key_S, u"ListDesc"_s}, {Qt::Key_T, u"ListEspeces"_s}, {Qt::Key_H, u"List2"_s}};
+        for (const auto& [key, list] : letters) {
+            QTest::keyClick(&s.view, key, Qt::AltModifier);
+            QCOMPARE(focused(), list);
+        }
+        for (QAction* menu : s.view.menuBar()->actions()) {
+            const QString text = menu->text();
+            const QChar letter = text[text.indexOf(u'&') + 1].toLower();
+            QVERIFY2(!QStringList({u"h"_s, u"s"_s, u"t"_s}).contains(letter), qPrintable(text));
+        }
+
+        auto* values = s.widget<QListView>(u"ListDesc"_s);
+        values->setFocus();
+        QTest::keyPress(values, Qt::Key_Shift);
+        QTest::keyClick(values, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Shift);
+        QCOMPARE(focused(), u"List2"_s);
+        QVERIFY(!s.form.results.textPanel.visible());
+        values->setFocus();
+        QTest::keyPress(values, Qt::Key_Shift);
+        QTest::keyRelease(values, Qt::Key_Shift);
+        QVERIFY(s.form.results.textPanel.visible());
+        // The panel covers the result list: Tab goes to the panel, then to its button.
+        QTest::keyClick(values, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), u"Text1"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), u"Command4"_s);
+
+        auto* taxa = s.widget<QListView>(u"ListEspeces"_s);
+        QCOMPARE(taxa->model()->rowCount(), 0);
+        values->setFocus();
+        const QImage withoutFocus = taxa->grab().toImage();
+        taxa->setFocus();
+        QVERIFY(taxa->grab().toImage() != withoutFocus);
+    }
+
     // Enter in a keyword box runs "Chercher" as its button does.
     void enterInTheKeywordBoxSearches() {
         QTemporaryDir app;
@@ -272,6 +364,33 @@ class TestLivableWindow : public QObject {
         QVERIFY(!f.view.close());
         buttons.sort();
         QCOMPARE(buttons, (QStringList{u"Non"_s, u"Oui"_s}));
+    }
+
+    // The report's save dialog is Qt's own, in French: its buttons and the kinds of its
+    // entries ("Dossier", never "Folder").
+    void frenchSaveDialog() {
+        QVERIFY(ui::installFrenchTranslations(*QCoreApplication::instance()));
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(u"sorties"_s));
+        ui::QtPlatform platform;
+        QStringList buttons, kinds;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* view = dialog ? dialog->findChild<QTreeView*>() : nullptr;
+            if (!view || view->model()->rowCount(view->rootIndex()) == 0)
+                return;
+            for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                buttons.append(button->text().remove(u'&'));
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                kinds.append(view->model()->index(row, 2, view->rootIndex()).data().toString());
+            dialog->reject();
+        });
+        poll.start(20);
+        platform.saveFileDialog({u"Page web (*.html)"_s}, folder.path());
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{u"Annuler"_s, u"Enregistrer"_s}));
+        QCOMPARE(kinds, QStringList{u"Dossier"_s});
     }
 
     // A frame placed at the available area's corner stays inside it; a second window

@@ -8,18 +8,24 @@ using namespace Qt::StringLiterals;
 namespace sylvane::engine {
 
 // Positions in twips. The flow of a step runs from left to right: fields, values, taxa,
-// commands; the history, the result list and the comments or the keyword panel below.
+// commands. The three lists take the top of the window, at least twenty rows each on a
+// 1366 x 768 screen, with their options under them; below, the comments (or the keyword
+// panel in their place) and the search history on the left, the result list on the right.
+// Room the window gains goes three parts to the lists for one to the panels below; room it
+// loses, one part from the lists for three from the panels.
+//
+// The column right of the taxa, under the command buttons (12100..16050 x 2400..5150), is
+// kept free for a list of its own; the options row under it holds the developer frame.
 void FormTbl::layOutControls() {
     setSize(ClientWidth, ClientHeight);
+    setHeightBands({{0, 0, 0}, {650, 3, 1}, {5150, 0, 0}, {6230, 1, 3}, {10000, 0, 0}});
 
     identification.fieldsTitle.setGeometry(100, 100, 3200, 250);
     identification.taxonColumn.setGeometry(100, 380, 3200, 250);
-    identification.fieldList.setGeometry(100, 650, 3200, 2700);
+    identification.fieldList.setGeometry(100, 650, 3200, 4500);
     if (!isEarlierBuild()) {
-        // The field list makes room under it for its ordering option.
-        identification.fieldList.setSize(3200, 2300);
-        identification.bestFieldsFirst.setGeometry(100, 3000, 3200, 300);
-        identification.keepUndescribed.setGeometry(4650, 3330, 3050, 300);
+        identification.bestFieldsFirst.setGeometry(100, 5200, 3200, 300);
+        identification.keepUndescribed.setGeometry(4650, 5530, 3050, 300);
     } else {
         identification.bestFieldsFirst.setVisible(false);
         identification.keepUndescribed.setVisible(false);
@@ -28,16 +34,16 @@ void FormTbl::layOutControls() {
     // The options sit under their lists, on two rows so that every caption shows whole.
     identification.valuesTitle.setGeometry(3400, 100, 1500, 250);
     identification.valueCount.setGeometry(4900, 100, 2800, 250);
-    identification.valueList.setGeometry(3400, 380, 4300, 2570);
-    identification.ignoreAccents.setGeometry(3400, 3000, 2300, 300);
-    identification.multipleChoice.setGeometry(5750, 3000, 1950, 300);
-    identification.selectAll.setGeometry(3400, 3330, 1200, 300);
+    identification.valueList.setGeometry(3400, 380, 4300, 4770);
+    identification.ignoreAccents.setGeometry(3400, 5200, 2300, 300);
+    identification.multipleChoice.setGeometry(5750, 5200, 1950, 300);
+    identification.selectAll.setGeometry(3400, 5530, 1200, 300);
 
     identification.taxaTitle.setGeometry(7800, 100, 2700, 250);
     identification.foundCount.setGeometry(10500, 100, 1500, 250);
-    identification.taxonList.setGeometry(7800, 380, 4200, 2570);
-    identification.hideEmptyFields.setGeometry(7800, 3000, 4200, 300);
-    identification.compare.setGeometry(7800, 3330, 4200,
+    identification.taxonList.setGeometry(7800, 380, 4200, 4770);
+    identification.hideEmptyFields.setGeometry(7800, 5200, 4200, 300);
+    identification.compare.setGeometry(7800, 5530, 4200,
                                        300); // wide enough for the earlier build's caption
 
     identification.reset.setGeometry(12100, 380, 1700, 420);
@@ -48,27 +54,32 @@ void FormTbl::layOutControls() {
     identification.crossFilterButton.setGeometry(13900, 880, 1700, 420);
     identification.listLines.setGeometry(13900, 1380, 1700, 420);
     identification.storeEditedValue.setGeometry(13900, 1880, 1700, 420);
-    lookups.debugFrame.setGeometry(12100, 2400, 3950, 600);
+    lookups.debugFrame.setGeometry(12100, 5200, 3950, 600);
     lookups.searchName.setGeometry(100, 250, 3750, 250);
     lookups.searchName.setContainer(&lookups.debugFrame);
     identification.choicePathShown.setGeometry(12100, 3020, 3900, 250);
     formattedText.setGeometry(12100, 3300, 2000, 300);
     joinFields.setGeometry(14150, 3300, 1850, 300);
 
-    // The text panel opens over the history; its close button stands above it.
-    results.closeTextPanel.setGeometry(100, 3420, 1900, 340);
-    identification.historyTitle.setGeometry(100, 3800, 5500, 250);
-    identification.history.setGeometry(100, 4080, 5500, 1820);
+    // The text panel opens over the panels below the lists (the view gives it their room),
+    // its close button above it, under the field list's option.
+    results.closeTextPanel.setGeometry(100, 5530, 1900, 340);
     results.textPanel.setGeometry(100, 3800, 5500, 4100);
     identification.valueEditor.setGeometry(100, 4000, 8000, 10);
 
-    results.heading.setGeometry(5700, 3800, 10350, 250);
-    results.heading.setForeColour(colourValue(Colour::Red));
-    results.resultList.setGeometry(5700, 4080, 10350, 5500);
+    // The comments and the keyword panel share one place: the panel open, the comments are
+    // hidden. position_fenetres places List5 again at every load, 800 above the bottom of
+    // the result list; the view keeps the comments in the panel's place, down to the
+    // history. So that the window's design stays as it is wherever List5 goes, its height
+    // is the room under the result list.
+    results.commentsTitle.setGeometry(250, 5950, 5300, 250);
+    results.commentList.setGeometry(250, 6230, 5300, 1200);
+    identification.historyTitle.setGeometry(100, 8520, 5500, 250);
+    identification.history.setGeometry(100, 8800, 5500, 1200);
 
-    // List5 is placed again by position_fenetres: 800 above the bottom of ListeResultat.
-    results.commentsTitle.setGeometry(250, 8500, 5300, 250);
-    results.commentList.setGeometry(250, 8780, 5300, 1200);
+    results.heading.setGeometry(5700, 5950, 10350, 250);
+    results.heading.setForeColour(colourValue(Colour::Red));
+    results.resultList.setGeometry(5700, 6230, 10350, 3370);
 
     keyword.panel.setGeometry(50, 6000, 5550, 2450);
     const auto inPanel = [this](Control& c) { c.setContainer(&keyword.panel); };
@@ -109,7 +120,7 @@ void FormTbl::layOutControls() {
     }
 
     // The About panel opens over the result list.
-    lookups.aboutPanel.setGeometry(7600, 5000, 6500, 1800);
+    lookups.aboutPanel.setGeometry(7600, 6500, 6500, 1800);
     lookups.aboutLines(0).setGeometry(150, 300, 6200, 250);
     lookups.aboutLines(1).setGeometry(150, 600, 6200, 250);
     lookups.aboutLines(2).setGeometry(150, 900, 6200, 250);

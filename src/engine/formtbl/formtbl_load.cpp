@@ -5,6 +5,7 @@
 #include "core/vbtext.h"
 #include "keytable/currentfolder.h"
 #include "keytable/keytablereader.h"
+#include "keytable/tablefile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -15,16 +16,19 @@ namespace {
 // Shows what the reader reports in the main window.
 class WindowLoadSink : public keytable::LoadSink {
   public:
-    WindowLoadSink(FormTbl& form, std::function<void()> yield)
-        : form_(form), yield_(std::move(yield)) {}
+    explicit WindowLoadSink(FormTbl& form) : form_(form) {}
     void titleRead(const QString& title) override { form_.setCaption(u"Sylvane : "_s + title); }
     void commentRead(const QString& comment) override { comments_.push_back({comment}); }
     // The raw lines would go to List4, which the reset that follows every load empties
     // at once: they are not kept.
     void dataLineStored(int, QStringView) override {}
+    // The running count is shown when the event queue runs: a caption set for every line
+    // would be laid out again for every line, for a screen that shows one in many.
     void progress(int row) override {
+        if (!form_.yieldDue())
+            return;
         form_.identification.valueCount.setCaption(QString::number(row));
-        yield_();
+        form_.platform().processEvents();
     }
     void refused(const QString& message) override {
         form_.platform().messageBox(message, u"Sylvane"_s, core::MessageButtons::Ok);
@@ -36,7 +40,6 @@ class WindowLoadSink : public keytable::LoadSink {
 
   private:
     FormTbl& form_;
-    std::function<void()> yield_;
     std::vector<ListEntry> comments_;
 };
 
@@ -54,6 +57,9 @@ void FormTbl::MnOuvrir_Click() {
     // A cancelled dialog leaves the table that is loaded as it is.
     if (chosen.isEmpty())
         return;
+    const std::optional<keytable::TableFile> file = tableToLoad(chosen);
+    if (!file)
+        return;
     openedFileTitle.setCaption(QString());
     const QString extension = core::ExtensionOf(chosen).toUpper();
     if (extension == u"CLE"_s || extension == u"TXT"_s || extension == u"CSV"_s ||
@@ -62,18 +68,33 @@ void FormTbl::MnOuvrir_Click() {
         currentFile.setCaption(chosen);
     }
     state().CurrentFile = chosen;
-    // A load ends with the lists reset; a file that is not there leaves the table loaded
-    // before, and its identification starts again.
-    if (!execute())
-        identification.RazListes();
-    identification.valueCount.setCaption(core::numberText(state().FieldCount) + u" champs ; "_s +
-                                         core::numberText(state().LineCount) + u" lignes"_s);
+    load(*file);
+}
+
+std::optional<keytable::TableFile> FormTbl::tableToLoad(const QString& name) {
+    auto& s = state();
+    keytable::TableFile file = keytable::TableFile::read(
+        keytable::resolvedPath(s, name), s.Separator.isEmpty() ? u";"_s : s.Separator);
+    if (file.loadable())
+        return file;
+    platform().messageBox(file.refusal(name), u"Sylvane"_s, core::MessageButtons::Ok);
+    return std::nullopt;
 }
 
 bool FormTbl::execute() {
     auto& s = state();
+    // A file that cannot be opened is passed over without a word (a default file of the
+    // settings that is gone); one that opens but is no key table is refused.
     if (!core::FileExists(keytable::resolvedPath(s, s.CurrentFile)))
         return false;
+    const std::optional<keytable::TableFile> file = tableToLoad(s.CurrentFile);
+    if (file)
+        load(*file);
+    return file.has_value();
+}
+
+void FormTbl::load(const keytable::TableFile& file) {
+    auto& s = state();
     BusyScope busyScope(*this);
     identification.crossFilterButton.setEnabled(true);
     position_fenetres();
@@ -83,15 +104,16 @@ bool FormTbl::execute() {
     identification.history.clear();
     results.commentList.clear();
 
-    WindowLoadSink sink(*this, [this] { yieldSometimes(); });
-    keytable::LoadKeyTable(s, s.CurrentFile, sink);
+    WindowLoadSink sink(*this);
+    // A load stopped by the line limit or by a refused line has said why; the window goes on
+    // with the rows read so far.
+    keytable::LoadKeyTable(s, file, sink);
     sink.flush();
     identification.fieldsTitle.setCaption(core::numberText(s.DeclaredFieldCount) + u" champs"_s);
 
     identification.RazListes();
     identification.valueCount.setCaption(core::numberText(s.FieldCount) + u" champs ; "_s +
                                          core::numberText(s.LineCount) + u" lignes"_s);
-    return true;
 }
 
 void FormTbl::position_fenetres() {

@@ -8,6 +8,7 @@
 #include "core/textfile.h"
 #include "core/vbtext.h"
 #include "keytable/currentfolder.h"
+#include "keytable/tablefile.h"
 
 #include <QDir>
 
@@ -50,8 +51,14 @@ void FormTbl::Form_Load(const QString& commandLine) {
         QString name = commandLine;
         if (name.size() >= 2 && name.startsWith(u'"') && name.endsWith(u'"'))
             name = name.sliced(1, name.size() - 2);
-        s.CurrentFile = name;
-        Flash(Colour::Yellow, name + s.LineBreak + u" Chargé"_s + s.LineBreak, 2, 500, 500);
+        // A table that cannot be loaded is refused with its reason, and the program starts
+        // as it would without it.
+        if (const std::optional<keytable::TableFile> file = tableToLoad(name)) {
+            s.CurrentFile = name;
+            Flash(Colour::Yellow, name + s.LineBreak + u" Chargé"_s + s.LineBreak, 2, 500, 500);
+            load(*file);
+            return;
+        }
     }
     execute();
 }

@@ -7,6 +7,7 @@
 #include "engine/weblookups.h"
 #include "keytable/currentfolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -132,13 +133,25 @@ void LookupsPanel::Notepad() {
 }
 
 void LookupsPanel::NavDoc_Click() {
-    // The manual sits in the current folder, which follows the data folder.
-    const QString manual = keytable::resolvedPath(form_.state(), u"Sylvane.pdf"_s);
-    if (core::FileExists(manual))
-        form_.platform().openDocument(manual);
-    else
-        form_.platform().messageBox(u"Manuel introuvable : "_s + manual, u"Sylvane"_s,
-                                    core::MessageButtons::Ok);
+    // The data folder's manual first (the current folder follows the data folder), then the
+    // program's own, each place once.
+    QStringList tried{keytable::resolvedPath(form_.state(), u"Sylvane.pdf"_s)};
+    QStringList seen{QDir::cleanPath(tried.front())};
+    for (const QString& folder : form_.state().ManualFolders) {
+        const QString manual = QDir::cleanPath(folder + u"/Sylvane.pdf"_s);
+        if (!seen.contains(manual)) {
+            seen.append(manual);
+            tried.append(manual);
+        }
+    }
+    for (const QString& manual : tried) {
+        if (core::FileExists(manual)) {
+            form_.platform().openDocument(manual);
+            return;
+        }
+    }
+    form_.platform().messageBox(u"Manuel introuvable : "_s + tried.join(u", puis "_s), u"Sylvane"_s,
+                                core::MessageButtons::Ok);
 }
 
 void LookupsPanel::MnApropos_Click() {
