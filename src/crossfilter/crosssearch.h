@@ -16,7 +16,7 @@ namespace sylvane::crossfilter {
 bool inclus(const QString& schn, const QString& chn);
 
 struct CrossSearchInput {
-    const keytable::ProgramState& state; // KeyTable, LineCount and LineBreak
+    const keytable::ProgramState& state; // KeyTable and LineBreak
     const FilterTable& filters;
     int filterCount = 0; // filters 1..filterCount are tested
     const LinkWordTable& linkWords;

@@ -135,7 +135,6 @@ OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
     const core::TextEncoding encoding = core::detectEncoding(original);
     const OptimisedText optimised = optimiseLines(core::decodeLines(original, encoding));
     const QByteArray text = core::encodeLines(optimised.lines, encoding);
-    state.HeaderDone = false;
     result.workFile = optimiseWorkFile(workFolder);
     core::WriteError error;
     if (!core::replaceFileContents(result.workFile, text, &error)) {
@@ -144,7 +143,7 @@ OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
         return result;
     }
     // The file size limit keeps the count of its lines far below the range of an int.
-    state.LineCount = static_cast<int>(optimised.dataLines);
+    state.OptimisedLineCount = static_cast<int>(optimised.dataLines);
 
     if (!confirmReplace(path)) {
         result.outcome = OptimiseOutcome::Declined;

@@ -70,14 +70,14 @@ QString optimiseWorkFile(const QString& workFolder);
 // (OptimiseFile appends ".bak" again while that name is the table itself.)
 std::optional<QString> optimiseBackupFile(const QString& path);
 
-// Optimises the file at path: writes the optimised text to the work file, sets LineCount
-// to its number of data lines, asks confirmReplace(path) and, when it answers true,
-// writes the bytes read to its backup, reads the backup back, and then replaces the file
-// with the optimised text, in the encoding it was read in. Every write goes through
-// replaceFileContents: the table and its backup are each either their old bytes or the
-// complete new ones, never half-written. The work file stays in every case. A relative
-// path and its backup are found in the program's current folder; the result and the
-// question name them as given.
+// Optimises the file at path: writes the optimised text to the work file, keeps its number
+// of data lines as the line count shown (OptimisedLineCount), asks confirmReplace(path)
+// and, when it answers true, writes the bytes read to its backup, reads the backup back,
+// and then replaces the file with the optimised text, in the encoding it was read in.
+// Every write goes through replaceFileContents: the table and its backup are each either
+// their old bytes or the complete new ones, never half-written. The work file stays in
+// every case. A relative path and its backup are found in the program's current folder;
+// the result and the question name them as given.
 OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
                             const QString& workFolder,
                             const std::function<bool(const QString& path)>& confirmReplace);

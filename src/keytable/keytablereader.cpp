@@ -119,12 +119,11 @@ HeaderResult readHeaderLines(keytable::ProgramState& state, core::LineCursor& li
             }
             QString list = kv.value;
             int count = 0;
-            core::SplitFieldList(list, count, state.FieldNames,
+            std::array<QString, MaxFields + 1> fieldNames;
+            core::SplitFieldList(list, count, fieldNames,
                                  state.Separator.isEmpty() ? u";"_s : state.Separator);
-            state.FieldCount = static_cast<qint16>(count);
-            state.DeclaredFieldCount = state.FieldCount;
             state.KeyTable.setFieldNames(
-                QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));
+                QStringList(fieldNames.begin() + 1, fieldNames.begin() + 1 + count));
             return result;
         }
     }
@@ -146,22 +145,17 @@ bool readBytes(const keytable::ProgramState& state, const QString& path, QByteAr
 } // namespace
 
 LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, LoadSink& sink) {
-    state.HeaderDone = false;
     ClearKeyTable(state);
-    state.FieldCount = 0;
-    state.DeclaredFieldCount = 0;
     QByteArray bytes;
     if (!readBytes(state, path, bytes, sink))
         return LoadOutcome::NotFound;
-    state.LineCount = 0;
+    state.OptimisedLineCount.reset();
     core::LineCursor lines(bytes, core::detectEncoding(bytes));
 
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
     const HeaderResult header = readHeaderLines(state, lines, sink);
     if (header.fieldLineTooLong) {
         ClearKeyTable(state);
-        state.FieldCount = 0;
-        state.DeclaredFieldCount = 0;
         return LoadOutcome::RefusedHeader;
     }
 
@@ -184,7 +178,7 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, Loa
     LoadOutcome outcome = LoadOutcome::Complete;
     int row = static_cast<int>(header.linesRead);
     std::array<QStringView, MaxFields + 2> pieces;
-    const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
+    const int limit = table.declaredFieldCount() + 1;
     QStringView line;
     for (qsizetype fileLine = header.linesRead + 1; lines.next(line); ++fileLine) {
         if (core::isBlankLine(line))
@@ -203,7 +197,7 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, Loa
             sink.busy(false);
             sink.refused(values > limit
                              ? tooManyValuesMessage(row, static_cast<int>(values),
-                                                    state.DeclaredFieldCount, line)
+                                                    table.declaredFieldCount(), line)
                              : tooManyFieldValuesMessage(row, static_cast<int>(values), line));
             break;
         }
@@ -212,8 +206,6 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const QString& path, Loa
                                                         1, static_cast<std::size_t>(values)));
     }
     table.finishLoad();
-    // Rows up to the last stored one are in use.
-    state.LineCount = table.rowCount();
     sink.busy(false);
     return outcome;
 }

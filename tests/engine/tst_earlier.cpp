@@ -146,9 +146,7 @@ class TestEarlier : public QObject {
     void theCurrentBuildKeepsItsComparisonAndOpensNoWordPicker() {
         Main main(core::Edition::Current);
         engine::WordPickerHost host(main.form, main.state, main.platform);
-        main.state.FieldCount = 2;
-        main.state.FieldNames[1] = u"Espece"_s;
-        main.state.FieldNames[2] = u"Chapeau"_s;
+        main.state.KeyTable.setFieldNames({u"Espece"_s, u"Chapeau"_s});
         main.state.KeyTable.setCell(1, 1, u"Boletus edulis"_s);
         main.state.KeyTable.setCell(1, 2, u"brun"_s);
         main.form.identification.taxonList.addItem(u"Boletus edulis"_s, 1);

@@ -110,7 +110,7 @@ class TestFileSafety : public QObject {
         QCOMPARE(again.state.CurrentFile, path);
         QVERIFY(again.form.identification.valueList.fontSize() !=
                 3.0); // "FNT=3" stayed in the path
-        QCOMPARE(again.state.LineCount, 3);
+        QCOMPARE(again.state.KeyTable.rowCount(), 3);
     }
 
     // A settings file, a default table or a document that is a FIFO or a device: the
@@ -127,7 +127,7 @@ class TestFileSafety : public QObject {
         writeBytes(app2.filePath(u"Sylvane.ini"_s), "FICDEFAUT =/dev/zero\r\n");
         Started zeroDefault(app2.path());
         QCOMPARE(zeroDefault.state.CurrentFile, QString());
-        QCOMPARE(zeroDefault.state.LineCount, 0);
+        QCOMPARE(zeroDefault.state.KeyTable.rowCount(), 0);
 
         const QString fifo = app2.filePath(u"doc.pdf"_s);
         makeFifo(fifo);

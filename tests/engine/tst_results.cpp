@@ -20,11 +20,7 @@ struct Window {
     FormTbl form{state, platform};
 
     Window(const QString& fields, const QStringList& records) {
-        const QStringList names = fields.split(u';');
-        state.FieldCount = static_cast<int>(names.size());
-        for (qsizetype v = 0; v < names.size(); ++v)
-            state.FieldNames[v + 1] = names[v];
-        state.KeyTable.setFieldNames(names);
+        state.KeyTable.setFieldNames(fields.split(u';'));
         int row = 1;
         for (const QString& record : records) {
             ++row;
@@ -32,7 +28,6 @@ struct Window {
             for (qsizetype v = 0; v < cells.size(); ++v)
                 state.KeyTable.setCell(row, static_cast<int>(v + 1), cells[v]);
         }
-        state.LineCount = row;
     }
 
     std::vector<int> foundRows() const { return form.identification.session().foundRows(); }
@@ -40,7 +35,7 @@ struct Window {
     // Lists every row as a found taxon, in row order.
     void listAllTaxa() {
         std::vector<ListEntry> taxa;
-        for (int row = 2; row <= state.lineCount(); ++row)
+        for (int row = 2; row <= state.KeyTable.rowCount(); ++row)
             taxa.push_back({state.KeyTable(row, 1), row});
         form.identification.taxonList.addItems(std::move(taxa));
     }

@@ -299,7 +299,7 @@ void Driver::show(const QString& name) {
 void Driver::showFieldRanking() {
     for (const identify::FieldRank& rank : formTbl_->identification.session().fieldRanks())
         write(QString::number(rank.field) + u'\t' +
-              escapeForTranscript(state_.FieldNames[rank.field]) + u'\t' +
+              escapeForTranscript(state_.KeyTable.fieldName(rank.field)) + u'\t' +
               identify::rankDriverText(rank));
 }
 
@@ -333,11 +333,11 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     if (name == u"UsedFields"_s)
         return u"UsedFields="_s + bracketed(session.usedFieldsText());
     if (name == u"LineCount"_s)
-        return u"LineCount="_s + numberText(s.LineCount);
+        return u"LineCount="_s + numberText(keytable::shownLineCount(s));
     if (name == u"FieldCount"_s)
-        return u"FieldCount="_s + numberText(s.FieldCount);
+        return u"FieldCount="_s + numberText(s.KeyTable.fieldCount());
     if (name == u"DeclaredFieldCount"_s)
-        return u"DeclaredFieldCount="_s + numberText(s.DeclaredFieldCount);
+        return u"DeclaredFieldCount="_s + numberText(s.KeyTable.declaredFieldCount());
     if (name == u"CurrentFile"_s)
         return u"CurrentFile="_s + bracketed(s.CurrentFile);
     if (name == u"DataFolder"_s)
@@ -360,8 +360,8 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     }
     if (name == u"FieldNames"_s) {
         QString line = u"FieldNames="_s;
-        for (int k = 1; k <= s.FieldCount && k <= core::MaxFields; ++k)
-            line += (k > 1 ? u" "_s : QString()) + bracketed(s.FieldNames[k]);
+        for (int k = 1; k <= s.KeyTable.fieldCount(); ++k)
+            line += (k > 1 ? u" "_s : QString()) + bracketed(s.KeyTable.fieldName(k));
         return line;
     }
     if (name.startsWith(u"KeyTable("_s) && name.endsWith(u')')) {

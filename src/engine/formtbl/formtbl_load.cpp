@@ -66,8 +66,9 @@ void FormTbl::MnOuvrir_Click() {
     // before, and its identification starts again.
     if (!execute())
         identification.RazListes();
-    identification.valueCount.setCaption(core::numberText(state().FieldCount) + u" champs ; "_s +
-                                         core::numberText(state().LineCount) + u" lignes"_s);
+    identification.valueCount.setCaption(
+        core::numberText(state().KeyTable.fieldCount()) + u" champs ; "_s +
+        core::numberText(keytable::shownLineCount(state())) + u" lignes"_s);
 }
 
 bool FormTbl::execute() {
@@ -86,11 +87,13 @@ bool FormTbl::execute() {
     WindowLoadSink sink(*this, [this] { yieldSometimes(); });
     keytable::LoadKeyTable(s, s.CurrentFile, sink);
     sink.flush();
-    identification.fieldsTitle.setCaption(core::numberText(s.DeclaredFieldCount) + u" champs"_s);
+    identification.fieldsTitle.setCaption(core::numberText(s.KeyTable.declaredFieldCount()) +
+                                          u" champs"_s);
 
     identification.RazListes();
-    identification.valueCount.setCaption(core::numberText(s.FieldCount) + u" champs ; "_s +
-                                         core::numberText(s.LineCount) + u" lignes"_s);
+    identification.valueCount.setCaption(
+        core::numberText(s.KeyTable.fieldCount()) + u" champs ; "_s +
+        core::numberText(keytable::shownLineCount(s)) + u" lignes"_s);
     return true;
 }
 

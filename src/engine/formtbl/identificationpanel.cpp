@@ -71,7 +71,7 @@ void IdentificationPanel::Command2_Click() {
     form_.results.resultList.clear();
     constexpr size_t batch = 512;
     std::vector<ListEntry> pending;
-    const int lines = std::min(s.lineCount(), core::MaxRows);
+    const int lines = s.KeyTable.rowCount();
     for (int i = 1; i <= lines; ++i) {
         taxaTitle.setCaption(core::numberText(i));
         const QString& name = s.KeyTable(i, 1);

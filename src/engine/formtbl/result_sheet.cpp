@@ -46,9 +46,9 @@ void ResultPanel::showSheet(int row) {
     const bool hideEmpty = form_.identification.hideEmptyFields.value() != 0;
     const bool dropEmptyLines = form_.isEarlierBuild() && form_.identification.compare.value() != 0;
     std::vector<ListEntry> lines;
-    for (int v = 2; v <= s.FieldCount && v <= core::MaxFields; ++v) {
+    for (int v = 2; v <= s.KeyTable.fieldCount(); ++v) {
         const QString& value = s.KeyTable(row, v);
-        const QString& name = s.FieldNames[v];
+        const QString& name = s.KeyTable.fieldName(v);
         if (!value.isEmpty())
             lines.push_back({name + u" : "_s + value});
         else if (!name.isEmpty() && !hideEmpty)
@@ -69,7 +69,7 @@ void ResultPanel::showSheet(int row) {
 void ResultPanel::compareTaxon(int row) {
     Window::BusyScope busyScope(form_);
     const auto& s = form_.state();
-    const int fieldCount = std::min<int>(s.FieldCount, core::MaxFields);
+    const int fieldCount = s.KeyTable.fieldCount();
     resultList.clear();
 
     std::vector<qint32> rows;
@@ -80,7 +80,7 @@ void ResultPanel::compareTaxon(int row) {
     const QString& name = s.KeyTable(row, 1);
     std::vector<ListEntry> lines{{u">   critères communs avec  "_s + name}};
     for (const int v : commonFields(row, rows))
-        lines.push_back({s.FieldNames[v] + u"  =   "_s + s.KeyTable(row, v)});
+        lines.push_back({s.KeyTable.fieldName(v) + u"  =   "_s + s.KeyTable(row, v)});
     lines.push_back({QString()});
     lines.push_back({u">   critères différents de  "_s + name});
 
@@ -89,7 +89,7 @@ void ResultPanel::compareTaxon(int row) {
     lines.reserve(lines.size() + rows.size() * (fieldCount + 1));
     std::vector<QString> prefixes(fieldCount + 1);
     for (int v = 1; v <= fieldCount; ++v)
-        prefixes[v] = (v == 1 ? u"   "_s : QString()) + s.FieldNames[v] + u"  =  "_s;
+        prefixes[v] = (v == 1 ? u"   "_s : QString()) + s.KeyTable.fieldName(v) + u"  =  "_s;
     // The cells of a loaded table share one text per distinct value, so a line is built
     // once per field and shared text, and every other taxon with that value shares it.
     std::vector<QHash<const QChar*, QString>> built(fieldCount + 1);
@@ -115,7 +115,7 @@ std::vector<int> ResultPanel::commonFields(int row, const std::vector<qint32>& r
     std::vector<int> fields;
     if (std::none_of(rows.begin(), rows.end(), [row](qint32 r) { return r != row; }))
         return fields;
-    for (int v = 2; v <= std::min<int>(s.FieldCount, core::MaxFields); ++v) {
+    for (int v = 2; v <= s.KeyTable.fieldCount(); ++v) {
         const QString& value = s.KeyTable(row, v);
         if (!value.isEmpty() && std::all_of(rows.begin(), rows.end(),
                                             [&](qint32 r) { return s.KeyTable(r, v) == value; }))
