@@ -158,10 +158,6 @@ class ReportBuilder {
 
 } // namespace
 
-bool inclus(const QString& schn, const QString& chn) {
-    return chn.contains(schn, Qt::CaseInsensitive);
-}
-
 CrossSearchReport runCrossSearch(const CrossSearchInput& input) {
     return ReportBuilder(input).run();
 }

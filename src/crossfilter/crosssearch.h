@@ -12,9 +12,6 @@
 // taxon grouped, and the separated-text report built from the result.
 namespace sylvane::crossfilter {
 
-// True when chn contains schn, letter case ignored (schn is a filter value, chn a cell).
-bool inclus(const QString& schn, const QString& chn);
-
 struct CrossSearchInput {
     const keytable::ProgramState& state; // KeyTable and LineBreak
     const FilterTable& filters;

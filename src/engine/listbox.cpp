@@ -16,6 +16,14 @@ bool entryLess(const ListEntry& a, const ListEntry& b) {
 }
 } // namespace
 
+std::vector<ListEntry> entriesOf(QStringList texts) {
+    std::vector<ListEntry> entries;
+    entries.reserve(static_cast<std::size_t>(texts.size()));
+    for (QString& text : texts)
+        entries.emplace_back(std::move(text));
+    return entries;
+}
+
 ListBox::ListBox(QString name, bool sorted, bool multiSelect)
     : Control(std::move(name), ControlKind::ListBox), sorted_(sorted), multiSelect_(multiSelect) {}
 
@@ -25,13 +33,6 @@ const QString& ListBox::itemText(int index) const {
 
 qint32 ListBox::itemData(int index) const {
     return index >= 0 && index < count() ? entries_[index].itemData : 0;
-}
-
-void ListBox::setItemData(int index, qint32 data) {
-    if (index < 0 || index >= count())
-        return;
-    entries_[index].itemData = data;
-    touch(ControlChange::Rows, index, index);
 }
 
 void ListBox::setAnnotation(int index, const QString& annotation) {

@@ -163,12 +163,6 @@ class TestCrossSearch : public QObject {
         QVERIFY(report.text.contains(u";60000;30000;30000;\r\n"_s));
     }
 
-    void inclusIgnoresCase() {
-        QVERIFY(crossfilter::inclus(u"AMA"_s, u"Amanita"_s));
-        QVERIFY(crossfilter::inclus(u"forêt"_s, u"FORÊT"_s));
-        QVERIFY(!crossfilter::inclus(u"x"_s, QString()));
-    }
-
     void elapsedTime() {
         const QLocale french(QLocale::French, QLocale::France);
         const QLocale c = QLocale::c();

@@ -1,6 +1,5 @@
 #include "core/recordingplatform.h"
 #include "engine/formtbl.h"
-#include "engine/keywordmatcher.h"
 #include "engine/userinput.h"
 
 #include <QTest>
@@ -229,28 +228,6 @@ class TestResults : public QObject {
                     w.form.results.resultList.count() ==
                 0);
         QCOMPARE(w.foundRows(), (std::vector<int>{5, 9}));
-    }
-
-    void matcherFoldsLowerCaseAccentsOnly() {
-        using engine::KeywordMatcher;
-        const KeywordMatcher::Options both{.foldAccents = true, .ignoreCase = true};
-        const KeywordMatcher::Options accentsOnly{.foldAccents = true, .ignoreCase = false};
-        QVERIFY(KeywordMatcher(u"ecaille"_s, {}, both).matches(u"écailles"_s));
-        QVERIFY(KeywordMatcher(u"écaille"_s, {}, both).matches(u"ECAILLE"_s));
-        QVERIFY(!KeywordMatcher(u"écaille"_s, {}, accentsOnly).matches(u"ECAILLE"_s));
-        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, both).matches(u"Écaille"_s));
-        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, {.foldAccents = false}).matches(u"écaille"_s));
-        QVERIFY(!KeywordMatcher(u"Rouge"_s, {}, accentsOnly).matches(u"rouge"_s));
-        QVERIFY(KeywordMatcher(u"Rouge"_s, {}, both).matches(u"rouge"_s));
-
-        const KeywordMatcher::Options et{.bothRequired = true};
-        QVERIFY(KeywordMatcher(u"x"_s, u"brun"_s, both).matches(u"chapeau brun"_s));
-        QVERIFY(!KeywordMatcher(u"chapeau"_s, {}, et).matches(u"chapeau brun"_s));
-        QVERIFY(KeywordMatcher(u"chapeau"_s, u"brun"_s, et).matches(u"chapeau brun"_s));
-        QVERIFY(!KeywordMatcher(u"chapeau"_s, u"rouge"_s, et).matches(u"chapeau brun"_s));
-        // Blanks are keywords too.
-        QVERIFY(KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a  b"_s));
-        QVERIFY(!KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a b"_s));
     }
 };
 
