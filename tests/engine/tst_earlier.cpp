@@ -1,11 +1,9 @@
 // What the earlier build does differently and cannot be seen in a transcript: the
 // settings file, the placement of the keyword panel and the comments, and the word
 // picker's owner.
-#include "core/recordingplatform.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "engine/wordpickerhost.h"
-#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,13 +14,9 @@ using namespace sylvane;
 
 namespace {
 
-struct Main {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form;
-
+struct Main : testing::FormTblFixture {
     explicit Main(core::Edition edition, const QString& appFolder = QString())
-        : form(state, platform, edition) {
+        : FormTblFixture(edition) {
         state.AppFolder = appFolder;
     }
 };

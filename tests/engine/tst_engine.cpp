@@ -1,9 +1,8 @@
 // The engine's behaviour where a transcript would be clumsy: events arriving during the
 // "liste" listing, replays of records that no longer fit the lists, and out-of-range
 // positions.
-#include "core/recordingplatform.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "engine/userinput.h"
 
 #include <QTemporaryDir>
@@ -15,18 +14,14 @@ using namespace sylvane;
 namespace {
 
 // A window over a small table loaded from a temporary file: rows 2..6 hold the data.
-struct Fixture {
+struct Fixture : testing::FormTblFixture {
     QTemporaryDir dir;
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form{state, platform};
 
     explicit Fixture(const QStringList& dataLines) {
         const QString path = dir.filePath(u"table.txt"_s);
         QVERIFY(
             core::writeTextFile(path, QStringList{u"CHAMP=Espece;Chapeau;Odeur"_s} + dataLines));
-        state.CurrentFile = path;
-        form.execute();
+        load(path);
     }
 
     QList<int> foundRows() const {

@@ -2,10 +2,9 @@
 // fail at any step, paths the code page cannot hold, FIFOs and devices named as tables,
 // settings or documents, and the optimisation's message when a write fails.
 #include "bytefiles.h"
-#include "core/recordingplatform.h"
 #include "core/safewrite.h"
 #include "core/writefault.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,16 +30,10 @@ void makeFifo(const QString& path) {
 }
 
 // The main window started on an application folder.
-struct Started {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form{state, platform};
-
+struct Started : testing::FormTblFixture {
     explicit Started(const QString& appFolder, const QString& commandLine = QString()) {
-        state.AppFolder = appFolder;
-        form.Form_Load(commandLine);
+        start(appFolder, commandLine);
     }
-    QStringList logged(const QString& tag) const { return platform.log().filter(tag); }
 };
 
 const QByteArray table = "TITRE=T\r\nCHAMP=Espece;Chapeau\r\nAmanita;rouge\r\n";

@@ -1,8 +1,6 @@
 // The main window's file tools and external lookups, driven on the recording platform.
-#include "core/recordingplatform.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
-#include "keytable/programstate.h"
+#include "engine/formtblfixture.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,15 +14,7 @@ namespace {
 const QString yellowWebCall = u"[flash 65535 1 2000 1200]          appel page Web          "_s;
 const QString redNoConnection = u"[flash 255 1 2000 1200]    pas de connexion Internet   "_s;
 
-// A main window on a recording platform, with the state that start-up would prepare.
-struct Window {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form;
-
-    explicit Window(core::Edition edition = core::Edition::Current)
-        : form(state, platform, edition) {}
-};
+using Window = testing::FormTblFixture;
 
 void writeLines(const QString& path, const QStringList& lines) {
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));

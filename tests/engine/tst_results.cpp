@@ -1,5 +1,4 @@
-#include "core/recordingplatform.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "engine/userinput.h"
 
 #include <QTest>
@@ -13,20 +12,9 @@ namespace {
 
 // A main window over a small table put straight into the shared state: the field line,
 // then one row per record from row 2 on (row 1 stands for the header).
-struct Window {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    FormTbl form{state, platform};
-
+struct Window : testing::FormTblFixture {
     Window(const QString& fields, const QStringList& records) {
-        state.KeyTable.setFieldNames(fields.split(u';'));
-        int row = 1;
-        for (const QString& record : records) {
-            ++row;
-            const QStringList cells = record.split(u';');
-            for (qsizetype v = 0; v < cells.size(); ++v)
-                state.KeyTable.setCell(row, static_cast<int>(v + 1), cells[v]);
-        }
+        putTable(fields.split(u';'), records);
     }
 
     std::vector<int> foundRows() const { return form.identification.session().foundRows(); }

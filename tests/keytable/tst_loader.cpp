@@ -1,8 +1,7 @@
 // Loading key tables into the main window: counts, rows, messages and bad input.
-#include "core/recordingplatform.h"
 #include "core/regularfile.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -16,22 +15,9 @@ using namespace sylvane;
 
 namespace {
 
-struct Loaded {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form{state, platform};
-
-    explicit Loaded(const QString& path) {
-        state.CurrentFile = path;
-        form.execute();
-    }
-    QStringList messages() const {
-        QStringList result;
-        for (const QString& line : platform.log())
-            if (line.startsWith(u"[msgbox"_s))
-                result << line;
-        return result;
-    }
+struct Loaded : testing::FormTblFixture {
+    explicit Loaded(const QString& path) { load(path); }
+    QStringList messages() const { return logged(u"[msgbox"_s); }
 };
 
 QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
@@ -310,18 +296,15 @@ class TestLoader : public QObject {
         QStringList lines = header;
         for (int i = 0; i < 2000; ++i)
             lines << u"T%1;a;b;c"_s.arg(i);
-        keytable::ProgramState state;
-        core::RecordingPlatform platform;
-        engine::FormTbl form(state, platform);
-        state.CurrentFile = writeLines(dir, u"l.txt"_s, lines);
+        testing::FormTblFixture w;
         int refused = 0;
-        platform.onProcessEvents = [&] {
-            if (form.busy())
+        w.platform.onProcessEvents = [&] {
+            if (w.form.busy())
                 ++refused;
         };
-        form.execute();
+        w.load(writeLines(dir, u"l.txt"_s, lines));
         QVERIFY(refused > 0);
-        QVERIFY(!form.busy());
+        QVERIFY(!w.form.busy());
     }
 };
 

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/recordingplatform.h"
+#include "engine/formtbl.h"
+#include "keytable/programstate.h"
+
+#include <QStringList>
+
+namespace sylvane::testing {
+
+// The main window's logic as the engine tests start it: on a recording platform, with a
+// shared state of its own.
+struct FormTblFixture {
+    explicit FormTblFixture(core::Edition edition = core::Edition::Current)
+        : form(state, platform, edition) {}
+    FormTblFixture(const FormTblFixture&) = delete;
+    FormTblFixture& operator=(const FormTblFixture&) = delete;
+
+    keytable::ProgramState state;
+    core::RecordingPlatform platform;
+    engine::FormTbl form;
+
+    // Starts as the program does: the settings of appFolder, then the command line's table
+    // (or the one the settings name).
+    void start(const QString& appFolder, const QString& commandLine = QString()) {
+        state.AppFolder = appFolder;
+        form.Form_Load(commandLine);
+    }
+    // Loads the table at path as the open command does once it is chosen; false when the
+    // file is not there.
+    bool load(const QString& path) {
+        state.CurrentFile = path;
+        return form.execute();
+    }
+    // Puts a table straight into the shared state: the field names, then one row per
+    // record, its cells split at ";", from firstRow on (the rows before stand for the
+    // header).
+    void putTable(const QStringList& fields, const QStringList& records, int firstRow = 2) {
+        state.KeyTable.setFieldNames(fields);
+        int row = firstRow;
+        for (const QString& record : records) {
+            const QStringList cells = record.split(u';');
+            for (qsizetype v = 0; v < cells.size(); ++v)
+                state.KeyTable.setCell(row, static_cast<int>(v + 1), cells[v]);
+            ++row;
+        }
+    }
+    // The lines the platform logged that hold tag ("[msgbox", "[open]").
+    QStringList logged(const QString& tag) const { return platform.log().filter(tag); }
+};
+
+} // namespace sylvane::testing
