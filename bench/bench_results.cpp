@@ -36,7 +36,8 @@ struct BigWindow {
     QTemporaryDir dir;
     keytable::ProgramState state;
     RunningPlatform platform;
-    engine::FormTbl form{state, platform};
+    engine::NoWindows windows;
+    engine::FormTbl form{state, platform, windows};
 
     explicit BigWindow(bool yieldEveryTime = false) : platform(yieldEveryTime) {
         state.CurrentFile = bench::writeBigTable(dir.path());

@@ -97,12 +97,9 @@ class TestFormCrx : public QObject {
     void unloadDuringValiderWaitsForTheHandler() {
         keytable::ProgramState state;
         core::RecordingPlatform platform;
-        engine::FormTbl main(state, platform);
-        crossfilter::CrossFilterHost host(main, state, platform);
-        QVERIFY(!main.crossFilterVisible());
-        crossfilter::FormCrx* first = host.window();
-        QVERIFY(first);
-        main.identification.Command9_Click();
+        crossfilter::CrossFilterHost host(state, platform);
+        crossfilter::FormCrx* first = &host.load();
+        host.show();
         QVERIFY(first->visible());
 
         first->valueBoxes(0).setText(u"amer"_s);
@@ -110,7 +107,7 @@ class TestFormCrx : public QObject {
         platform.onProcessEvents = [&] {
             if (!closed) {
                 closed = true;
-                main.closeCrossFilter();
+                host.unload();
             }
         };
         first->Command4_Click();
@@ -120,7 +117,7 @@ class TestFormCrx : public QObject {
         QVERIFY(!first->visible());
         QVERIFY(host.unloadPending());
 
-        QVERIFY(!main.crossFilterVisible());
+        QVERIFY(!host.load().visible());
         QVERIFY(!host.unloadPending());
         QVERIFY(host.window()->Filters[1].Value1.isEmpty());
     }

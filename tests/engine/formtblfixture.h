@@ -8,16 +8,28 @@
 
 namespace sylvane::testing {
 
+// No other window opens; the word pickers and pop-ups the main window asks for are noted.
+struct NotedWindows final : engine::NoWindows {
+    void showWordPicker(const QString& caption, const QString& name) override {
+        wordPickers << caption + QStringLiteral(" : ") + name;
+    }
+    void showPopup(engine::MenuItem& popup) override { popups << popup.name(); }
+
+    QStringList wordPickers;
+    QStringList popups;
+};
+
 // The main window's logic as the engine tests start it: on a recording platform, with a
-// shared state of its own.
+// shared state of its own, alone.
 struct FormTblFixture {
     explicit FormTblFixture(core::Edition edition = core::Edition::Current)
-        : form(state, platform, edition) {}
+        : form(state, platform, windows, edition) {}
     FormTblFixture(const FormTblFixture&) = delete;
     FormTblFixture& operator=(const FormTblFixture&) = delete;
 
     keytable::ProgramState state;
     core::RecordingPlatform platform;
+    NotedWindows windows;
     engine::FormTbl form;
 
     // Starts as the program does: the settings of appFolder, then the command line's table

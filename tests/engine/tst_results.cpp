@@ -131,8 +131,6 @@ class TestResults : public QObject {
 
     void enlargedViewAndPopups() {
         Window w(u"Espece"_s, {});
-        QStringList popups;
-        w.form.onPopup = [&](engine::MenuItem& menu) { popups << menu.name(); };
         engine::userKey(w.form, w.form.results.resultList, 17);
         QVERIFY(!w.form.results.textPanel.visible());
         w.form.results.heading.setCaption(u"titre"_s);
@@ -148,7 +146,7 @@ class TestResults : public QObject {
             w.form.results.resultList.addItem(u"x"_s);
             w.form.identification.taxonList.addItem(u"x"_s);
         }
-        QCOMPARE(popups, (QStringList{u"mnufile"_s, u"PopEspeces"_s}));
+        QCOMPARE(w.windows.popups, (QStringList{u"mnufile"_s, u"PopEspeces"_s}));
     }
 
     void searchWritesPositionsAndCaption() {

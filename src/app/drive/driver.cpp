@@ -39,21 +39,33 @@ bool hasValue(engine::ControlKind kind) {
 
 } // namespace
 
+Driver::Windows::Windows(Driver& driver)
+    : OtherWindows(driver.state_, driver.platform_), driver_(driver) {}
+
+void Driver::Windows::showPopup(engine::MenuItem& popup) {
+    driver_.write(u"[popup] "_s + popup.name());
+}
+
+void Driver::Windows::closeMainWindow() {
+    driver_.close(u"FormTbl"_s);
+}
+
 Driver::Driver(core::Edition edition, QString appFolder, Output output)
     : platform_([this](const QString& line) { write(line); }), appFolder_(std::move(appFolder)),
       output_(std::move(output)) {
-    formTbl_ = std::make_unique<engine::FormTbl>(state_, platform_, edition);
-    formTbl_->onPopup = [this](engine::MenuItem& popup) { write(u"[popup] "_s + popup.name()); };
-    formTbl_->onCloseRequested = [this] { close(u"FormTbl"_s); };
+    formTbl_ = std::make_unique<engine::FormTbl>(state_, platform_, otherWindows_, edition);
     addWindow(u"FormTbl"_s, formTbl_.get());
-    crossFilter_ = std::make_unique<crossfilter::CrossFilterHost>(*formTbl_, state_, platform_);
-    crossFilter_->onLoaded = [this](crossfilter::FormCrx& window) {
+    otherWindows_.attach(*formTbl_);
+    otherWindows_.crossFilter()->onLoaded = [this](crossfilter::FormCrx& window) {
         addWindow(u"FormCrx"_s, &window,
                   [&window](const QString& name) { return formCrxVariable(window, name); });
     };
-    crossFilter_->onUnloading = [this](crossfilter::FormCrx&) { removeWindow(u"FormCrx"_s); };
-    wordPicker_ = std::make_unique<engine::WordPickerHost>(*formTbl_, state_, platform_);
-    wordPicker_->onLoaded = [this](engine::Form1& window) { addWindow(u"Form1"_s, &window); };
+    otherWindows_.crossFilter()->onUnloading = [this](crossfilter::FormCrx&) {
+        removeWindow(u"FormCrx"_s);
+    };
+    otherWindows_.wordPicker()->onLoaded = [this](engine::Form1& window) {
+        addWindow(u"Form1"_s, &window);
+    };
 }
 
 Driver::~Driver() = default;

@@ -38,8 +38,7 @@ void IdentificationPanel::Command1_Click() {
 }
 
 void IdentificationPanel::Command9_Click() {
-    if (form_.onShowCrossFilter)
-        form_.onShowCrossFilter();
+    form_.windows().showCrossFilter();
 }
 
 void IdentificationPanel::RazListes() {

@@ -35,9 +35,8 @@ void ResultPanel::ListEspeces_Click() {
 }
 
 void ResultPanel::ListEspeces_MouseDown(int button) {
-    if (form_.identification.taxonList.count() >= 2 && isButton(button, MouseButton::Right) &&
-        form_.onPopup)
-        form_.onPopup(form_.menus.taxonPopup);
+    if (form_.identification.taxonList.count() >= 2 && isButton(button, MouseButton::Right))
+        form_.windows().showPopup(form_.menus.taxonPopup);
 }
 
 void ResultPanel::showSheet(int row) {
