@@ -92,6 +92,7 @@ int ListBox::addItem(const QString& text, qint32 data) {
         where = std::upper_bound(entries_.begin(), entries_.end(), entry, entryLess);
     }
     const int position = static_cast<int>(where - entries_.begin());
+    Q_EMIT entriesAboutToChange();
     entries_.insert(where, std::move(entry));
     if (current_ >= position)
         ++current_;
@@ -111,6 +112,7 @@ void ListBox::addItems(std::vector<ListEntry> entries) {
     const auto oldCount = static_cast<std::ptrdiff_t>(entries_.size());
     if (sorted_)
         sortRange(entries);
+    Q_EMIT entriesAboutToChange();
     entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
                     std::make_move_iterator(entries.end()));
     if (sorted_) {
@@ -124,12 +126,14 @@ void ListBox::addItems(std::vector<ListEntry> entries) {
 void ListBox::setEntries(std::vector<ListEntry> entries) {
     if (sorted_)
         sortRange(entries);
+    Q_EMIT entriesAboutToChange();
     entries_ = std::move(entries);
     current_ = -1;
     contentChanged();
 }
 
 void ListBox::setEntriesInOrder(std::vector<ListEntry> entries) {
+    Q_EMIT entriesAboutToChange();
     entries_ = std::move(entries);
     current_ = -1;
     contentChanged();
@@ -138,6 +142,7 @@ void ListBox::setEntriesInOrder(std::vector<ListEntry> entries) {
 void ListBox::removeItem(int index) {
     if (index < 0 || index >= count())
         return;
+    Q_EMIT entriesAboutToChange();
     entries_.erase(entries_.begin() + index);
     if (current_ == index)
         current_ = -1;
@@ -149,6 +154,7 @@ void ListBox::removeItem(int index) {
 void ListBox::clear() {
     if (entries_.empty() && current_ == -1)
         return;
+    Q_EMIT entriesAboutToChange();
     entries_.clear();
     current_ = -1;
     contentChanged();

@@ -67,6 +67,11 @@ class ListBox : public Control {
     // The text of every entry, in order (copies and searches).
     QStringList texts() const;
 
+  Q_SIGNALS:
+    // Emitted just before entries are added, removed or replaced; changed(Entries) follows
+    // once they are.
+    void entriesAboutToChange();
+
   private:
     void contentChanged();
     void sortRange(std::vector<ListEntry>& entries);

@@ -29,6 +29,10 @@ struct ProgramState {
     QString DefaultSettingsFile; // read while AppFolder has no Sylvane.ini (installed defaults)
     QString CurrentFolder;       // where relative names are found; empty: the process's folder
     QString LineBreak = QStringLiteral("\r\n");
+
+    // The long operations running (a load, a listing, a comparison...) that let the event
+    // queue run: while there is one, every window refuses the user's events.
+    int BusyDepth = 0;
 };
 
 // Every cell of KeyTable and every field name back to "".

@@ -121,6 +121,23 @@ class TestFormCrx : public QObject {
         QVERIFY(!host.unloadPending());
         QVERIFY(host.window()->Filters[1].Value1.isEmpty());
     }
+
+    // A host that goes with its owner tells the owner nothing, since the owner is going
+    // too: only an unload while both live is told.
+    void aHostGoingWithItsOwnerTellsItNothing() {
+        keytable::ProgramState state;
+        core::RecordingPlatform platform;
+        int unloadings = 0;
+        {
+            crossfilter::CrossFilterHost host(state, platform);
+            host.onUnloading = [&](crossfilter::FormCrx&) { ++unloadings; };
+            host.load();
+            host.unload();
+            QCOMPARE(unloadings, 1);
+            host.show();
+        }
+        QCOMPARE(unloadings, 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFormCrx)

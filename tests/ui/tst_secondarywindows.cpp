@@ -121,6 +121,40 @@ class TestSecondaryWindows : public QObject {
         QCOMPARE(s.form.keyword.keywords(0).text(), u"muscaria"_s);
         QVERIFY(s.form.keyword.panel.visible());
     }
+
+    // Once the main window's view is gone, the other windows are gone with it, before their
+    // logic; the pop-ups, the closing and the cross-filter window it asks for find nothing
+    // to show on, and the dialogs no parent.
+    void nothingOutlivesTheMainView() {
+        keytable::ProgramState state;
+        ui::QtPlatform platform;
+        ui::SecondaryWindows windows(state, platform);
+        engine::FormTbl form(state, platform, windows);
+        auto view = std::make_unique<ui::FormTblView>(form, &platform, &windows);
+        form.Form_Activate();
+        QPointer<ui::WindowHost> crossView = windows.crossFilterView();
+        QVERIFY(crossView);
+        QVERIFY(windows.crossFilter()->window());
+
+        view.reset();
+        QVERIFY(!crossView);
+        QVERIFY(!windows.crossFilter());
+        form.windows().showPopup(form.menus.valuePopup);
+        form.windows().closeMainWindow();
+        form.windows().showCrossFilter();
+        QVERIFY(!windows.crossFilterView());
+        QVERIFY(!QApplication::activePopupWidget());
+
+        QWidget* parent = nullptr;
+        bool asked = false;
+        MessageBoxAnswer ok(QMessageBox::Ok, [&](QMessageBox& box) {
+            asked = true;
+            parent = box.parentWidget();
+        });
+        platform.messageBox(u"Sylvane"_s, u"Sylvane"_s, core::MessageButtons::Ok);
+        QVERIFY(asked);
+        QCOMPARE(parent, nullptr);
+    }
 };
 
 QTEST_MAIN(TestSecondaryWindows)

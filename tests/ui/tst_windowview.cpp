@@ -3,6 +3,7 @@
 #include "core/recordingplatform.h"
 #include "engine/window.h"
 #include "keytable/programstate.h"
+#include "ui/listboxmodel.h"
 #include "ui/windowview.h"
 
 #include <QCheckBox>
@@ -136,6 +137,29 @@ class TestWindowView : public QObject {
         QTest::mouseClick(tick, Qt::LeftButton);
         QCOMPARE(f.window.Tick.value(), 1);
         QVERIFY(tick->isChecked());
+    }
+
+    // A view that reads the model as a reset begins (to keep its selection) finds the
+    // entries as they were, and the new ones once the reset ends.
+    void aListResetsAroundTheChange() {
+        engine::ListBox list(u"L"_s, false);
+        list.addItems({{u"a"_s}, {u"b"_s}, {u"c"_s}});
+        ui::ListBoxModel model(list);
+        const auto shown = [&model] {
+            QStringList texts;
+            for (int row = 0; row < model.rowCount(); ++row)
+                texts << model.index(row, 0).data().toString();
+            return texts.join(u',');
+        };
+        QStringList before, after;
+        connect(&model, &QAbstractItemModel::modelAboutToBeReset, this, [&] { before << shown(); });
+        connect(&model, &QAbstractItemModel::modelReset, this, [&] { after << shown(); });
+        list.clear();
+        list.setEntries({{u"x"_s}});
+        list.addItem(u"y"_s);
+        list.removeItem(0);
+        QCOMPARE(before, (QStringList{u"a,b,c"_s, QString(), u"x"_s, u"x,y"_s}));
+        QCOMPARE(after, (QStringList{QString(), u"x"_s, u"x,y"_s, u"y"_s}));
     }
 
     void listsFollowTheirModels() {

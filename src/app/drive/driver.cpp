@@ -245,7 +245,7 @@ void Driver::activate(const QString& name) {
         return;
     }
     engine::Window* window = entry->window; // activating may register another window
-    window->activate();
+    engine::userActivate(*window);
 }
 
 void Driver::close(const QString& name) {
@@ -255,8 +255,7 @@ void Driver::close(const QString& name) {
         return;
     }
     engine::Window* window = entry->window; // closing may unload another window
-    if (window->queryClose())
-        window->setVisible(false);
+    engine::userClose(*window);
 }
 
 QString Driver::controlLine(const engine::Control& control) {
