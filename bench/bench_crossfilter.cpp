@@ -24,8 +24,8 @@ struct CrossFilterBench {
 void BM_ValueListDistinctCells(benchmark::State& run) {
     CrossFilterBench b;
     auto& s = b.window.state;
-    const int lastField = s.FieldCount;
-    for (int row = 1; row <= s.lineCount(); ++row)
+    const int lastField = s.KeyTable.fieldCount();
+    for (int row = 1; row <= s.KeyTable.rowCount(); ++row)
         s.KeyTable.setCell(row, lastField, u"valeur %1"_s.arg(row));
     b.crx.fieldList.setCurrentIndex(lastField - 1);
     for (auto _ : run) {

@@ -14,7 +14,7 @@ void loadTable(benchmark::State& run, const QString& path) {
     bench::LoadedWindow window(path);
     for (auto _ : run) {
         window.form->execute();
-        benchmark::DoNotOptimize(window.state.LineCount);
+        benchmark::DoNotOptimize(window.state.KeyTable.rowCount());
     }
 }
 
@@ -34,7 +34,7 @@ void BM_LoadBiggestTableIntoEmptyWindow(benchmark::State& run) {
         window->state.CurrentFile = path;
         run.ResumeTiming();
         window->form->execute();
-        benchmark::DoNotOptimize(window->state.LineCount);
+        benchmark::DoNotOptimize(window->state.KeyTable.rowCount());
         run.PauseTiming();
         window.reset();
         run.ResumeTiming();

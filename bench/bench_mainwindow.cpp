@@ -54,15 +54,15 @@ void listShown(benchmark::State& bench, engine::ListBox engine::IdentificationPa
     keytable::ProgramState state;
     state.AppFolder = appFolder();
     ui::QtPlatform platform;
-    engine::FormTbl form(state, platform);
+    engine::NoWindows windows;
+    engine::FormTbl form(state, platform, windows);
     std::unique_ptr<ui::FormTblView> view;
     if (withWindow) {
         view = std::make_unique<ui::FormTblView>(form, &platform);
         view->show();
     }
     engine::ListBox& list = form.identification.*member;
-    QListView* widget =
-        view ? qobject_cast<QListView*>(view->view().widgetFor(list.name())) : nullptr;
+    QListView* widget = view ? view->view().widgetFor<QListView>(list) : nullptr;
     std::vector<engine::ListEntry> entries;
     for (int i = 0; i < 30000; ++i)
         entries.push_back({u"valeur %1 écaille"_s.arg((i * 7919) % 30000, 5, 10, QChar(u'0')), i});
@@ -109,7 +109,8 @@ void BM_StartupBigTable(benchmark::State& bench) {
         keytable::ProgramState state;
         state.AppFolder = appFolder();
         ui::QtPlatform platform;
-        engine::FormTbl form(state, platform);
+        engine::NoWindows windows;
+        engine::FormTbl form(state, platform, windows);
         ui::FormTblView view(form, &platform);
         view.setActivationEnabled(false);
         view.show();

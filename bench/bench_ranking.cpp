@@ -17,9 +17,9 @@ namespace {
 testing::FakeTable idTable(const keytable::ProgramState& state) {
     constexpr int headerLines = 3;
     QList<QStringList> rows;
-    for (int row = headerLines + 1; row <= state.lineCount(); ++row) {
+    for (int row = headerLines + 1; row <= state.KeyTable.rowCount(); ++row) {
         QStringList cells;
-        for (int field = 1; field <= state.FieldCount; ++field)
+        for (int field = 1; field <= state.KeyTable.fieldCount(); ++field)
             cells << state.KeyTable(row, field);
         rows << cells;
     }

@@ -36,7 +36,8 @@ struct BigWindow {
     QTemporaryDir dir;
     keytable::ProgramState state;
     RunningPlatform platform;
-    engine::FormTbl form{state, platform};
+    engine::NoWindows windows;
+    engine::FormTbl form{state, platform, windows};
 
     explicit BigWindow(bool yieldEveryTime = false) : platform(yieldEveryTime) {
         state.CurrentFile = bench::writeBigTable(dir.path());
@@ -54,7 +55,7 @@ struct BigWindow {
 void BM_KeywordSearch30000Entries(benchmark::State& run) {
     BigWindow w;
     std::vector<engine::ListEntry> entries;
-    for (int row = 4; row <= w.state.lineCount(); ++row)
+    for (int row = 4; row <= w.state.KeyTable.rowCount(); ++row)
         entries.push_back({w.state.KeyTable(row, 50) + u" n°"_s + QString::number(row), row});
     w.form.identification.valueList.setEntries(std::move(entries));
     w.form.keyword.keywords(0).setText(u"ROUGE"_s);
@@ -89,7 +90,7 @@ BENCHMARK(BM_Extraction)->Unit(benchmark::kMillisecond);
 void compareWithAllTaxa(benchmark::State& run, bool yieldEveryTime) {
     BigWindow w(yieldEveryTime);
     std::vector<engine::ListEntry> taxa;
-    for (int row = 4; row <= w.state.lineCount(); ++row)
+    for (int row = 4; row <= w.state.KeyTable.rowCount(); ++row)
         taxa.push_back({w.state.KeyTable(row, 1), row});
     w.form.identification.taxonList.setEntries(std::move(taxa));
     w.form.identification.taxonList.setCurrentIndex(w.form.identification.taxonList.count() / 2);

@@ -87,7 +87,7 @@ QString writeTableHead(const QString& source, const QString& folder, int dataLin
 }
 
 LoadedWindow::LoadedWindow(const QString& path) {
-    form = std::make_unique<engine::FormTbl>(state, platform);
+    form = std::make_unique<engine::FormTbl>(state, platform, windows);
     state.CurrentFile = path;
     form->execute();
 }

@@ -39,6 +39,7 @@ bool skipUnlessPresent(benchmark::State& run, const QString& path);
 struct LoadedWindow {
     keytable::ProgramState state;
     core::RecordingPlatform platform;
+    engine::NoWindows windows;
     std::unique_ptr<engine::FormTbl> form;
 
     explicit LoadedWindow(const QString& path);

@@ -57,18 +57,19 @@ int main(int argc, char* argv[]) {
         programFolder,
         QDir::cleanPath(programFolder + u'/' + QStringLiteral(SYLVANE_DATA_FROM_PROGRAM))};
     sylvane::ui::QtPlatform platform;
+    sylvane::ui::WindowPlaces places(sylvane::ui::WindowPlaces::userFile());
+    sylvane::ui::SecondaryWindows windows(state, platform, &places);
     sylvane::engine::FormTbl form(
-        state, platform, sylvane::core::editionFromName(QStringLiteral(SYLVANE_EDITION_NAME)));
+        state, platform, windows,
+        sylvane::core::editionFromName(QStringLiteral(SYLVANE_EDITION_NAME)));
     if (options.developer)
         sylvane::ui::showDeveloperControls(form);
 
     // The window is shown before the load so that the announcement of a command-line
     // file and the progress of a long load can be seen; its first activation runs once
     // the load is done.
-    sylvane::ui::WindowPlaces places(sylvane::ui::WindowPlaces::userFile());
-    sylvane::ui::FormTblView view(form, &platform);
+    sylvane::ui::FormTblView view(form, &platform, &windows);
     view.setPlaces(&places);
-    sylvane::ui::SecondaryWindows secondary(form, state, platform, &view, &places);
     // SYLVANE_QUIT_AFTER_MS=N: quit N ms after the main loop starts, once the window is
     // painted (smoke tests).
     std::optional<sylvane::app::QuitAfterPaint> quitAfterPaint;

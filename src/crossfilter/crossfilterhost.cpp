@@ -2,21 +2,10 @@
 
 namespace sylvane::crossfilter {
 
-CrossFilterHost::CrossFilterHost(engine::FormTbl& main, keytable::ProgramState& state,
-                                 core::Platform& platform)
-    : main_(main), state_(state), platform_(platform) {
-    main_.onShowCrossFilter = [this] { show(); };
-    main_.crossFilterVisible = [this] { return isVisible(); };
-    main_.closeCrossFilter = [this] { unload(); };
-}
+CrossFilterHost::CrossFilterHost(keytable::ProgramState& state, core::Platform& platform)
+    : state_(state), platform_(platform) {}
 
-CrossFilterHost::~CrossFilterHost() {
-    main_.onShowCrossFilter = nullptr;
-    main_.crossFilterVisible = nullptr;
-    main_.closeCrossFilter = nullptr;
-    if (window_)
-        destroy();
-}
+CrossFilterHost::~CrossFilterHost() = default;
 
 FormCrx& CrossFilterHost::load() {
     if (unloadPending_ && !window_->busy())
@@ -35,10 +24,6 @@ void CrossFilterHost::show() {
     FormCrx& window = load();
     window.setVisible(true);
     window.activate();
-}
-
-bool CrossFilterHost::isVisible() {
-    return load().visible();
 }
 
 // A window whose handler is running (letting the event queue run) is only hidden: it is

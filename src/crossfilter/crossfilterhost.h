@@ -1,7 +1,6 @@
 #pragma once
 
 #include "crossfilter/formcrx.h"
-#include "engine/formtbl.h"
 
 #include <functional>
 #include <memory>
@@ -9,12 +8,13 @@
 namespace sylvane::crossfilter {
 
 // Owns the cross-filter window on behalf of the main window. The window is created hidden,
-// and its load step run, the first time the main window asks about it (its first
-// activation); "Appel Crx" shows it without blocking the main window; closing the main
-// window unloads it, so its filters are lost and a later use loads it afresh.
+// and its load step run, when it is first loaded (the main window's first activation);
+// "Appel Crx" shows it without blocking the main window; closing the main window unloads
+// it, so its filters are lost and a later use loads it afresh.
 class CrossFilterHost {
   public:
-    CrossFilterHost(engine::FormTbl& main, keytable::ProgramState& state, core::Platform& platform);
+    CrossFilterHost(keytable::ProgramState& state, core::Platform& platform);
+    // The window goes with its owner, who is told nothing: its owner is going too.
     ~CrossFilterHost();
     CrossFilterHost(const CrossFilterHost&) = delete;
     CrossFilterHost& operator=(const CrossFilterHost&) = delete;
@@ -26,20 +26,17 @@ class CrossFilterHost {
     FormCrx& load();
     // Shows the window and activates it.
     void show();
-    // Whether the window is visible; the first question loads it.
-    bool isVisible();
     // Closes the window and forgets it.
     void unload();
     // True between an unload asked while the window was busy and its next use.
     bool unloadPending() const { return unloadPending_; }
 
     // Told when a window has been created and loaded (a view or the driver attaches to
-    // it), and just before it is destroyed.
+    // it), and just before an unload destroys it.
     std::function<void(FormCrx&)> onLoaded;
     std::function<void(FormCrx&)> onUnloading;
 
   private:
-    engine::FormTbl& main_;
     keytable::ProgramState& state_;
     core::Platform& platform_;
     std::unique_ptr<FormCrx> window_;

@@ -79,7 +79,7 @@ class ReportBuilder {
 
     CrossSearchReport run() {
         const keytable::KeyTable& table = in_.state.KeyTable;
-        report_.lastRow = std::clamp(in_.state.lineCount(), 0, core::MaxRows);
+        report_.lastRow = table.rowCount();
         QString previous;
         for (int row = 1; row <= report_.lastRow; ++row) {
             const QString current = core::trimBlanks(table(row, 1));
@@ -139,7 +139,7 @@ class ReportBuilder {
             text += filter.Value1 + linkWordFor(in_.linkWords, filter.Mode) + filter.Value2 + s;
         }
         text += in_.state.LineBreak;
-        text += core::numberText(in_.state.LineCount) + u" éch. "_s +
+        text += core::numberText(in_.state.KeyTable.rowCount()) + u" éch. "_s +
                 QString::number(report_.taxaWritten) + u" Taxons / ss-tot  "_s + s;
         for (double total : report_.totals)
             text += core::numberText(total) + s;
@@ -157,10 +157,6 @@ class ReportBuilder {
 };
 
 } // namespace
-
-bool inclus(const QString& schn, const QString& chn) {
-    return chn.contains(schn, Qt::CaseInsensitive);
-}
 
 CrossSearchReport runCrossSearch(const CrossSearchInput& input) {
     return ReportBuilder(input).run();

@@ -12,11 +12,8 @@
 // taxon grouped, and the separated-text report built from the result.
 namespace sylvane::crossfilter {
 
-// True when chn contains schn, letter case ignored (schn is a filter value, chn a cell).
-bool inclus(const QString& schn, const QString& chn);
-
 struct CrossSearchInput {
-    const keytable::ProgramState& state; // KeyTable, LineCount and LineBreak
+    const keytable::ProgramState& state; // KeyTable and LineBreak
     const FilterTable& filters;
     int filterCount = 0; // filters 1..filterCount are tested
     const LinkWordTable& linkWords;

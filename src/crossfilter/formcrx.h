@@ -129,7 +129,6 @@ class FormCrx : public engine::Window {
 
     // ---- Search, counting, copy ------------------------------------------------------------
     void Cherche();
-    static bool inclus(const QString& schn, const QString& chn);
     void Command1_Click();
     void Command8_Click();
     void copiecroix_Click();

@@ -68,9 +68,8 @@ void FormCrx::ListeChamps_Click() {
     platform().setBusyCursor(true);
     CurrentField = fieldList.itemData(selected);
     valueList.clear();
-    const auto& s = state();
-    const keytable::KeyTable& table = s.KeyTable;
-    const int rows = std::clamp(s.lineCount(), 0, core::MaxRows);
+    const keytable::KeyTable& table = state().KeyTable;
+    const int rows = table.rowCount();
     std::vector<bool> seen(static_cast<std::size_t>(std::max(1, table.poolSize(CurrentField))));
     std::vector<engine::ListEntry> values;
     for (int row = 1; row <= rows; ++row) {

@@ -21,10 +21,6 @@ QString FormCrx::elapsedText() {
     return elapsedTimeText(platform().monotonicMilliseconds() - StartTime);
 }
 
-bool FormCrx::inclus(const QString& schn, const QString& chn) {
-    return crossfilter::inclus(schn, chn);
-}
-
 // The run does not let the event queue run, so the labels show their final state only:
 // "ligne" and the last row scanned, and the time the run took.
 void FormCrx::Cherche() {

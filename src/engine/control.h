@@ -16,7 +16,7 @@ namespace sylvane::engine {
 enum class ControlChange {
     Look,    // caption, text, value, visibility, state, place, size, font, colours, range
     Entries, // the entries of a list box were added, removed or replaced
-    Rows,    // entries first to last changed in place (marks, item data)
+    Rows,    // entries first to last changed in place (marks, annotations)
     Current, // the current entry of a list box (and, in a single-selection list, its marks)
     Focus,   // the logic asks for the keyboard focus on a text box
 };

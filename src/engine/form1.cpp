@@ -51,8 +51,6 @@ void Form1::Tdecompose(QString& chn) {
         wordOptions(i).setValue(i == 0 ? 1 : 0);
 }
 
-void Form1::Creplace() {}
-
 QString Form1::pickedWord() const {
     for (int i = 0; i < OptionCount && i < words_.size(); ++i)
         if (wordOptions(i).value() == 1)

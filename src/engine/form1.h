@@ -31,7 +31,6 @@ class Form1 : public Window {
     // Trims and collapses the blanks of chn (which keeps that form), splits it into words
     // and shows the first nine as option buttons, the first one selected.
     void Tdecompose(QString& chn);
-    void Creplace();
     // "Appel Mot-clé" hands the picked word to onKeywordLookup and closes the window;
     // "Annule" closes it.
     void Command1_Click(int index);

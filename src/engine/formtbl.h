@@ -9,6 +9,7 @@
 #include "engine/formtbl/menuspanel.h"
 #include "engine/formtbl/resultpanel.h"
 #include "engine/window.h"
+#include "engine/windowservices.h"
 #include "keytable/tablefile.h"
 
 #include <functional>
@@ -19,7 +20,8 @@ namespace sylvane::engine {
 // The main window's logic, composed of the panels a user sees (each owns its controls and
 // handlers, in src/engine/formtbl/) and the services they share: start-up and settings,
 // loading a table, the transient message, the status bar. The Qt view shows the models and
-// forwards the user's events; the headless driver does the same without a display.
+// forwards the user's events; the headless driver does the same without a display. The
+// other windows, the pop-up menus and the window's own closing go through windows.
 //
 // The window's own controls:
 //   member           designer name   caption
@@ -32,7 +34,7 @@ namespace sylvane::engine {
 //   statusBar        StatusBar1
 class FormTbl : public Window {
   public:
-    FormTbl(keytable::ProgramState& state, core::Platform& platform,
+    FormTbl(keytable::ProgramState& state, core::Platform& platform, WindowServices& windows,
             core::Edition edition = core::Edition::Current);
 
     void activate() override { Form_Activate(); }
@@ -41,9 +43,11 @@ class FormTbl : public Window {
     core::Edition edition() const { return edition_; }
     bool isEarlierBuild() const { return edition_ == core::Edition::Earlier; }
     using Window::yieldDue;
+    WindowServices& windows() { return windows_; }
     using Window::yieldSometimes;
 
   private:
+    WindowServices& windows_;
     core::Edition edition_;
 
   public:
@@ -61,19 +65,6 @@ class FormTbl : public Window {
     Frame flashFrame{QStringLiteral("FraFlash")};
     Label flashText{QStringLiteral("lblLabelflashx")};
     StatusBar statusBar{QStringLiteral("StatusBar1")};
-
-    // Asked to show a pop-up menu at the mouse; the view (or the driver) shows it.
-    std::function<void(MenuItem& popup)> onPopup;
-    // Asked to close the window (Quitter); the view closes, which asks Form_QueryUnload.
-    std::function<void()> onCloseRequested;
-    // Asked to show the cross-filter window, creating it on first use.
-    std::function<void()> onShowCrossFilter;
-    // Whether the cross-filter window is visible (creating it hidden on first ask), and
-    // closing it. Set by whoever owns that window.
-    std::function<bool()> crossFilterVisible;
-    std::function<void()> closeCrossFilter;
-    // The earlier build's word picker opener (bibliography button); set by its owner.
-    std::function<void(const QString& caption, const QString& name)> onShowWordPicker;
 
     // ---- Start-up, settings and closing (formtbl_startup.cpp) ------------------------------
     void Form_Load(const QString& commandLine);

@@ -16,6 +16,14 @@ bool entryLess(const ListEntry& a, const ListEntry& b) {
 }
 } // namespace
 
+std::vector<ListEntry> entriesOf(QStringList texts) {
+    std::vector<ListEntry> entries;
+    entries.reserve(static_cast<std::size_t>(texts.size()));
+    for (QString& text : texts)
+        entries.emplace_back(std::move(text));
+    return entries;
+}
+
 ListBox::ListBox(QString name, bool sorted, bool multiSelect)
     : Control(std::move(name), ControlKind::ListBox), sorted_(sorted), multiSelect_(multiSelect) {}
 
@@ -25,13 +33,6 @@ const QString& ListBox::itemText(int index) const {
 
 qint32 ListBox::itemData(int index) const {
     return index >= 0 && index < count() ? entries_[index].itemData : 0;
-}
-
-void ListBox::setItemData(int index, qint32 data) {
-    if (index < 0 || index >= count())
-        return;
-    entries_[index].itemData = data;
-    touch(ControlChange::Rows, index, index);
 }
 
 void ListBox::setAnnotation(int index, const QString& annotation) {
@@ -91,6 +92,7 @@ int ListBox::addItem(const QString& text, qint32 data) {
         where = std::upper_bound(entries_.begin(), entries_.end(), entry, entryLess);
     }
     const int position = static_cast<int>(where - entries_.begin());
+    Q_EMIT entriesAboutToChange();
     entries_.insert(where, std::move(entry));
     if (current_ >= position)
         ++current_;
@@ -110,6 +112,7 @@ void ListBox::addItems(std::vector<ListEntry> entries) {
     const auto oldCount = static_cast<std::ptrdiff_t>(entries_.size());
     if (sorted_)
         sortRange(entries);
+    Q_EMIT entriesAboutToChange();
     entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
                     std::make_move_iterator(entries.end()));
     if (sorted_) {
@@ -123,12 +126,14 @@ void ListBox::addItems(std::vector<ListEntry> entries) {
 void ListBox::setEntries(std::vector<ListEntry> entries) {
     if (sorted_)
         sortRange(entries);
+    Q_EMIT entriesAboutToChange();
     entries_ = std::move(entries);
     current_ = -1;
     contentChanged();
 }
 
 void ListBox::setEntriesInOrder(std::vector<ListEntry> entries) {
+    Q_EMIT entriesAboutToChange();
     entries_ = std::move(entries);
     current_ = -1;
     contentChanged();
@@ -137,6 +142,7 @@ void ListBox::setEntriesInOrder(std::vector<ListEntry> entries) {
 void ListBox::removeItem(int index) {
     if (index < 0 || index >= count())
         return;
+    Q_EMIT entriesAboutToChange();
     entries_.erase(entries_.begin() + index);
     if (current_ == index)
         current_ = -1;
@@ -148,6 +154,7 @@ void ListBox::removeItem(int index) {
 void ListBox::clear() {
     if (entries_.empty() && current_ == -1)
         return;
+    Q_EMIT entriesAboutToChange();
     entries_.clear();
     current_ = -1;
     contentChanged();

@@ -2,6 +2,8 @@
 
 #include "engine/control.h"
 
+#include <QStringList>
+
 #include <vector>
 
 namespace sylvane::engine {
@@ -15,6 +17,9 @@ struct ListEntry {
     bool marked = false;
     QString key; // collation key, filled by sorted lists
 };
+
+// One entry per text, in order, without item data.
+std::vector<ListEntry> entriesOf(QStringList texts);
 
 // A list box: entries with a 32-bit item datum and a selection mark, a current index
 // (-1 when none), kept in order of addition or sorted (collationKey, then exact text;
@@ -30,7 +35,6 @@ class ListBox : public Control {
     int count() const { return static_cast<int>(entries_.size()); }
     const QString& itemText(int index) const;
     qint32 itemData(int index) const;
-    void setItemData(int index, qint32 data);
     // A note the window shows right-aligned after an entry's text ("≈ 4,2"); never part of
     // the text, so that searches, copies and the driver see the text alone. Kept apart
     // from the entries (few lists have any) and dropped when the entries change.
@@ -62,6 +66,11 @@ class ListBox : public Control {
 
     // The text of every entry, in order (copies and searches).
     QStringList texts() const;
+
+  Q_SIGNALS:
+    // Emitted just before entries are added, removed or replaced; changed(Entries) follows
+    // once they are.
+    void entriesAboutToChange();
 
   private:
     void contentChanged();

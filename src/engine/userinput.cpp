@@ -80,4 +80,18 @@ bool userScroll(Window& window, Control& control, int value) {
     return true;
 }
 
+bool userActivate(Window& window) {
+    if (window.busy())
+        return false;
+    window.activate();
+    return true;
+}
+
+bool userClose(Window& window) {
+    if (window.busy() || !window.queryClose())
+        return false;
+    window.setVisible(false);
+    return true;
+}
+
 } // namespace sylvane::engine

@@ -4,7 +4,7 @@
 
 // What a user's action does to a control before its handler runs, the same for the Qt
 // views and the headless driver. Each returns false when the action was refused: the
-// control is disabled, or the window is busy with a long operation.
+// control is disabled, or a window of the program is busy with a long operation.
 namespace sylvane::engine {
 
 // A left click. On a list, position is the entry clicked: a multi-selection list toggles
@@ -23,5 +23,12 @@ bool userType(Window& window, Control& control, const QString& text);
 
 // A scroll bar moved to value, then its change event runs.
 bool userScroll(Window& window, Control& control, int value);
+
+// The window becomes the active one: its activation event runs.
+bool userActivate(Window& window);
+
+// The user closes the window: it closes (becomes hidden) when it agrees to. False when it
+// stays open.
+bool userClose(Window& window);
 
 } // namespace sylvane::engine

@@ -66,20 +66,21 @@ class Window : public Control {
     virtual void activate() {}
     virtual bool queryClose() { return true; }
 
-    // True while a long operation runs (a load, a listing, a comparison) and lets the
-    // event queue run: user events that arrive meanwhile are refused.
-    bool busy() const { return busyDepth_ > 0; }
+    // True while a long operation of any window of the program runs (a load, a listing,
+    // a comparison) and lets the event queue run: user events that arrive meanwhile, in
+    // this window or another, are refused.
+    bool busy() const { return state_.BusyDepth > 0; }
 
-    // Marks the window busy for its lifetime.
+    // Marks the program busy for its lifetime.
     class BusyScope {
       public:
-        explicit BusyScope(Window& window) : window_(window) { ++window_.busyDepth_; }
-        ~BusyScope() { --window_.busyDepth_; }
+        explicit BusyScope(Window& window) : state_(window.state_) { ++state_.BusyDepth; }
+        ~BusyScope() { --state_.BusyDepth; }
         BusyScope(const BusyScope&) = delete;
         BusyScope& operator=(const BusyScope&) = delete;
 
       private:
-        Window& window_;
+        keytable::ProgramState& state_;
     };
 
   protected:
@@ -105,7 +106,6 @@ class Window : public Control {
     std::vector<Control*> controls_;
     QHash<QString, Control*> byName_;
     std::vector<HeightBand> heightBands_;
-    int busyDepth_ = 0;
     qint64 lastYield_ = 0;
 };
 

@@ -4,15 +4,9 @@ namespace sylvane::engine {
 
 WordPickerHost::WordPickerHost(FormTbl& main, keytable::ProgramState& state,
                                core::Platform& platform)
-    : main_(main), state_(state), platform_(platform) {
-    main_.onShowWordPicker = [this](const QString& caption, const QString& name) {
-        show(caption, name);
-    };
-}
+    : main_(main), state_(state), platform_(platform) {}
 
-WordPickerHost::~WordPickerHost() {
-    main_.onShowWordPicker = nullptr;
-}
+WordPickerHost::~WordPickerHost() = default;
 
 Form1& WordPickerHost::load() {
     if (!window_) {

@@ -10,11 +10,10 @@ RowGroups taxaFound(const KeyTable& table, std::span<const int> rows) {
     return RowGroups(table, rows, 1, false, RowGroups::Empty::Kept);
 }
 
-QStringList keywordSearch(const QStringList& texts,
-                          const std::function<bool(const QString&)>& matches) {
+QStringList keywordSearch(const QStringList& texts, const KeywordMatcher& matcher) {
     QStringList found;
     for (qsizetype i = 0; i < texts.size(); ++i)
-        if (matches(texts[i]))
+        if (matcher.matches(texts[i]))
             found.append(QString::number(i) + u" : "_s + texts[i]);
     return found;
 }

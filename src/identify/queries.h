@@ -1,5 +1,6 @@
 #pragma once
 
+#include "identify/keywordmatcher.h"
 #include "identify/rowgroups.h"
 #include "keytable/keytable.h"
 
@@ -16,8 +17,7 @@ namespace sylvane::identify {
 RowGroups taxaFound(const KeyTable& table, std::span<const int> rows);
 
 // The texts that match, each as "<position> : <text>".
-QStringList keywordSearch(const QStringList& texts,
-                          const std::function<bool(const QString&)>& matches);
+QStringList keywordSearch(const QStringList& texts, const KeywordMatcher& matcher);
 
 struct SheetOptions {
     bool hideEmpty = false;      // no "non renseigné" line for a named field left empty
@@ -32,7 +32,8 @@ QStringList sheetLines(const KeyTable& table, int row, SheetOptions options);
 std::vector<int> commonFields(const KeyTable& table, int row, std::span<const int> rows);
 
 // The comparison of a taxon with every row listed: the common criteria, then for each
-// row a blank line followed by the fields where it differs. yield runs once per row.
+// row a blank line followed by the fields where it differs. yield runs once per row (a
+// long comparison lets the event queue run).
 QStringList comparisonLines(const KeyTable& table, int row, std::span<const int> rows,
                             const std::function<void()>& yield = {});
 

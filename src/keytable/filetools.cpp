@@ -230,13 +230,12 @@ OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
     }
 
     const OptimisedText optimised = optimiseText(original.bytes());
-    state.HeaderDone = false;
     if (!writeWorkFile(table, optimised.bytes, spareFolder, result)) {
         result.outcome = OptimiseOutcome::WorkFileFailed;
         return result;
     }
     // The file size limit keeps the count of its lines far below the range of an int.
-    state.LineCount = static_cast<int>(optimised.dataLines);
+    state.OptimisedLineCount = static_cast<int>(optimised.dataLines);
 
     const std::optional<QString> backup = optimiseBackupFile(path);
     if (backup)

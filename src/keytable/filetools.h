@@ -80,18 +80,18 @@ QString optimiseWorkFile(const QString& workFolder);
 std::optional<QString> optimiseBackupFile(const QString& path);
 
 // Optimises the file at path: writes the optimised text to the work file beside it (in
-// spareFolder, the user's temporary folder, when its own folder refuses a new file), sets
-// LineCount to its number of data lines, asks confirmReplace(path) and, when it answers
-// true, writes the bytes read to its backup, reads the backup back, and then replaces the
-// file with the optimised text. Nothing is asked of a read-only file or backup. The file
-// must still be what was read (size, time and bytes) just before its backup is written
-// and again just before it is replaced; otherwise nothing more is written. Every write
-// goes through replaceFileContents: the table and its backup are each either their old
-// bytes or the complete new ones, never half-written; a table with other names (hard
-// links) is rewritten in place once its backup reads back whole. The backup and the
-// work file take the table's owner and permissions. The work file stays in every case;
-// optimising the work file itself writes no other. A relative path and its backup are
-// found in the program's current folder; the result and the question name them as given.
+// spareFolder, the user's temporary folder, when its own folder refuses a new file), keeps its
+// number of data lines as the line count shown (OptimisedLineCount), asks confirmReplace(path) and,
+// when it answers true, writes the bytes read to its backup, reads the backup back, and then
+// replaces the file with the optimised text. Nothing is asked of a read-only file or backup. The
+// file must still be what was read (size, time and bytes) just before its backup is written and
+// again just before it is replaced; otherwise nothing more is written. Every write goes through
+// replaceFileContents: the table and its backup are each either their old bytes or the complete new
+// ones, never half-written; a table with other names (hard links) is rewritten in place once its
+// backup reads back whole. The backup and the work file take the table's owner and permissions. The
+// work file stays in every case; optimising the work file itself writes no other. A relative path
+// and its backup are found in the program's current folder; the result and the question name them
+// as given.
 OptimiseResult OptimiseFile(keytable::ProgramState& state, const QString& path,
                             const QString& spareFolder,
                             const std::function<bool(const QString& path)>& confirmReplace);

@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <numeric>
 
 namespace sylvane::keytable {
@@ -153,15 +154,20 @@ const QString& KeyTable::text(int field, ValueId id) const {
     return id < pool.size() ? pool[id] : emptyText;
 }
 
+// An id is 16 bits wide; a load cannot fill a column, since each row brings at most one
+// new text to it.
+static_assert(KeyTable::MaxDistinctTexts == std::numeric_limits<ValueId>::max());
+static_assert(MaxRows <= KeyTable::MaxDistinctTexts);
+
 // Neighbouring rows often repeat a value: the cell above is checked before the lookup.
-ValueId KeyTable::idOfNextCell(Column& column, int field, QStringView value) {
+std::optional<ValueId> KeyTable::idOfNextCell(Column& column, int field, QStringView value) {
     const ValueId above = column.cells.back();
     if (above != 0 && sameText(column.pool[above], value))
         return above;
     return idOf(column, field, value);
 }
 
-ValueId KeyTable::idOf(Column& column, int field, QStringView value) {
+std::optional<ValueId> KeyTable::idOf(Column& column, int field, QStringView value) {
     if (value.isEmpty())
         return 0;
     // The first value of a load, or a cell written after finishLoad.
@@ -176,6 +182,8 @@ ValueId KeyTable::idOf(Column& column, int field, QStringView value) {
         if ((slot & 0xFFFF0000) == tag && sameText(column.pool[id], value))
             return id;
     }
+    if (column.pool.size() > MaxDistinctTexts)
+        return std::nullopt;
     const auto id = static_cast<ValueId>(column.pool.size());
     column.pool.push_back(value.toString());
     // The lookup is kept at most half full.
@@ -198,23 +206,32 @@ void KeyTable::reserveRows(int rows) {
 bool KeyTable::appendRow(int fileLine, std::span<const QStringView> values) {
     if (rowCount() >= MaxRows)
         return false;
-    fileLines_.push_back(fileLine);
-    for (int field = 1; field <= MaxFields; ++field) {
-        Column& column = columns_[static_cast<std::size_t>(field)];
-        const auto index = static_cast<std::size_t>(field - 1);
-        column.cells.push_back(index < values.size() ? idOfNextCell(column, field, values[index])
-                                                     : 0);
+    std::array<ValueId, MaxFields + 1> ids{};
+    const int given = static_cast<int>(std::min<std::size_t>(values.size(), MaxFields));
+    for (int field = 1; field <= given; ++field) {
+        const std::optional<ValueId> id =
+            idOfNextCell(columns_[static_cast<std::size_t>(field)], field, values[field - 1]);
+        if (!id)
+            return false;
+        ids[static_cast<std::size_t>(field)] = *id;
     }
+    fileLines_.push_back(fileLine);
+    for (int field = 1; field <= MaxFields; ++field)
+        columns_[static_cast<std::size_t>(field)].cells.push_back(
+            ids[static_cast<std::size_t>(field)]);
     return true;
 }
 
 bool KeyTable::setCell(int row, int field, const QString& text) {
     if (row < 1 || row > MaxRows || field < 1 || field > MaxFields)
         return false;
+    Column& column = columns_[static_cast<std::size_t>(field)];
+    const std::optional<ValueId> id = idOf(column, field, text);
+    if (!id)
+        return false;
     while (rowCount() < row)
         appendEmptyRow(0);
-    Column& column = columns_[static_cast<std::size_t>(field)];
-    column.cells[static_cast<std::size_t>(row)] = idOf(column, field, text);
+    column.cells[static_cast<std::size_t>(row)] = *id;
     return true;
 }
 

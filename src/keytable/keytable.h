@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -32,6 +33,9 @@ struct ColumnOrder {
 // give "" (id 0).
 class KeyTable {
   public:
+    // The most distinct non-empty texts a column holds: ids 1..65535 (0 is the empty text).
+    static constexpr int MaxDistinctTexts = 65535;
+
     KeyTable();
     KeyTable(KeyTable&&) noexcept;
     KeyTable& operator=(KeyTable&&) noexcept;
@@ -66,19 +70,22 @@ class KeyTable {
     // Room for that many rows in all, so that a load does not regrow its columns.
     void reserveRows(int rows);
     // Appends one row; values[0] is field 1. Values past the last field are dropped.
-    // False (nothing stored) when the table already holds MaxRows rows.
+    // False (nothing stored) when the table already holds MaxRows rows, or when a value
+    // would be a new text of a column that holds MaxDistinctTexts already.
     bool appendRow(int fileLine, std::span<const QStringView> values);
     bool appendEmptyRow(int fileLine) { return appendRow(fileLine, {}); }
-    // Writes one cell, appending empty rows up to row first. False outside the format's
-    // limits. A text no cell uses any more stays in its pool.
+    // Writes one cell, appending empty rows up to row first. False (nothing written)
+    // outside the format's limits or when text would be a new text of a full column. A
+    // text no cell uses any more stays in its pool.
     bool setCell(int row, int field, const QString& text);
     // The text lookups of the load are dropped: the pools stay, the memory goes.
     void finishLoad();
 
   private:
     struct Column;
-    ValueId idOf(Column& column, int field, QStringView value);
-    ValueId idOfNextCell(Column& column, int field, QStringView value);
+    // The id of value in the column, added to its pool when new; none when the pool is full.
+    std::optional<ValueId> idOf(Column& column, int field, QStringView value);
+    std::optional<ValueId> idOfNextCell(Column& column, int field, QStringView value);
     void forgetOrders();
 
     QString title_;

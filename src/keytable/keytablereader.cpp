@@ -89,22 +89,18 @@ qsizetype readHeaderLines(keytable::ProgramState& state, core::LineCursor& lines
         });
     QString list = header.fieldLine;
     int count = 0;
-    core::SplitFieldList(list, count, state.FieldNames, separator);
-    state.FieldCount = static_cast<qint16>(count);
-    state.DeclaredFieldCount = state.FieldCount;
+    std::array<QString, MaxFields + 1> fieldNames;
+    core::SplitFieldList(list, count, fieldNames, separator);
     state.KeyTable.setFieldNames(
-        QStringList(state.FieldNames.begin() + 1, state.FieldNames.begin() + 1 + count));
+        QStringList(fieldNames.begin() + 1, fieldNames.begin() + 1 + count));
     return header.linesRead;
 }
 
 } // namespace
 
 LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, LoadSink& sink) {
-    state.HeaderDone = false;
     ClearKeyTable(state);
-    state.FieldCount = 0;
-    state.DeclaredFieldCount = 0;
-    state.LineCount = 0;
+    state.OptimisedLineCount.reset();
     core::LineCursor lines(file.bytes(), file.encoding());
 
     const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
@@ -128,7 +124,7 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, L
     LoadOutcome outcome = LoadOutcome::Complete;
     int row = static_cast<int>(headerLines);
     std::array<QStringView, MaxFields + 2> pieces;
-    const int limit = static_cast<int>(state.DeclaredFieldCount) + 1;
+    const int limit = table.declaredFieldCount() + 1;
     QStringView line;
     for (qsizetype fileLine = headerLines + 1; lines.next(line); ++fileLine) {
         if (core::isBlankLine(line))
@@ -147,7 +143,7 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, L
             sink.busy(false);
             sink.refused(values > limit
                              ? tooManyValuesMessage(row, static_cast<int>(values),
-                                                    state.DeclaredFieldCount, line)
+                                                    table.declaredFieldCount(), line)
                              : tooManyFieldValuesMessage(row, static_cast<int>(values), line));
             break;
         }
@@ -156,8 +152,6 @@ LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, L
                                                         1, static_cast<std::size_t>(values)));
     }
     table.finishLoad();
-    // Rows up to the last stored one are in use.
-    state.LineCount = table.rowCount();
     sink.busy(false);
     return outcome;
 }

@@ -32,8 +32,8 @@ enum class LoadOutcome {
 
 // Clears the table, reads the header of a file that passed its check up to the field line
 // (title, comments, field names and counts), then every data line into KeyTable.
-// LineCount ends equal to the highest row actually stored (header rows included),
-// whatever the outcome.
+// The table's rows end as the rows actually stored (header rows included), whatever the
+// outcome.
 LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, LoadSink& sink);
 
 // The messages of the refusals.

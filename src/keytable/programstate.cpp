@@ -4,8 +4,10 @@ namespace sylvane::keytable {
 
 void ClearKeyTable(ProgramState& state) {
     state.KeyTable.clear();
-    for (QString& name : state.FieldNames)
-        name.clear();
+}
+
+int shownLineCount(const ProgramState& state) {
+    return state.OptimisedLineCount.value_or(state.KeyTable.rowCount());
 }
 
 } // namespace sylvane::keytable

@@ -6,8 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-#include <vector>
+#include <optional>
 
 namespace sylvane::keytable {
 
@@ -16,12 +15,11 @@ using core::MaxRows;
 
 // The variables of module Tableau shared by every window, under their own names.
 struct ProgramState {
-    // The table and its fields.
+    // The table, which knows its own shape (field names and counts, rows).
     keytable::KeyTable KeyTable;
-    std::array<QString, MaxFields + 1> FieldNames;
-    int FieldCount = 0;
-    int DeclaredFieldCount = 0;
-    int LineCount = 0;
+    // The data lines of the file optimised last, shown as the line count ("Données
+    // fichier") until the next load; the table itself keeps its own rows.
+    std::optional<int> OptimisedLineCount;
     QString Separator = QStringLiteral(";");
 
     // Files and folders.
@@ -36,16 +34,16 @@ struct ProgramState {
     QStringList ManualFolders;
     QString LineBreak = QStringLiteral("\r\n");
 
-    // Reader state.
-    bool HeaderDone = false;
-
-    // The line shown field by field by the record display.
-    std::array<QString, MaxFields + 1> FieldContents;
-
-    int lineCount() const { return LineCount; }
+    // The long operations running (a load, a listing, a comparison...) that let the event
+    // queue run: while there is one, every window refuses the user's events.
+    int BusyDepth = 0;
 };
 
 // Every cell of KeyTable and every field name back to "".
 void ClearKeyTable(ProgramState& state);
+
+// The line count the program shows: the optimised file's after an optimisation, else the
+// table's rows (header rows included).
+int shownLineCount(const ProgramState& state);
 
 } // namespace sylvane::keytable

@@ -6,15 +6,19 @@
 namespace sylvane::ui {
 
 class QtPlatform;
+class SecondaryWindows;
 
 // The main window on screen: the generic window host over FormTbl's models, with its
 // menu bar, its pop-up menus, the transient message above everything, the closing asked
 // through Form_QueryUnload, its keyboard (Enter in a keyword box, shortcuts, tab order),
-// and the Qt platform's dialogs owned by it.
+// and the Qt platform's dialogs owned by it. While it lives, windows serves the main
+// window's pop-ups, its closing and its other windows.
 class FormTblView : public WindowHost {
     Q_OBJECT
   public:
-    FormTblView(engine::FormTbl& form, QtPlatform* platform = nullptr);
+    FormTblView(engine::FormTbl& form, QtPlatform* platform = nullptr,
+                SecondaryWindows* windows = nullptr);
+    ~FormTblView() override;
 
     engine::FormTbl& form() { return form_; }
 
@@ -24,6 +28,7 @@ class FormTblView : public WindowHost {
     void keepFocusInSight();
 
     engine::FormTbl& form_;
+    SecondaryWindows* windows_;
 };
 
 // Shows the developer controls of the main window (the web lookup buttons, Command8 to

@@ -8,6 +8,7 @@ namespace sylvane::ui {
 ListBoxModel::ListBoxModel(const engine::ListBox& list, QObject* parent)
     : QAbstractListModel(parent), list_(list), shownCount_(list.count()) {
     connect(&list, &engine::Control::changed, this, &ListBoxModel::listChanged);
+    connect(&list, &engine::ListBox::entriesAboutToChange, this, &ListBoxModel::beginResetModel);
 }
 
 int ListBoxModel::rowCount(const QModelIndex& parent) const {
@@ -45,8 +46,7 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
 
 void ListBoxModel::listChanged(engine::ControlChange what, int first, int last) {
     using engine::ControlChange;
-    if (what == ControlChange::Entries || list_.count() != shownCount_) {
-        beginResetModel();
+    if (what == ControlChange::Entries) {
         shownCount_ = list_.count();
         endResetModel();
         return;

@@ -7,8 +7,9 @@
 namespace sylvane::ui {
 
 // Shows a list box model to a QListView without copying its entries: the rows are read
-// from the list box itself. The list box's change signal drives it: a reset when the
-// entries changed, a repaint of the rows whose marks changed otherwise. Marked entries
+// from the list box itself. The list box's signals drive it: a reset around a change of
+// the entries (begun before they change, ended after), a repaint of the rows whose marks
+// changed otherwise. Marked entries
 // are highlighted, the current entry shaded. An entry's annotation is a role of its own
 // (AnnotationRole), never part of its text.
 class ListBoxModel : public QAbstractListModel {

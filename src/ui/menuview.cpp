@@ -9,24 +9,9 @@
 
 #include <map>
 
-using namespace Qt::StringLiterals;
-
 namespace sylvane::ui {
 
 namespace {
-
-// Keys that run a menu item at once, by the item's designer name.
-QKeySequence shortcutFor(const QString& name) {
-    if (name == u"MnOuvrir"_s)
-        return QKeySequence(Qt::CTRL | Qt::Key_O);
-    if (name == u"MnuRapport"_s)
-        return QKeySequence(Qt::CTRL | Qt::Key_P);
-    if (name == u"Mnquit"_s)
-        return QKeySequence(Qt::CTRL | Qt::Key_Q);
-    if (name == u"NavDoc"_s)
-        return QKeySequence(Qt::Key_F1);
-    return {};
-}
 
 void showItem(QAction* action, const engine::MenuItem& item, const QString& mnemonicCaption,
               int mnemonic) {
@@ -72,7 +57,6 @@ MenuView::MenuView(engine::Window& window, const std::vector<engine::MenuItem*>&
             connectClick(action, window_, *item, this);
         }
         action->setObjectName(item->name());
-        action->setShortcut(shortcutFor(item->name()));
         siblings[level == 0 ? static_cast<QObject*>(bar) : open[level - 1]].push_back(
             entries_.size());
         entries_.push_back({item, action});
@@ -97,9 +81,9 @@ MenuView::MenuView(engine::Window& window, const std::vector<engine::MenuItem*>&
 
 MenuView::~MenuView() = default;
 
-QAction* MenuView::actionFor(const QString& name) const {
+QAction* MenuView::actionFor(const engine::MenuItem& item) const {
     for (const Entry& entry : entries_)
-        if (entry.item->name() == name)
+        if (entry.item == &item)
             return entry.action;
     return nullptr;
 }

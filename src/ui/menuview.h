@@ -23,7 +23,7 @@ class MenuView : public QObject {
     ~MenuView() override;
 
     // The action that shows an item (null if none).
-    QAction* actionFor(const QString& name) const;
+    QAction* actionFor(const engine::MenuItem& item) const;
 
   private:
     struct Entry {

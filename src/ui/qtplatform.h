@@ -3,8 +3,8 @@
 #include "core/platform.h"
 
 #include <QElapsedTimer>
-
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 namespace sylvane::ui {
 
@@ -14,7 +14,8 @@ class QtPlatform : public core::Platform {
   public:
     QtPlatform();
 
-    // The window that owns the dialogs and message boxes (may stay null).
+    // The window that owns the dialogs and message boxes (may stay null; once it is gone,
+    // they have none).
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
     core::MessageAnswer messageBox(const QString& text, const QString& title,
@@ -39,7 +40,7 @@ class QtPlatform : public core::Platform {
     qint64 monotonicMilliseconds() override { return clock_.elapsed(); }
 
   private:
-    QWidget* dialogParent_ = nullptr;
+    QPointer<QWidget> dialogParent_;
     QElapsedTimer clock_;
     bool busy_ = false;
 };

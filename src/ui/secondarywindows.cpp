@@ -1,21 +1,21 @@
 #include "ui/secondarywindows.h"
 
+#include "ui/formtblview.h"
+#include "ui/menuview.h"
 #include "ui/windowplacement.h"
 #include "ui/windowview.h"
 
 #include <QMenuBar>
 #include <QScreen>
 
-using namespace Qt::StringLiterals;
-
 namespace sylvane::ui {
 
-QPoint besideMainWindow(WindowHost& main, const QString& fieldList, QSize frame) {
+QPoint besideMainWindow(WindowHost& main, const QWidget* keptInSight, QSize frame) {
     const QScreen* screen = main.screen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
     int keepLeft = main.frameGeometry().left();
-    if (const QWidget* list = main.view().widgetFor(fieldList))
-        keepLeft = list->mapToGlobal(QPoint(list->width(), 0)).x();
+    if (keptInSight)
+        keepLeft = keptInSight->mapToGlobal(QPoint(keptInSight->width(), 0)).x();
     const QWidget* bar = main.menuWidget();
     // A title bar's height lower, whether the window manager places frames or clients.
     const int keepTop =
@@ -24,29 +24,50 @@ QPoint besideMainWindow(WindowHost& main, const QString& fieldList, QSize frame)
     return besideTopLeft(available, main.frameGeometry(), frame, keepLeft, keepTop);
 }
 
-SecondaryWindows::SecondaryWindows(engine::FormTbl& main, keytable::ProgramState& state,
-                                   core::Platform& platform, WindowHost* mainView,
+SecondaryWindows::SecondaryWindows(keytable::ProgramState& state, core::Platform& platform,
                                    WindowPlaces* places)
-    : crossFilter_(main, state, platform), wordPicker_(main, state, platform) {
-    crossFilter_.onLoaded = [this, mainView, places](crossfilter::FormCrx& window) {
+    : OtherWindows(state, platform), places_(places) {}
+
+SecondaryWindows::~SecondaryWindows() {
+    detachView();
+}
+
+void SecondaryWindows::attachView(FormTblView& main) {
+    main_ = &main;
+    attach(main.form());
+    crossFilter()->onLoaded = [this, &main](crossfilter::FormCrx& window) {
         crossFilterView_ = std::make_unique<WindowHost>(window, window.menuBar());
-        crossFilterView_->setPlaces(places);
-        if (mainView)
-            crossFilterView_->firstPlace = [mainView](QSize frame) {
-                return besideMainWindow(*mainView, u"List2"_s, frame);
-            };
+        crossFilterView_->setPlaces(places_);
+        // The view goes with the main one (detachView), so main outlives it.
+        crossFilterView_->firstPlace = [&main](QSize frame) {
+            return besideMainWindow(
+                main, main.view().widgetFor(main.form().identification.fieldList), frame);
+        };
     };
     // The view goes at once, before the logic it shows.
-    crossFilter_.onUnloading = [this](crossfilter::FormCrx&) { crossFilterView_.reset(); };
-    wordPicker_.onLoaded = [this, places](engine::Form1& window) {
+    crossFilter()->onUnloading = [this](crossfilter::FormCrx&) { crossFilterView_.reset(); };
+    wordPicker()->onLoaded = [this](engine::Form1& window) {
         wordPickerView_ = std::make_unique<WindowHost>(window);
-        wordPickerView_->setPlaces(places);
+        wordPickerView_->setPlaces(places_);
     };
 }
 
-SecondaryWindows::~SecondaryWindows() {
+// The views go before the logic they show.
+void SecondaryWindows::detachView() {
     crossFilterView_.reset();
     wordPickerView_.reset();
+    detach();
+    main_ = nullptr;
+}
+
+void SecondaryWindows::showPopup(engine::MenuItem& popup) {
+    if (main_)
+        showPopupMenu(main_->form(), main_->form().menus.popupItems(popup), main_);
+}
+
+void SecondaryWindows::closeMainWindow() {
+    if (main_)
+        main_->close();
 }
 
 } // namespace sylvane::ui

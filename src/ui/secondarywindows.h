@@ -1,39 +1,47 @@
 #pragma once
 
-#include "crossfilter/crossfilterhost.h"
-#include "engine/wordpickerhost.h"
+#include "crossfilter/otherwindows.h"
 #include "ui/windowhost.h"
+
+#include <QPointer>
 
 #include <memory>
 
 namespace sylvane::ui {
 
+class FormTblView;
 class WindowPlaces;
 
-// The windows the main window opens: the cross-filter window (reached from "Appel Crx")
-// and the earlier build's word picker. Each gets its view when its logic is created and
-// loses it when the logic goes. The cross-filter window first opens beside the main
-// window's view (when given); places keeps where the user leaves both.
-class SecondaryWindows {
+// The windows around the main window on screen: the cross-filter window (reached from
+// "Appel Crx") and the earlier build's word picker, each with its view while its logic
+// lives, and the main window's pop-up menus and closing. They are served while the main
+// window's view is attached; the cross-filter window first opens beside it, and places
+// keeps where the user leaves both.
+class SecondaryWindows final : public crossfilter::OtherWindows {
   public:
-    SecondaryWindows(engine::FormTbl& main, keytable::ProgramState& state, core::Platform& platform,
-                     WindowHost* mainView = nullptr, WindowPlaces* places = nullptr);
-    ~SecondaryWindows();
+    SecondaryWindows(keytable::ProgramState& state, core::Platform& platform,
+                     WindowPlaces* places = nullptr);
+    ~SecondaryWindows() override;
 
-    crossfilter::CrossFilterHost& crossFilter() { return crossFilter_; }
-    engine::WordPickerHost& wordPicker() { return wordPicker_; }
+    // The main window's view attaches itself while it lives.
+    void attachView(FormTblView& main);
+    void detachView();
+
     WindowHost* crossFilterView() { return crossFilterView_.get(); }
     WindowHost* wordPickerView() { return wordPickerView_.get(); }
 
+    void showPopup(engine::MenuItem& popup) override;
+    void closeMainWindow() override;
+
   private:
-    crossfilter::CrossFilterHost crossFilter_;
-    engine::WordPickerHost wordPicker_;
+    WindowPlaces* places_;
+    QPointer<FormTblView> main_;
     std::unique_ptr<WindowHost> crossFilterView_;
     std::unique_ptr<WindowHost> wordPickerView_;
 };
 
 // Where a window opened from main goes first: beside it when the screen has room, else
-// where it leaves main's menu bar and field list (the control named fieldList) in sight.
-QPoint besideMainWindow(WindowHost& main, const QString& fieldList, QSize frame);
+// where it leaves main's menu bar and the widget keptInSight (its field list) in sight.
+QPoint besideMainWindow(WindowHost& main, const QWidget* keptInSight, QSize frame);
 
 } // namespace sylvane::ui

@@ -1,5 +1,6 @@
 #include "ui/windowhost.h"
 
+#include "engine/userinput.h"
 #include "ui/menuview.h"
 #include "ui/twips.h"
 #include "ui/windowplacement.h"
@@ -149,11 +150,10 @@ void WindowHost::hideEvent(QHideEvent* event) {
 }
 
 void WindowHost::closeEvent(QCloseEvent* event) {
-    if (!window_.queryClose()) {
+    if (!engine::userClose(window_)) {
         event->ignore();
         return;
     }
-    window_.setVisible(false);
     event->accept();
     if (onClosed)
         onClosed();
@@ -166,7 +166,7 @@ void WindowHost::changeEvent(QEvent* event) {
     WindowHost* previous = lastActive;
     lastActive = this;
     if (activationEnabled_ && previous && previous != this)
-        window_.activate();
+        engine::userActivate(window_);
 }
 
 } // namespace sylvane::ui

@@ -75,14 +75,14 @@ WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent
         if (control->kind() != ControlKind::ListBox)
             binding->widget->installEventFilter(this);
         byWidget_.insert(binding->widget, binding.get());
-        byName_.insert(control->name(), binding.get());
+        byControl_.insert(control, binding.get());
         connectSignals(*binding);
         bindings_.push_back(std::move(binding));
     }
     // Containers exist once every widget does: place the contained ones inside them.
     for (const auto& binding : bindings_)
         if (engine::Control* container = binding->control->container())
-            if (Binding* holder = byName_.value(container->name()))
+            if (Binding* holder = byControl_.value(container))
                 binding->widget->setParent(holder->widget);
     connect(&window_, &engine::Control::changed, this, [this] { fitToWindow(); });
     fitToWindow();
@@ -92,8 +92,8 @@ WindowView::WindowView(engine::Window& window, QWidget* parent) : QWidget(parent
 
 WindowView::~WindowView() = default;
 
-QWidget* WindowView::widgetFor(const QString& name) const {
-    const Binding* binding = byName_.value(name);
+QWidget* WindowView::widgetOf(const engine::Control& control) const {
+    const Binding* binding = byControl_.value(&control);
     return binding ? binding->widget : nullptr;
 }
 
@@ -297,7 +297,7 @@ QRect WindowView::laidOut(const Binding& binding) const {
     const engine::Control& control = *binding.control;
     const QSize needed = binding.widget->sizeHint();
     if (const engine::Control* container = control.container())
-        if (const Binding* holder = byName_.value(container->name()))
+        if (const Binding* holder = byControl_.value(container))
             return layout_.inside(designedRect(*container), placed(*holder))
                 .place(designedRect(control), elasticityOf(control), needed);
     return layout_.place(designedRect(control), elasticityOf(control), needed);
@@ -308,8 +308,8 @@ QRect WindowView::placed(const Binding& binding) const {
     return binding.adjust ? binding.adjust(rect) : rect;
 }
 
-QRect WindowView::layoutPlace(const QString& name) const {
-    const Binding* binding = byName_.value(name);
+QRect WindowView::layoutPlace(const engine::Control& control) const {
+    const Binding* binding = byControl_.value(&control);
     return binding ? laidOut(*binding) : QRect();
 }
 
@@ -345,15 +345,16 @@ void WindowView::focusLater(Binding& binding) {
         Qt::QueuedConnection);
 }
 
-void WindowView::raiseControls(const QStringList& names) {
-    for (const QString& name : names)
-        if (QWidget* widget = widgetFor(name))
+void WindowView::raiseControls(std::initializer_list<const engine::Control*> controls) {
+    for (const engine::Control* control : controls)
+        if (QWidget* widget = widgetOf(*control))
             widget->raise();
 }
 
-void WindowView::setMnemonic(const QString& label, QChar letter, const QString& target) {
-    Binding* binding = byName_.value(label);
-    QWidget* focused = widgetFor(target);
+void WindowView::setMnemonic(const engine::Control& label, QChar letter,
+                             const engine::Control& target) {
+    Binding* binding = byControl_.value(&label);
+    QWidget* focused = widgetOf(target);
     if (!binding || !focused || !qobject_cast<QLabel*>(binding->widget))
         return;
     binding->mnemonic = letter;
@@ -365,9 +366,9 @@ void WindowView::setMnemonic(const QString& label, QChar letter, const QString& 
             [focused] { focused->setFocus(Qt::ShortcutFocusReason); });
 }
 
-void WindowView::adjustPlace(const QString& name,
+void WindowView::adjustPlace(const engine::Control& control,
                              std::function<QRect(const QRect& placed)> adjust) {
-    Binding* binding = byName_.value(name);
+    Binding* binding = byControl_.value(&control);
     if (!binding)
         return;
     binding->adjust = std::move(adjust);

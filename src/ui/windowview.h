@@ -29,24 +29,28 @@ class WindowView : public QWidget {
     ~WindowView() override;
 
     engine::Window& window() { return window_; }
-    // The widget that shows a control (null for menu items and unknown names).
-    QWidget* widgetFor(const QString& name) const;
+    // The widget that shows a control of this window, as W (null for menu items, for a
+    // control of another window and for a widget of another kind).
+    template <typename W = QWidget> W* widgetFor(const engine::Control& control) const {
+        return qobject_cast<W*>(widgetOf(control));
+    }
     // The widget of the window's status bar control (null when it has none).
     QWidget* statusBarWidget() const { return statusBar_; }
 
     // Puts these controls above the others, the last one on top.
-    void raiseControls(const QStringList& names);
+    void raiseControls(std::initializer_list<const engine::Control*> controls);
 
-    // Alt+letter puts the focus on the control named target, whatever the label named
-    // label says at the time; the label shows the letter underlined when its caption has it.
-    void setMnemonic(const QString& label, QChar letter, const QString& target);
+    // Alt+letter puts the focus on target's widget, whatever label says at the time; the
+    // label shows the letter underlined when its caption has it.
+    void setMnemonic(const engine::Control& label, QChar letter, const engine::Control& target);
 
-    // Where the control named name is shown: adjust gets the place the layout gives it
-    // and returns the place to use (a panel that takes a list's room too, a list that
-    // takes a hidden panel's room).
-    void adjustPlace(const QString& name, std::function<QRect(const QRect& placed)> adjust);
+    // Where a control is shown: adjust gets the place the layout gives it and returns the
+    // place to use (a panel that takes a list's room too, a list that takes a hidden
+    // panel's room).
+    void adjustPlace(const engine::Control& control,
+                     std::function<QRect(const QRect& placed)> adjust);
     // The place the layout gives a control (before its own adjustment); empty if none.
-    QRect layoutPlace(const QString& name) const;
+    QRect layoutPlace(const engine::Control& control) const;
 
     // The client size the twips design: the window's size, less the strip of the status
     // bar when the window has one.
@@ -67,6 +71,7 @@ class WindowView : public QWidget {
         QChar mnemonic; // the letter a label shows underlined
     };
 
+    QWidget* widgetOf(const engine::Control& control) const;
     QWidget* createWidget(Binding& binding);
     void connectSignals(Binding& binding);
     void controlChanged(Binding& binding, engine::ControlChange what);
@@ -85,7 +90,7 @@ class WindowView : public QWidget {
     engine::Window& window_;
     std::vector<std::unique_ptr<Binding>> bindings_;
     QHash<QObject*, Binding*> byWidget_;
-    QHash<QString, Binding*> byName_;
+    QHash<const engine::Control*, Binding*> byControl_;
     QWidget* statusBar_ = nullptr;
     double dpi_ = 96;
     QSize designed_;

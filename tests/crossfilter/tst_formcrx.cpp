@@ -30,7 +30,6 @@ class TestFormCrx : public QObject {
                                      : pool[random.bounded(static_cast<int>(pool.size()))];
             state.KeyTable.setCell(row, 3, cell);
         }
-        state.LineCount = rows;
         state.KeyTable.setFieldNames({QString(), QString(), u"Couleur"_s});
 
         engine::ListBox pairwise(u"pairwise"_s, true);
@@ -60,9 +59,8 @@ class TestFormCrx : public QObject {
     }
 
     // The window reads the shared table but keeps its counts to itself: a load, an
-    // activation, a value list, a validated filter, a search and a count leave every
-    // shared count as the loader left it. The declared count is set apart from the field
-    // count so that a window copying one into the other is caught.
+    // activation, a value list, a validated filter, a search and a count leave the
+    // table's shape as the loader left it.
     void sharedCountsStayAsTheLoaderLeftThem() {
         keytable::ProgramState state;
         core::RecordingPlatform platform;
@@ -71,9 +69,6 @@ class TestFormCrx : public QObject {
         state.KeyTable.appendRow(2, QStringView(u"B;doux;rouge").split(u';'));
         state.KeyTable.appendRow(3, QStringView(u"A;doux;jaune").split(u';'));
         state.KeyTable.finishLoad();
-        state.FieldCount = 3;
-        state.DeclaredFieldCount = 2;
-        state.LineCount = 3;
 
         crossfilter::FormCrx window(state, platform);
         window.Form_Load();
@@ -92,9 +87,6 @@ class TestFormCrx : public QObject {
                                                    u"3 éch. 2 Taxons / ss-tot  ;2;2;\r\n"_s));
         window.Command8_Click();
 
-        QCOMPARE(state.FieldCount, 3);
-        QCOMPARE(state.DeclaredFieldCount, 2);
-        QCOMPARE(state.LineCount, 3);
         QCOMPARE(state.KeyTable.fieldCount(), 3);
         QCOMPARE(state.KeyTable.declaredFieldCount(), 3);
         QCOMPARE(state.KeyTable.rowCount(), 3);
@@ -105,12 +97,9 @@ class TestFormCrx : public QObject {
     void unloadDuringValiderWaitsForTheHandler() {
         keytable::ProgramState state;
         core::RecordingPlatform platform;
-        engine::FormTbl main(state, platform);
-        crossfilter::CrossFilterHost host(main, state, platform);
-        QVERIFY(!main.crossFilterVisible());
-        crossfilter::FormCrx* first = host.window();
-        QVERIFY(first);
-        main.identification.Command9_Click();
+        crossfilter::CrossFilterHost host(state, platform);
+        crossfilter::FormCrx* first = &host.load();
+        host.show();
         QVERIFY(first->visible());
 
         first->valueBoxes(0).setText(u"amer"_s);
@@ -118,7 +107,7 @@ class TestFormCrx : public QObject {
         platform.onProcessEvents = [&] {
             if (!closed) {
                 closed = true;
-                main.closeCrossFilter();
+                host.unload();
             }
         };
         first->Command4_Click();
@@ -128,9 +117,26 @@ class TestFormCrx : public QObject {
         QVERIFY(!first->visible());
         QVERIFY(host.unloadPending());
 
-        QVERIFY(!main.crossFilterVisible());
+        QVERIFY(!host.load().visible());
         QVERIFY(!host.unloadPending());
         QVERIFY(host.window()->Filters[1].Value1.isEmpty());
+    }
+
+    // A host that goes with its owner tells the owner nothing, since the owner is going
+    // too: only an unload while both live is told.
+    void aHostGoingWithItsOwnerTellsItNothing() {
+        keytable::ProgramState state;
+        core::RecordingPlatform platform;
+        int unloadings = 0;
+        {
+            crossfilter::CrossFilterHost host(state, platform);
+            host.onUnloading = [&](crossfilter::FormCrx&) { ++unloadings; };
+            host.load();
+            host.unload();
+            QCOMPARE(unloadings, 1);
+            host.show();
+        }
+        QCOMPARE(unloadings, 1);
     }
 };
 

@@ -1,8 +1,7 @@
 // The program's own current folder: settings, opens and saves move it, relative names
 // are found in it, and the process's current directory never changes.
 #include "bytefiles.h"
-#include "core/recordingplatform.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "keytable/currentfolder.h"
 #include "keytable/programstate.h"
 
@@ -62,42 +61,39 @@ class TestCurrentFolder : public QObject {
         const QString start = QDir::currentPath();
         const QString dataFolder = QDir(data.path()).canonicalPath();
 
-        keytable::ProgramState state;
-        core::RecordingPlatform platform;
-        state.AppFolder = app.path();
-        engine::FormTbl form(state, platform);
-        form.Form_Load(QString());
-        QCOMPARE(form.caption(), u"Sylvane : Bois"_s);
-        QCOMPARE(keytable::currentFolder(state), dataFolder);
-        platform.clearLog();
+        testing::FormTblFixture w;
+        w.start(app.path());
+        QCOMPARE(w.form.caption(), u"Sylvane : Bois"_s);
+        QCOMPARE(keytable::currentFolder(w.state), dataFolder);
+        w.platform.clearLog();
 
         // The manual, a "%" document and the work file are those of the data folder.
-        form.menus.documentation.onClick();
-        form.lookups.openDocument(u"fiche.txt"_s);
-        platform.queueDialogResult(u"bois.txt"_s);
-        platform.queueAnswer(core::MessageAnswer::Yes);
-        form.menus.optimiseFile.onClick();
+        w.form.menus.documentation.onClick();
+        w.form.lookups.openDocument(u"fiche.txt"_s);
+        w.platform.queueDialogResult(u"bois.txt"_s);
+        w.platform.queueAnswer(core::MessageAnswer::Yes);
+        w.form.menus.optimiseFile.onClick();
         QCOMPARE(
-            platform.log(),
+            w.platform.log(),
             (QStringList{u"[open] "_s + dataFolder + u"/Sylvane.pdf"_s,
                          u"[open] "_s + dataFolder + u"/fiche.txt"_s,
                          u"[msgbox ] Désirez vous remplacer le fichier bois.txt ?  -> yes"_s}));
         QVERIFY(QFile::exists(data.filePath(u"$$temp.txt"_s)));
         QCOMPARE(readBytes(data.filePath(u"bois.bak"_s)), table);
         QVERIFY(!QFile::exists(elsewhere.filePath(u"$$temp.txt"_s)));
-        platform.clearLog();
+        w.platform.clearLog();
 
         // A relative name from the open dialog is loaded from the data folder, and the
         // editor is given the file that was loaded.
-        platform.queueDialogResult(u"sous/autre.txt"_s);
-        form.menus.open.onClick();
-        QCOMPARE(form.caption(), u"Sylvane : Autre"_s);
-        form.lookups.editFile.onClick();
-        QCOMPARE(platform.log().filter(u"[editor]"_s),
+        w.platform.queueDialogResult(u"sous/autre.txt"_s);
+        w.form.menus.open.onClick();
+        QCOMPARE(w.form.caption(), u"Sylvane : Autre"_s);
+        w.form.lookups.editFile.onClick();
+        QCOMPARE(w.platform.log().filter(u"[editor]"_s),
                  QStringList{u"[editor] "_s + dataFolder + u"/sous/autre.txt"_s});
 
         // Saving writes the settings in the program's folder, whatever folder is current.
-        form.ini_sauve();
+        w.form.ini_sauve();
         QVERIFY(readBytes(app.filePath(u"Sylvane.ini"_s)).contains("FICDEFAUT =sous/autre.txt"));
         QVERIFY(!QFile::exists(data.filePath(u"Sylvane.ini"_s)));
         QCOMPARE(QDir::currentPath(), start);

@@ -1,11 +1,9 @@
 // What the earlier build does differently and cannot be seen in a transcript: the
 // settings file, the placement of the keyword panel and the comments, and the word
 // picker's owner.
-#include "core/recordingplatform.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "engine/wordpickerhost.h"
-#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,13 +14,9 @@ using namespace sylvane;
 
 namespace {
 
-struct Main {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form;
-
+struct Main : testing::FormTblFixture {
     explicit Main(core::Edition edition, const QString& appFolder = QString())
-        : form(state, platform, edition) {
+        : FormTblFixture(edition) {
         state.AppFolder = appFolder;
     }
 };
@@ -108,7 +102,7 @@ class TestEarlier : public QObject {
         QVERIFY(!host.window());
 
         const QString twelve = u"  a b c d e f g h i j k l "_s;
-        main.form.onShowWordPicker(u"Bibliographie"_s, twelve);
+        host.show(u"Bibliographie"_s, twelve);
         engine::Form1* window = host.window();
         QVERIFY(window);
         QCOMPARE(window->caption(), u"Bibliographie"_s);
@@ -120,7 +114,7 @@ class TestEarlier : public QObject {
         QCOMPARE(window->wordOptions(8).caption(), u"i"_s);
         QCOMPARE(window->wordOptions(8).top(), 800 + 400 * 8);
 
-        main.form.onShowWordPicker(u"Autre"_s, u"Boletus edulis"_s);
+        host.show(u"Autre"_s, u"Boletus edulis"_s);
         QCOMPARE(host.window(), window);
         QCOMPARE(loads, 1);
         QCOMPARE(window->caption(), u"Autre"_s);
@@ -145,10 +139,7 @@ class TestEarlier : public QObject {
 
     void theCurrentBuildKeepsItsComparisonAndOpensNoWordPicker() {
         Main main(core::Edition::Current);
-        engine::WordPickerHost host(main.form, main.state, main.platform);
-        main.state.FieldCount = 2;
-        main.state.FieldNames[1] = u"Espece"_s;
-        main.state.FieldNames[2] = u"Chapeau"_s;
+        main.state.KeyTable.setFieldNames({u"Espece"_s, u"Chapeau"_s});
         main.state.KeyTable.setCell(1, 1, u"Boletus edulis"_s);
         main.state.KeyTable.setCell(1, 2, u"brun"_s);
         main.form.identification.taxonList.addItem(u"Boletus edulis"_s, 1);
@@ -161,7 +152,7 @@ class TestEarlier : public QObject {
         QCOMPARE(main.form.statusBar.caption(), QString());
 
         main.form.lookups.Command6_Click(3);
-        QVERIFY(!host.window());
+        QVERIFY(main.windows.wordPickers.isEmpty());
         QVERIFY(main.platform.log().isEmpty());
     }
 };

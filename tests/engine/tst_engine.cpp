@@ -1,9 +1,9 @@
 // The engine's behaviour where a transcript would be clumsy: events arriving during the
 // "liste" listing, replays of records that no longer fit the lists, and out-of-range
 // positions.
-#include "core/recordingplatform.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
+#include "crossfilter/formcrx.h"
+#include "engine/formtblfixture.h"
 #include "engine/userinput.h"
 
 #include <QTemporaryDir>
@@ -15,18 +15,14 @@ using namespace sylvane;
 namespace {
 
 // A window over a small table loaded from a temporary file: rows 2..6 hold the data.
-struct Fixture {
+struct Fixture : testing::FormTblFixture {
     QTemporaryDir dir;
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form{state, platform};
 
     explicit Fixture(const QStringList& dataLines) {
         const QString path = dir.filePath(u"table.txt"_s);
         QVERIFY(
             core::writeTextFile(path, QStringList{u"CHAMP=Espece;Chapeau;Odeur"_s} + dataLines));
-        state.CurrentFile = path;
-        form.execute();
+        load(path);
     }
 
     QList<int> foundRows() const {
@@ -70,6 +66,43 @@ class TestEngine : public QObject {
         // Once it has ended, the window takes events again.
         QVERIFY(engine::userClick(f.form, f.form.identification.fieldList, 0));
         QCOMPARE(f.form.identification.valueList.count(), 4);
+    }
+
+    // While one window runs a long operation, every window of the program refuses the
+    // user: clicks, closing and activation alike.
+    void everyWindowRefusesTheUserWhileOneIsBusy() {
+        Fixture f(table);
+        crossfilter::FormCrx crx(f.state, f.platform);
+        crx.Form_Load();
+        crx.setVisible(true);
+        QList<bool> accepted;
+        f.platform.onProcessEvents = [&] {
+            f.platform.advanceClock(50);
+            accepted << engine::userClick(crx, crx.fieldList, 0)
+                     << engine::userClick(crx, crx.clearFilters) << engine::userClose(crx)
+                     << engine::userActivate(crx) << engine::userClose(f.form)
+                     << engine::userActivate(f.form);
+        };
+        f.platform.advanceClock(1000);
+        QVERIFY(engine::userClick(f.form, f.form.identification.listTaxa));
+        QVERIFY(!accepted.isEmpty());
+        QVERIFY(!accepted.contains(true));
+        QVERIFY(crx.visible() && f.form.visible());
+        QVERIFY(f.platform.log().filter(u"[msgbox"_s).isEmpty());
+
+        // The cross-filter window's "valider" lets the event queue run: the main window
+        // refuses the user meanwhile.
+        accepted.clear();
+        f.platform.onProcessEvents = [&] {
+            accepted << engine::userClick(f.form, f.form.identification.reset)
+                     << engine::userClose(f.form) << engine::userActivate(f.form);
+        };
+        crx.valueBoxes(0).setText(u"rouge"_s);
+        QVERIFY(engine::userClick(crx, crx.validate));
+        QCOMPARE(crx.FilterCount, 1);
+        QVERIFY(!accepted.isEmpty());
+        QVERIFY(!accepted.contains(true));
+        QVERIFY(engine::userActivate(f.form));
     }
 
     void replayOfPositionsBeyondTheListsAppliesNothing() {

@@ -2,10 +2,9 @@
 // fail at any step, paths the code page cannot hold, FIFOs and devices named as tables,
 // settings or documents, and the optimisation's message when a write fails.
 #include "bytefiles.h"
-#include "core/recordingplatform.h"
 #include "core/safewrite.h"
 #include "core/writefault.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,20 +30,10 @@ void makeFifo(const QString& path) {
 }
 
 // The main window started on an application folder.
-struct Started {
-    keytable::ProgramState state;
-    std::function<void(const QString&)> onLine; // sees each line of the log as it comes
-    core::RecordingPlatform platform{[this](const QString& line) {
-        if (onLine)
-            onLine(line);
-    }};
-    engine::FormTbl form{state, platform};
-
+struct Started : testing::FormTblFixture {
     explicit Started(const QString& appFolder, const QString& commandLine = QString()) {
-        state.AppFolder = appFolder;
-        form.Form_Load(commandLine);
+        start(appFolder, commandLine);
     }
-    QStringList logged(const QString& tag) const { return platform.log().filter(tag); }
 };
 
 const QByteArray table = "TITRE=T\r\nCHAMP=Espece;Chapeau\r\nAmanita;rouge\r\n";
@@ -120,7 +109,7 @@ class TestFileSafety : public QObject {
         QCOMPARE(again.state.CurrentFile, path);
         QVERIFY(again.form.identification.valueList.fontSize() !=
                 3.0); // "FNT=3" stayed in the path
-        QCOMPARE(again.state.LineCount, 3);
+        QCOMPARE(again.state.KeyTable.rowCount(), 3);
     }
 
     // A path the settings file cannot hold as it is is not saved: a message says why, and
@@ -158,7 +147,7 @@ class TestFileSafety : public QObject {
         writeBytes(app2.filePath(u"Sylvane.ini"_s), "FICDEFAUT =/dev/zero\r\n");
         Started zeroDefault(app2.path());
         QCOMPARE(zeroDefault.state.CurrentFile, QString());
-        QCOMPARE(zeroDefault.state.LineCount, 0);
+        QCOMPARE(zeroDefault.state.KeyTable.rowCount(), 0);
 
         const QString fifo = app2.filePath(u"doc.pdf"_s);
         makeFifo(fifo);

@@ -1,8 +1,6 @@
 // The main window's file tools and external lookups, driven on the recording platform.
-#include "core/recordingplatform.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
-#include "keytable/programstate.h"
+#include "engine/formtblfixture.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,15 +14,7 @@ namespace {
 const QString yellowWebCall = u"[flash 65535 1 2000 1200]          appel page Web          "_s;
 const QString redNoConnection = u"[flash 255 1 2000 1200]    pas de connexion Internet   "_s;
 
-// A main window on a recording platform, with the state that start-up would prepare.
-struct Window {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form;
-
-    explicit Window(core::Edition edition = core::Edition::Current)
-        : form(state, platform, edition) {}
-};
+using Window = testing::FormTblFixture;
 
 void writeLines(const QString& path, const QStringList& lines) {
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
@@ -203,7 +193,7 @@ class TestFileToolsLookups : public QObject {
         Window w;
         w.state.CurrentFile = dir.filePath(u"t.txt"_s);
         writeLines(w.state.CurrentFile, lines);
-        w.state.DeclaredFieldCount = 4;
+        w.state.KeyTable.setFieldNames({u"a"_s, u"b"_s, u"c"_s, u"d"_s});
         w.form.identification.history.addItem(u"5  ancienne ligne"_s);
         w.form.results.textPanel.setText(u"ancien rapport"_s);
         w.form.menus.checkFields.onClick();
@@ -257,11 +247,38 @@ class TestFileToolsLookups : public QObject {
         QCOMPARE(reader.lines()[1], u"x ; y"_s);
     }
 
+    // Optimising another file shows its line count under "Données fichier", but the
+    // loaded table keeps its own rows: "liste" still lists every taxon, until the next
+    // load shows the table's count again.
+    void anOptimisedFileShowsItsCountButTheTableKeepsItsRows() {
+        QTemporaryDir dir;
+        Window w;
+        w.state.CurrentFolder = dir.path(); // where the optimisation's work file goes
+        w.state.CurrentFile = dir.filePath(u"cepes.txt"_s);
+        writeLines(w.state.CurrentFile,
+                   {u"CHAMP=Espece;Chapeau"_s, u"A;brun"_s, u"B;ocre"_s, u"C;blanc"_s});
+        QVERIFY(w.form.execute());
+        const QString other = dir.filePath(u"autre.txt"_s);
+        writeLines(other, {u"CHAMP=a"_s, u"x"_s});
+        w.platform.queueDialogResult(other);
+        w.platform.queueAnswer(core::MessageAnswer::No);
+        w.form.fileTools.MnuOptim_Click();
+
+        w.form.fileTools.MnuCarfic_Click();
+        QCOMPARE(w.form.identification.history.itemText(1), u"nombre de lignes  :  1"_s);
+        w.form.identification.Command2_Click();
+        QCOMPARE(w.form.identification.taxonList.texts(),
+                 (QStringList{u"A 2"_s, u"B 3"_s, u"C 4"_s}));
+        QVERIFY(w.form.execute());
+        w.form.fileTools.MnuCarfic_Click();
+        QCOMPARE(w.form.identification.history.itemText(1), u"nombre de lignes  :  4"_s);
+    }
+
     void fileDataReplacesTheHistory() {
         Window w;
         w.state.CurrentFile = u"/cles/a b.txt"_s;
-        w.state.LineCount = 40000;
-        w.state.FieldCount = 17;
+        w.state.OptimisedLineCount = 40000; // another file optimised last
+        w.state.KeyTable.setFieldNames(QStringList(17, u"champ"_s));
         w.form.identification.history.addItem(u"5  ligne"_s);
         w.form.menus.fileData.onClick();
         QCOMPARE(w.form.identification.history.count(), 4);

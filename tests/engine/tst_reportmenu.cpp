@@ -2,9 +2,8 @@
 // decides file and format, and a failed write says what failed and leaves the old file as
 // it was (the cancelled dialog and the missing folder are in the transcripts).
 #include "bytefiles.h"
-#include "core/recordingplatform.h"
 #include "core/writefault.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "engine/userinput.h"
 
 #include <QDir>
@@ -22,17 +21,12 @@ using sylvane::testing::writeBytes;
 namespace {
 
 // The main window on a small table of a temporary folder, where the reports go too.
-struct Window {
+struct Window : testing::FormTblFixture {
     QTemporaryDir folder;
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form;
 
-    explicit Window(core::Edition edition = core::Edition::Current)
-        : form(state, platform, edition) {
+    explicit Window(core::Edition edition = core::Edition::Current) : FormTblFixture(edition) {
         writeBytes(path(u"cepes.txt"_s), "TITRE=Cèpes\r\nCHAMP=Espece;Chapeau\r\nBoletus;brun\r\n");
-        state.AppFolder = folder.path();
-        form.Form_Load(path(u"cepes.txt"_s));
+        start(folder.path(), path(u"cepes.txt"_s));
         platform.clearLog();
     }
     QString path(const QString& name) const { return folder.filePath(name); }

@@ -1,6 +1,4 @@
-#include "core/recordingplatform.h"
-#include "engine/formtbl.h"
-#include "engine/keywordmatcher.h"
+#include "engine/formtblfixture.h"
 #include "engine/userinput.h"
 
 #include <QTest>
@@ -14,25 +12,9 @@ namespace {
 
 // A main window over a small table put straight into the shared state: the field line,
 // then one row per record from row 2 on (row 1 stands for the header).
-struct Window {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    FormTbl form{state, platform};
-
+struct Window : testing::FormTblFixture {
     Window(const QString& fields, const QStringList& records) {
-        const QStringList names = fields.split(u';');
-        state.FieldCount = static_cast<int>(names.size());
-        for (qsizetype v = 0; v < names.size(); ++v)
-            state.FieldNames[v + 1] = names[v];
-        state.KeyTable.setFieldNames(names);
-        int row = 1;
-        for (const QString& record : records) {
-            ++row;
-            const QStringList cells = record.split(u';');
-            for (qsizetype v = 0; v < cells.size(); ++v)
-                state.KeyTable.setCell(row, static_cast<int>(v + 1), cells[v]);
-        }
-        state.LineCount = row;
+        putTable(fields.split(u';'), records);
     }
 
     std::vector<int> foundRows() const { return form.identification.session().foundRows(); }
@@ -40,7 +22,7 @@ struct Window {
     // Lists every row as a found taxon, in row order.
     void listAllTaxa() {
         std::vector<ListEntry> taxa;
-        for (int row = 2; row <= state.lineCount(); ++row)
+        for (int row = 2; row <= state.KeyTable.rowCount(); ++row)
             taxa.push_back({state.KeyTable(row, 1), row});
         form.identification.taxonList.addItems(std::move(taxa));
     }
@@ -149,8 +131,6 @@ class TestResults : public QObject {
 
     void enlargedViewAndPopups() {
         Window w(u"Espece"_s, {});
-        QStringList popups;
-        w.form.onPopup = [&](engine::MenuItem& menu) { popups << menu.name(); };
         engine::userKey(w.form, w.form.results.resultList, 17);
         QVERIFY(!w.form.results.textPanel.visible());
         w.form.results.heading.setCaption(u"titre"_s);
@@ -166,7 +146,7 @@ class TestResults : public QObject {
             w.form.results.resultList.addItem(u"x"_s);
             w.form.identification.taxonList.addItem(u"x"_s);
         }
-        QCOMPARE(popups, (QStringList{u"mnufile"_s, u"PopEspeces"_s}));
+        QCOMPARE(w.windows.popups, (QStringList{u"mnufile"_s, u"PopEspeces"_s}));
     }
 
     void searchWritesPositionsAndCaption() {
@@ -234,28 +214,6 @@ class TestResults : public QObject {
                     w.form.results.resultList.count() ==
                 0);
         QCOMPARE(w.foundRows(), (std::vector<int>{5, 9}));
-    }
-
-    void matcherFoldsLowerCaseAccentsOnly() {
-        using engine::KeywordMatcher;
-        const KeywordMatcher::Options both{.foldAccents = true, .ignoreCase = true};
-        const KeywordMatcher::Options accentsOnly{.foldAccents = true, .ignoreCase = false};
-        QVERIFY(KeywordMatcher(u"ecaille"_s, {}, both).matches(u"écailles"_s));
-        QVERIFY(KeywordMatcher(u"écaille"_s, {}, both).matches(u"ECAILLE"_s));
-        QVERIFY(!KeywordMatcher(u"écaille"_s, {}, accentsOnly).matches(u"ECAILLE"_s));
-        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, both).matches(u"Écaille"_s));
-        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, {.foldAccents = false}).matches(u"écaille"_s));
-        QVERIFY(!KeywordMatcher(u"Rouge"_s, {}, accentsOnly).matches(u"rouge"_s));
-        QVERIFY(KeywordMatcher(u"Rouge"_s, {}, both).matches(u"rouge"_s));
-
-        const KeywordMatcher::Options et{.bothRequired = true};
-        QVERIFY(KeywordMatcher(u"x"_s, u"brun"_s, both).matches(u"chapeau brun"_s));
-        QVERIFY(!KeywordMatcher(u"chapeau"_s, {}, et).matches(u"chapeau brun"_s));
-        QVERIFY(KeywordMatcher(u"chapeau"_s, u"brun"_s, et).matches(u"chapeau brun"_s));
-        QVERIFY(!KeywordMatcher(u"chapeau"_s, u"rouge"_s, et).matches(u"chapeau brun"_s));
-        // Blanks are keywords too.
-        QVERIFY(KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a  b"_s));
-        QVERIFY(!KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a b"_s));
     }
 };
 

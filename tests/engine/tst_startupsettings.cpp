@@ -1,9 +1,7 @@
 // The settings file written by the main window and read at the next start.
 #include "bytefiles.h"
-#include "core/recordingplatform.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "keytable/currentfolder.h"
-#include "keytable/programstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,16 +29,13 @@ class TestStartupSettings : public QObject {
         const QString table = folder + u"amanites, été.txt"_s;
         writeBytes(table, "TITRE=T\r\nCHAMP=Espece;Chapeau\r\nAmanita;rouge\r\n");
 
-        keytable::ProgramState state;
-        core::RecordingPlatform platform;
-        state.AppFolder = app.path();
-        engine::FormTbl form(state, platform);
-        form.Form_Load(QString());
-        state.CurrentFile = table;
-        form.identification.multipleChoice.setValue(1);
-        form.ini_sauve();
-        QCOMPARE(state.DataFolder, folder);
-        QCOMPARE(keytable::currentFolder(state), QDir(folder).canonicalPath());
+        testing::FormTblFixture w;
+        w.start(app.path());
+        w.state.CurrentFile = table;
+        w.form.identification.multipleChoice.setValue(1);
+        w.form.ini_sauve();
+        QCOMPARE(w.state.DataFolder, folder);
+        QCOMPARE(keytable::currentFolder(w.state), QDir(folder).canonicalPath());
         QCOMPARE(QDir::currentPath(), previous_);
 
         QFile saved(app.path() + u"/Sylvane.ini"_s);
@@ -51,54 +46,43 @@ class TestStartupSettings : public QObject {
                                     "\"\r\nCHOIXMULT =1\r\n";
         QCOMPARE(saved.readAll(), expected); // Windows-1252: "é" is one byte
 
-        keytable::ProgramState again;
-        core::RecordingPlatform platform2;
-        again.AppFolder = app.path();
-        engine::FormTbl form2(again, platform2);
-        form2.Form_Load(QString());
-        QCOMPARE(again.CurrentFile, table);
-        QCOMPARE(again.DataFolder, folder);
-        QCOMPARE(form2.identification.multipleChoice.value(), 1);
-        QCOMPARE(form2.identification.fieldList.count(), 1);
-        QVERIFY(platform2.log().filter(u"[msgbox"_s).isEmpty());
+        testing::FormTblFixture again;
+        again.start(app.path());
+        QCOMPARE(again.state.CurrentFile, table);
+        QCOMPARE(again.state.DataFolder, folder);
+        QCOMPARE(again.form.identification.multipleChoice.value(), 1);
+        QCOMPARE(again.form.identification.fieldList.count(), 1);
+        QVERIFY(again.logged(u"[msgbox"_s).isEmpty());
     }
 
     void unwritableSettingsChangeNothing() {
         QTemporaryDir data;
         const QString table = data.path() + u"/t.txt"_s;
         writeBytes(table, "CHAMP=Espece\r\nA\r\n");
-        keytable::ProgramState state;
-        core::RecordingPlatform platform;
-        state.AppFolder = data.path() + u"/absent/folder"_s;
-        engine::FormTbl form(state, platform);
-        form.Form_Load(QString());
-        const QString before = state.DataFolder;
-        state.CurrentFile = table;
-        form.ini_sauve();
-        QCOMPARE(state.DataFolder, before);
-        QCOMPARE(platform.log().filter(u"[msgbox"_s).size(), 1); // only the missing file
+        testing::FormTblFixture w;
+        w.start(data.path() + u"/absent/folder"_s);
+        const QString before = w.state.DataFolder;
+        w.state.CurrentFile = table;
+        w.form.ini_sauve();
+        QCOMPARE(w.state.DataFolder, before);
+        QCOMPARE(w.logged(u"[msgbox"_s).size(), 1); // only the missing file
     }
 
     void fontSizeAndReadingErrors() {
         QTemporaryDir app;
         writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=12\r\nCHOIXMULT =1\r\n");
-        keytable::ProgramState state;
-        core::RecordingPlatform platform;
-        state.AppFolder = app.path();
-        engine::FormTbl form(state, platform);
-        form.Form_Load(QString());
-        QCOMPARE(form.results.textPanel.fontSize(), 12.0);
-        QCOMPARE(form.identification.valueList.fontSize(), 12.0);
-        QCOMPARE(form.identification.multipleChoice.value(), 1);
+        testing::FormTblFixture w;
+        w.start(app.path());
+        QCOMPARE(w.form.results.textPanel.fontSize(), 12.0);
+        QCOMPARE(w.form.identification.valueList.fontSize(), 12.0);
+        QCOMPARE(w.form.identification.multipleChoice.value(), 1);
 
         // A size no window can take is a reading error: what follows is not read.
         writeBytes(app.path() + u"/Sylvane.ini"_s, "FNT=0\r\nCHOIXMULT =1\r\n");
-        keytable::ProgramState state2;
-        engine::FormTbl form2(state2, platform);
-        state2.AppFolder = app.path();
-        form2.Form_Load(QString());
-        QCOMPARE(form2.identification.valueList.fontSize(), 0.0);
-        QCOMPARE(form2.identification.multipleChoice.value(), 0);
+        testing::FormTblFixture again;
+        again.start(app.path());
+        QCOMPARE(again.form.identification.valueList.fontSize(), 0.0);
+        QCOMPARE(again.form.identification.multipleChoice.value(), 0);
     }
 
   private:

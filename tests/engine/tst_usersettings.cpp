@@ -1,9 +1,7 @@
 // An installed program's settings: read from the installed defaults until the user saves
 // a copy of their own, which "Sauver options" writes into the user's folder, creating it.
 #include "bytefiles.h"
-#include "core/recordingplatform.h"
-#include "engine/formtbl.h"
-#include "keytable/programstate.h"
+#include "engine/formtblfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,17 +32,12 @@ struct Installation {
 };
 
 // A window started the way an installed program starts it.
-struct Started {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form{state, platform};
-
+struct Started : testing::FormTblFixture {
     Started(const QString& userFolder, const QString& defaults) {
-        state.AppFolder = userFolder;
         state.DefaultSettingsFile = defaults;
-        form.Form_Load(QString());
+        start(userFolder);
     }
-    QStringList messages() const { return platform.log().filter(u"[msgbox"_s); }
+    QStringList messages() const { return logged(u"[msgbox"_s); }
 };
 } // namespace
 

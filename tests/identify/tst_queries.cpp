@@ -1,5 +1,5 @@
 // The queries over the typed table: value lists in list order, taxa found, keyword
-// search, the taxon sheet and the comparison.
+// search and its matching rule, the taxon sheet and the comparison.
 #include "identify/queries.h"
 #include "identify/rowgroups.h"
 #include "keytable/smalltable.h"
@@ -68,9 +68,29 @@ class TestQueries : public QObject {
 
     void keywordSearchNumbersTheTextsThatMatch() {
         const QStringList found =
-            keywordSearch({u"brun"_s, u"ocre"_s, u"brunâtre"_s},
-                          [](const QString& t) { return t.contains(u"brun"_s); });
-        QCOMPARE(found, (QStringList{u"0 : brun"_s, u"2 : brunâtre"_s}));
+            keywordSearch({u"brun"_s, u"ocre"_s, u"Brunâtre"_s}, KeywordMatcher(u"brun"_s, {}, {}));
+        QCOMPARE(found, (QStringList{u"0 : brun"_s, u"2 : Brunâtre"_s}));
+    }
+
+    void matcherFoldsLowerCaseAccentsOnly() {
+        const KeywordMatcher::Options both{.foldAccents = true, .ignoreCase = true};
+        const KeywordMatcher::Options accentsOnly{.foldAccents = true, .ignoreCase = false};
+        QVERIFY(KeywordMatcher(u"ecaille"_s, {}, both).matches(u"écailles"_s));
+        QVERIFY(KeywordMatcher(u"écaille"_s, {}, both).matches(u"ECAILLE"_s));
+        QVERIFY(!KeywordMatcher(u"écaille"_s, {}, accentsOnly).matches(u"ECAILLE"_s));
+        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, both).matches(u"Écaille"_s));
+        QVERIFY(!KeywordMatcher(u"ecaille"_s, {}, {.foldAccents = false}).matches(u"écaille"_s));
+        QVERIFY(!KeywordMatcher(u"Rouge"_s, {}, accentsOnly).matches(u"rouge"_s));
+        QVERIFY(KeywordMatcher(u"Rouge"_s, {}, both).matches(u"rouge"_s));
+
+        const KeywordMatcher::Options et{.bothRequired = true};
+        QVERIFY(KeywordMatcher(u"x"_s, u"brun"_s, both).matches(u"chapeau brun"_s));
+        QVERIFY(!KeywordMatcher(u"chapeau"_s, {}, et).matches(u"chapeau brun"_s));
+        QVERIFY(KeywordMatcher(u"chapeau"_s, u"brun"_s, et).matches(u"chapeau brun"_s));
+        QVERIFY(!KeywordMatcher(u"chapeau"_s, u"rouge"_s, et).matches(u"chapeau brun"_s));
+        // Blanks are keywords too.
+        QVERIFY(KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a  b"_s));
+        QVERIFY(!KeywordMatcher(u"x"_s, u"  "_s, both).matches(u"a b"_s));
     }
 
     void sheetLinesFollowTheOptions() {

@@ -1,5 +1,5 @@
-// The typed table: value pools, out-of-range reads, the row limit, rows appended after the
-// load.
+// The typed table: value pools and their limit, out-of-range reads, the row limit, rows
+// appended after the load.
 #include "keytable/keytable.h"
 #include "keytable/smalltable.h"
 
@@ -56,6 +56,28 @@ class TestKeyTable : public QObject {
         QVERIFY(wide.appendRow(1, tooMany));
         QCOMPARE(wide.cell(1, 50), u"x"_s);
         QCOMPARE(wide.poolSize(51), 0);
+    }
+
+    // A column holds at most MaxDistinctTexts texts: one more new text is refused, never
+    // given an id that another text or the empty one has; known texts still go in.
+    void aFullColumnRefusesNewTexts() {
+        KeyTable t;
+        t.setFieldNames({u"Espece"_s, u"Couleur"_s});
+        for (int i = 1; i <= KeyTable::MaxDistinctTexts; ++i)
+            QVERIFY(t.setCell(2, 1, QString::number(i))); // each text stays in the pool
+        QCOMPARE(t.poolSize(1), KeyTable::MaxDistinctTexts + 1);
+        QCOMPARE(t.cell(2, 1), QString::number(KeyTable::MaxDistinctTexts));
+
+        QVERIFY(!t.setCell(3, 1, u"nouveau"_s));
+        QCOMPARE(t.rowCount(), 2);
+        const QString known = u"7"_s, fresh = u"nouveau"_s, other = u"rouge"_s;
+        QVERIFY(!t.appendRow(3, std::vector<QStringView>{fresh, other}));
+        QCOMPARE(t.rowCount(), 2);
+        QVERIFY(t.appendRow(3, std::vector<QStringView>{known, other}));
+        QCOMPARE(t.cell(3, 1), u"7"_s);
+        QCOMPARE(t.cell(3, 2), u"rouge"_s);
+        QVERIFY(t.setCell(2, 1, u"1"_s));
+        QCOMPARE(t.cellId(2, 1), ValueId(1));
     }
 
     void rowsAppendedAfterTheLoadStillShareTheirTexts() {

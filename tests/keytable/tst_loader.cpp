@@ -1,8 +1,7 @@
 // Loading key tables into the main window: counts, rows, messages and bad input.
-#include "core/recordingplatform.h"
 #include "core/regularfile.h"
 #include "core/textfile.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "engine/userinput.h"
 
 #include <QDir>
@@ -17,22 +16,9 @@ using namespace sylvane;
 
 namespace {
 
-struct Loaded {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form{state, platform};
-
-    explicit Loaded(const QString& path) {
-        state.CurrentFile = path;
-        form.execute();
-    }
-    QStringList messages() const {
-        QStringList result;
-        for (const QString& line : platform.log())
-            if (line.startsWith(u"[msgbox"_s))
-                result << line;
-        return result;
-    }
+struct Loaded : testing::FormTblFixture {
+    explicit Loaded(const QString& path) { load(path); }
+    QStringList messages() const { return logged(u"[msgbox"_s); }
 };
 
 QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
@@ -64,20 +50,18 @@ class TestLoader : public QObject {
                              u"c;d;e;f"_s}));
         QCOMPARE(t.form.caption(), u"Sylvane : a=b"_s);
         QCOMPARE(t.form.results.commentList.texts(), (QStringList{u"x"_s, u"suite"_s}));
-        QCOMPARE(t.state.FieldCount, 3);
-        QCOMPARE(t.state.FieldNames[1], u"a"_s);
-        QCOMPARE(t.state.FieldNames[2], u"b"_s);
-        QCOMPARE(t.state.FieldNames[3], QString());
+        QCOMPARE(t.state.KeyTable.fieldCount(), 3);
+        QCOMPARE(t.state.KeyTable.fieldName(1), u"a"_s);
+        QCOMPARE(t.state.KeyTable.fieldName(2), u"b"_s);
+        QCOMPARE(t.state.KeyTable.fieldName(3), QString());
         // Six header lines (the blank one counts); the blank data line takes no row.
         QCOMPARE(t.state.KeyTable(7, 1), u" a "_s);
-        QCOMPARE(t.state.KeyTable(8, 4), u"f"_s); // DeclaredFieldCount + 1 values accepted
-        QCOMPARE(t.state.LineCount, 8);
+        QCOMPARE(t.state.KeyTable(8, 4), u"f"_s); // the declared count + 1 values accepted
+        QCOMPARE(t.state.KeyTable.rowCount(), 8);
         // The typed table keeps the header and where each row was read.
         const auto& table = t.state.KeyTable;
         QCOMPARE(table.title(), u"a=b"_s);
         QCOMPARE(table.comments(), (QStringList{u"x"_s, u"suite"_s}));
-        QCOMPARE(table.fieldName(2), u"b"_s);
-        QCOMPARE(table.rowCount(), 8);
         QCOMPARE(table.fileLine(6), 6);
         QCOMPARE(table.fileLine(8), 9);
         QCOMPARE(t.form.identification.valueCount.caption(), u"3 champs ; 8 lignes"_s);
@@ -128,9 +112,9 @@ class TestLoader : public QObject {
                                t.form.identification.valueCount.caption(),
                                t.form.identification.fieldsTitle.caption(),
                                t.form.identification.foundCount.caption(),
-                               QString::number(t.state.LineCount),
-                               QString::number(t.state.FieldCount),
-                               t.state.FieldNames[2],
+                               QString::number(t.state.KeyTable.rowCount()),
+                               QString::number(t.state.KeyTable.fieldCount()),
+                               t.state.KeyTable.fieldName(2),
                                t.state.KeyTable(4, 2)} +
                    t.form.identification.fieldList.texts() +
                    t.form.identification.valueList.texts() +
@@ -172,7 +156,7 @@ class TestLoader : public QObject {
                 continue;
             Loaded t(path);
             QVERIFY(t.platform.log().isEmpty());
-            QCOMPARE(t.state.LineCount, 0);
+            QCOMPARE(t.state.KeyTable.rowCount(), 0);
             t.platform.queueDialogResult(path);
             t.form.menus.open.onClick();
             QCOMPARE(t.messages(), QStringList{u"[msgbox Sylvane] Impossible de charger "_s + path +
@@ -191,7 +175,7 @@ class TestLoader : public QObject {
                              u"4 / cf : Amanita sp;a;b;c;d;e -> ok"_s});
         QCOMPARE(t.state.KeyTable(3, 1), u"A"_s);
         QCOMPARE(t.state.KeyTable(4, 1), QString());
-        QCOMPARE(t.state.LineCount, 3); // the rows actually stored, header included
+        QCOMPARE(t.state.KeyTable.rowCount(), 3); // the rows actually stored, header included
         QCOMPARE(t.form.identification.session().foundRows().size(), 3u);
         QCOMPARE(t.form.identification.valueCount.caption(), u"4 champs ; 3 lignes"_s);
     }
@@ -209,13 +193,13 @@ class TestLoader : public QObject {
         QCOMPARE(t.messages().size(), 1);
         QVERIFY(t.messages().front().contains(u"nb de choix :51"_s));
         QCOMPARE(t.state.KeyTable(2, 50), u"v50"_s);
-        QCOMPARE(t.state.LineCount, 2);
+        QCOMPARE(t.state.KeyTable.rowCount(), 2);
     }
 
     void lineEndsOfEveryKind() {
         QTemporaryDir dir;
         Loaded t(writeBytes(dir, u"e.txt"_s, "CHAMP=a;b\nx;1\ry;2\r\nz;3\n\n\xe9t\xe9;4"));
-        QCOMPARE(t.state.LineCount, 5);
+        QCOMPARE(t.state.KeyTable.rowCount(), 5);
         QCOMPARE(t.state.KeyTable(2, 1), u"x"_s);
         QCOMPARE(t.state.KeyTable(3, 1), u"y"_s);
         QCOMPARE(t.state.KeyTable(4, 2), u"3"_s);
@@ -226,7 +210,7 @@ class TestLoader : public QObject {
         QTemporaryDir dir;
         const QByteArray huge = "CHAMP=a;b\r\nx;" + QByteArray(1 << 20, 'y') + "\r\n";
         Loaded big(writeBytes(dir, u"h.txt"_s, huge));
-        QCOMPARE(big.state.LineCount, 2);
+        QCOMPARE(big.state.KeyTable.rowCount(), 2);
         QCOMPARE(big.state.KeyTable(2, 2).size(), 1 << 20);
     }
 
@@ -258,11 +242,11 @@ class TestLoader : public QObject {
         QTemporaryDir dir;
         Loaded t(writeBytes(dir, u"u.txt"_s, bytes));
         QCOMPARE(t.form.caption(), u"Sylvane : Cèpes"_s);
-        QCOMPARE(t.state.FieldCount, 2);
-        QCOMPARE(t.state.FieldNames[1], u"Espèce"_s);
+        QCOMPARE(t.state.KeyTable.fieldCount(), 2);
+        QCOMPARE(t.state.KeyTable.fieldName(1), u"Espèce"_s);
         QCOMPARE(t.state.KeyTable(3, 1), u"Bolet à pied rouge"_s);
         QCOMPARE(t.state.KeyTable(3, 2), u"brun – rosé"_s);
-        QCOMPARE(t.state.LineCount, 3);
+        QCOMPARE(t.state.KeyTable.rowCount(), 3);
     }
 
     // A file above the size limit is refused unread.
@@ -277,22 +261,23 @@ class TestLoader : public QObject {
             t.messages(),
             QStringList{u"[msgbox Sylvane] Impossible de charger "_s + big +
                         u" : ce fichier dépasse 64 Mo, ce n'est pas une table de clé. -> ok"_s});
-        QCOMPARE(t.state.LineCount, 0);
-        QCOMPARE(t.state.FieldCount, 0);
+        QCOMPARE(t.state.KeyTable.rowCount(), 0);
+        QCOMPARE(t.state.KeyTable.fieldCount(), 0);
     }
 
     void realTablesLoadWithTheirCounts() {
         const QString folder = QStringLiteral(SYLVANE_TEST_DATA);
         Loaded uci(folder + u"/uci_mushroom_fr.txt"_s);
         QVERIFY2(uci.messages().isEmpty(), qPrintable(uci.messages().join(u'\n')));
-        QCOMPARE(uci.state.FieldCount, 24);
-        QCOMPARE(uci.state.LineCount, 7 + 8124); // seven header lines, then the data
+        QCOMPARE(uci.state.KeyTable.fieldCount(), 24);
+        QCOMPARE(uci.state.KeyTable.rowCount(), 7 + 8124); // seven header lines, then the data
         QVERIFY(uci.state.KeyTable(8, 1).startsWith(u"Agaricus-Lepiota"_s));
         Loaded species(folder + u"/especes_173_fr.txt"_s);
-        QCOMPARE(species.state.FieldCount, 23);
+        QCOMPARE(species.state.KeyTable.fieldCount(), 23);
         QCOMPARE(species.form.results.commentList.count(), 5);
         QVERIFY(species.messages().isEmpty());
-        QCOMPARE(species.state.KeyTable(species.state.LineCount - 172, 1), u"Fly Agaric"_s);
+        QCOMPARE(species.state.KeyTable(species.state.KeyTable.rowCount() - 172, 1),
+                 u"Fly Agaric"_s);
     }
 
     void moreLinesThanATableHoldsStopAtTheLimit() {
@@ -303,7 +288,7 @@ class TestLoader : public QObject {
         Loaded big(writeBytes(dir, u"big.txt"_s, bytes));
         QCOMPARE(big.messages(),
                  QStringList{u"[msgbox Sylvane]  nb maxi de lignes = 30000 -> ok"_s});
-        QCOMPARE(big.state.LineCount, 30000);
+        QCOMPARE(big.state.KeyTable.rowCount(), 30000);
         QCOMPARE(big.state.KeyTable(30000, 1), u"T29997"_s);
     }
 
@@ -319,7 +304,7 @@ class TestLoader : public QObject {
         for (const QByteArray& ending : {QByteArray(), QByteArray("\r\n")}) {
             Loaded full(writeBytes(dir, u"full.txt"_s, bytes + ending));
             QVERIFY(full.messages().isEmpty());
-            QCOMPARE(full.state.LineCount, 30000.0);
+            QCOMPARE(full.state.KeyTable.rowCount(), 30000);
             QCOMPARE(full.state.KeyTable(30000, 1), u"T29998"_s);
             QCOMPARE(full.state.KeyTable.fileLine(30000), 30001);
             QCOMPARE(full.state.KeyTable(29999, 2), u"c2"_s);
@@ -329,13 +314,13 @@ class TestLoader : public QObject {
         Loaded header(
             writeBytes(dir, u"header.txt"_s, "TITRE=t\r\n" + blank.repeated(29998) + "CHAMP=a;b"));
         QVERIFY(header.messages().isEmpty());
-        QCOMPARE(header.state.LineCount, 30000.0);
+        QCOMPARE(header.state.KeyTable.rowCount(), 30000);
         QCOMPARE(header.state.KeyTable.title(), u"t"_s);
         Loaded over(
             writeBytes(dir, u"over.txt"_s, "TITRE=t\r\n" + blank.repeated(29999) + "CHAMP=a;b"));
         QCOMPARE(over.messages(),
                  QStringList{u"[msgbox Sylvane]  nb maxi de lignes = 30000 -> ok"_s});
-        QCOMPARE(over.state.LineCount, 0.0);
+        QCOMPARE(over.state.KeyTable.rowCount(), 0);
     }
 
     void aNewLoadLeavesNothingOfTheLastOne() {
@@ -345,13 +330,13 @@ class TestLoader : public QObject {
         t.state.CurrentFile =
             writeLines(dir, u"court.txt"_s, {u"COM=x"_s, u"CHAMP=a;b"_s, u"Z"_s, u"Y;2;3;4"_s});
         t.form.execute(); // the second line is refused: one value too many
-        QCOMPARE(t.state.LineCount, 3);
+        QCOMPARE(t.state.KeyTable.rowCount(), 3);
         QCOMPARE(t.state.KeyTable(3, 1), u"Z"_s);
         QCOMPARE(t.state.KeyTable(3, 2), QString());
         QCOMPARE(t.state.KeyTable(4, 1), QString());
         QCOMPARE(t.state.KeyTable(5, 1), QString());
         QCOMPARE(t.state.KeyTable(1, 1), QString());
-        QCOMPARE(t.state.FieldNames[3], QString());
+        QCOMPARE(t.state.KeyTable.fieldName(3), QString());
         t.state.CurrentFile = dir.filePath(u"absent.txt"_s);
         t.form.execute(); // nothing to load: the table stays
         QCOMPARE(t.state.KeyTable(3, 1), u"Z"_s);
@@ -362,18 +347,15 @@ class TestLoader : public QObject {
         QStringList lines = header;
         for (int i = 0; i < 2000; ++i)
             lines << u"T%1;a;b;c"_s.arg(i);
-        keytable::ProgramState state;
-        core::RecordingPlatform platform;
-        engine::FormTbl form(state, platform);
-        state.CurrentFile = writeLines(dir, u"l.txt"_s, lines);
+        testing::FormTblFixture w;
         int refused = 0;
-        platform.onProcessEvents = [&] {
-            if (form.busy())
+        w.platform.onProcessEvents = [&] {
+            if (w.form.busy())
                 ++refused;
         };
-        form.execute();
+        w.load(writeLines(dir, u"l.txt"_s, lines));
         QVERIFY(refused > 0);
-        QVERIFY(!form.busy());
+        QVERIFY(!w.form.busy());
     }
 };
 

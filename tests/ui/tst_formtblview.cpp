@@ -90,32 +90,33 @@ class TestFormTblView : public QObject {
             {u"Command9"_s, u"Appel Crx"_s},
             {u"FraMycm"_s, u"A propos"_s}};
         for (const auto& [name, caption] : captions) {
-            QWidget* widget = v.widgetFor(name);
+            QWidget* widget = widgetNamed(v, name);
             QVERIFY2(widget, qPrintable(name));
             QCOMPARE(widgetText(widget), caption);
         }
         for (const QString& shown :
              {u"List2"_s, u"ListDesc"_s, u"ListEspeces"_s, u"ListeResultat"_s, u"List4"_s,
               u"List5"_s, u"Command1"_s, u"Check3"_s, u"CheckMeilleurs"_s, u"CheckRetenus"_s})
-            QVERIFY2(v.widgetFor(shown)->isVisibleTo(&v), qPrintable(shown));
-        QVERIFY(v.widgetFor(u"StatusBar1"_s)->isVisibleTo(&f.view)); // in the window's status bar
+            QVERIFY2(widgetNamed(v, shown)->isVisibleTo(&v), qPrintable(shown));
+        QVERIFY(
+            widgetNamed(v, u"StatusBar1"_s)->isVisibleTo(&f.view)); // in the window's status bar
         for (const QString& hidden :
              {u"Command4"_s, u"Command8"_s, u"Command9"_s, u"Command10"_s, u"Command11"_s,
               u"Command6(1)"_s, u"Text1"_s, u"Text2"_s, u"ChkFormat"_s, u"Check2"_s, u"Picture1"_s,
               u"FraFlash"_s, u"FraMycm"_s, u"Frame12"_s, u"Label17"_s})
-            QVERIFY2(!v.widgetFor(hidden)->isVisibleTo(&v), qPrintable(hidden));
-        QVERIFY(!v.widgetFor(u"Command9"_s)->isEnabled());
-        QCOMPARE(v.widgetFor(u"Lab_Resultat"_s)->palette().color(QPalette::WindowText),
+            QVERIFY2(!widgetNamed(v, hidden)->isVisibleTo(&v), qPrintable(hidden));
+        QVERIFY(!widgetNamed(v, u"Command9"_s)->isEnabled());
+        QCOMPARE(widgetNamed(v, u"Lab_Resultat"_s)->palette().color(QPalette::WindowText),
                  QColor(Qt::red));
-        QVERIFY(!qobject_cast<QCheckBox*>(v.widgetFor(u"ChkFormat"_s))->isChecked());
-        QVERIFY(qobject_cast<QCheckBox*>(v.widgetFor(u"Check1(1)"_s))->isChecked());
+        QVERIFY(!widgetNamed<QCheckBox>(v, u"ChkFormat"_s)->isChecked());
+        QVERIFY(widgetNamed<QCheckBox>(v, u"Check1(1)"_s)->isChecked());
 
         // The developer mode shows its controls, and only those.
         ui::showDeveloperControls(f.form);
         for (const QString& shown : {u"Command8"_s, u"Command9"_s, u"Command11"_s, u"Command6(0)"_s,
                                      u"Command6(2)"_s, u"Frame12"_s})
-            QVERIFY2(v.widgetFor(shown)->isVisibleTo(&v), qPrintable(shown));
-        QVERIFY(!v.widgetFor(u"ChkFormat"_s)->isVisibleTo(&v));
+            QVERIFY2(widgetNamed(v, shown)->isVisibleTo(&v), qPrintable(shown));
+        QVERIFY(!widgetNamed(v, u"ChkFormat"_s)->isVisibleTo(&v));
     }
 
     void menusInOrder() {
@@ -138,9 +139,9 @@ class TestFormTblView : public QObject {
                          u"Verif champs"_s, u"Documentation"_s, u"A propos"_s}));
         // A model change shows at the next refresh; a chosen item runs its handler.
         f.form.menus.filterTabs.setEnabled(true);
-        QVERIFY(f.view.menus()->actionFor(u"Mnfiltr"_s)->isEnabled());
+        QVERIFY(f.view.menus()->actionFor(f.form.menus.filterTabs)->isEnabled());
         f.state.CurrentFile = u"/x/y.txt"_s;
-        f.view.menus()->actionFor(u"MnFDef"_s)->trigger();
+        f.view.menus()->actionFor(f.form.menus.makeDefaultFile)->trigger();
         QCOMPARE(f.state.DataFolder, u"/x/"_s);
     }
 
@@ -178,7 +179,7 @@ class TestFormTblView : public QObject {
         f.form.results.commentList.setVisible(false);
         f.form.results.commentsTitle.setVisible(false);
         check();
-        for (QWidget* child : v.widgetFor(u"Picture1"_s)->findChildren<QWidget*>())
+        for (QWidget* child : widgetNamed(v, u"Picture1"_s)->findChildren<QWidget*>())
             if (!widgetText(child).isEmpty() && !qobject_cast<QGroupBox*>(child))
                 QVERIFY2(child->sizeHint().width() <= child->width(),
                          qPrintable(child->objectName() + u" needs "_s +
@@ -191,7 +192,7 @@ class TestFormTblView : public QObject {
         QTemporaryDir app;
         MainWindowFixture f(app.path());
         f.form.identification.valueList.setEntries({{u"brun"_s}, {u"blanc"_s}});
-        auto* list = qobject_cast<QListView*>(f.view.view().widgetFor(u"ListDesc"_s));
+        auto* list = widgetNamed<QListView>(f.view.view(), u"ListDesc"_s);
         QCOMPARE(list->model()->rowCount(), 2);
 
         QString shownItems;
@@ -240,7 +241,7 @@ class TestFormTblView : public QObject {
 
         // "Quitter" asks the same; Yes closes.
         MessageBoxAnswer yes(QMessageBox::Yes);
-        f.view.menus()->actionFor(u"Mnquit"_s)->trigger();
+        f.view.menus()->actionFor(f.form.menus.quit)->trigger();
         QVERIFY(yes.answered());
         QVERIFY(!f.view.isVisible());
         QVERIFY(!f.form.visible());
@@ -253,8 +254,8 @@ class TestFormTblView : public QObject {
         BasicMainWindowFixture<ManualClockPlatform> f(app.path());
         showAtDesignedSize(f.view);
         auto& v = f.view.view();
-        QWidget* frame = v.widgetFor(u"FraFlash"_s);
-        auto* label = qobject_cast<QLabel*>(v.widgetFor(u"lblLabelflashx"_s));
+        QWidget* frame = widgetNamed(v, u"FraFlash"_s);
+        auto* label = widgetNamed<QLabel>(v, u"lblLabelflashx"_s);
         QRect seen;
         bool shown = false;
         QString nestedTextAfter;
@@ -296,16 +297,16 @@ class TestFormTblView : public QObject {
         f.view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         auto& v = f.view.view();
-        auto* fields = qobject_cast<QListView*>(v.widgetFor(u"List2"_s));
-        auto* values = qobject_cast<QListView*>(v.widgetFor(u"ListDesc"_s));
-        auto* taxa = qobject_cast<QListView*>(v.widgetFor(u"ListEspeces"_s));
+        auto* fields = widgetNamed<QListView>(v, u"List2"_s);
+        auto* values = widgetNamed<QListView>(v, u"ListDesc"_s);
+        auto* taxa = widgetNamed<QListView>(v, u"ListEspeces"_s);
         QTest::mouseClick(fields->viewport(), Qt::LeftButton, {}, rowCentre(fields, 0));
         QVERIFY(values->model()->rowCount() > 0);
         QCOMPARE(values->model()->rowCount(), f.form.identification.valueList.count());
         QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, rowCentre(values, 0));
         QVERIFY(taxa->model()->rowCount() > 0);
         QCOMPARE(taxa->model()->rowCount(), f.form.identification.taxonList.count());
-        QCOMPARE(qobject_cast<QLabel*>(v.widgetFor(u"Nb_Trouve"_s))->text(),
+        QCOMPARE(widgetNamed<QLabel>(v, u"Nb_Trouve"_s)->text(),
                  f.form.identification.foundCount.caption());
     }
 };

@@ -26,33 +26,33 @@ class TestKeywordPanel : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         auto& v = f.view.view();
 
-        QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"Command2"_s)),
+        QTest::mouseClick(widgetNamed<QPushButton>(v, u"Command2"_s),
                           Qt::LeftButton); // "liste": every taxon
         QVERIFY(f.form.identification.taxonList.count() > 40);
-        QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"Command3"_s)),
+        QTest::mouseClick(widgetNamed<QPushButton>(v, u"Command3"_s),
                           Qt::LeftButton); // "Chercher" opens the panel
-        QVERIFY(v.widgetFor(u"Picture1"_s)->isVisible());
-        QVERIFY(!v.widgetFor(u"List5"_s)->isVisible());
+        QVERIFY(widgetNamed(v, u"Picture1"_s)->isVisible());
+        QVERIFY(!widgetNamed(v, u"List5"_s)->isVisible());
 
-        auto* species = qobject_cast<QAbstractButton*>(v.widgetFor(u"Option3(1)"_s));
+        auto* species = widgetNamed<QAbstractButton>(v, u"Option3(1)"_s);
         QTest::mouseClick(species, Qt::LeftButton, {}, QPoint(8, species->height() / 2));
-        QVERIFY(!v.widgetFor(u"MoCle(1)"_s)->isEnabled()); // no extraction on taxa
-        auto* keyword = qobject_cast<QLineEdit*>(v.widgetFor(u"Textcle(0)"_s));
+        QVERIFY(!widgetNamed(v, u"MoCle(1)"_s)->isEnabled()); // no extraction on taxa
+        auto* keyword = widgetNamed<QLineEdit>(v, u"Textcle(0)"_s);
         keyword->clear();
         QTest::keyClicks(keyword, u"amanita"_s); // case ignored: finds "Amanita ..."
-        QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"MoCle(0)"_s)), Qt::LeftButton);
+        QTest::mouseClick(widgetNamed<QPushButton>(v, u"MoCle(0)"_s), Qt::LeftButton);
 
-        auto* results = qobject_cast<QListView*>(v.widgetFor(u"ListeResultat"_s));
+        auto* results = widgetNamed<QListView>(v, u"ListeResultat"_s);
         QVERIFY(results->model()->rowCount() >= 9);
         const QString first = results->model()->index(0, 0).data().toString();
         QVERIFY2(first.contains(u" : Amanita"_s), qPrintable(first));
-        QCOMPARE(qobject_cast<QLabel*>(v.widgetFor(u"Lab_Resultat"_s))->text(),
+        QCOMPARE(widgetNamed<QLabel>(v, u"Lab_Resultat"_s)->text(),
                  u"Résultat recherche : amanita"_s);
 
-        QTest::mouseClick(qobject_cast<QPushButton*>(v.widgetFor(u"MoCle(2)"_s)),
+        QTest::mouseClick(widgetNamed<QPushButton>(v, u"MoCle(2)"_s),
                           Qt::LeftButton); // "&Quitter"
-        QVERIFY(!v.widgetFor(u"Picture1"_s)->isVisible());
-        QVERIFY(v.widgetFor(u"List5"_s)->isVisible());
+        QVERIFY(!widgetNamed(v, u"Picture1"_s)->isVisible());
+        QVERIFY(widgetNamed(v, u"List5"_s)->isVisible());
     }
 };
 

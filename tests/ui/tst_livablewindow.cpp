@@ -49,7 +49,7 @@ struct Started : MainWindowFixture {
         QCOMPARE(view.view().size(), size.expandedTo(view.view().minimumSize()));
     }
     template <typename T> T* widget(const QString& name) {
-        return qobject_cast<T*>(view.view().widgetFor(name));
+        return widgetNamed<T>(view.view(), name);
     }
 };
 
@@ -173,7 +173,7 @@ class TestLivableWindow : public QObject {
         s.form.results.commentsTitle.setVisible(false);
         checkTidy(s.view.view());
         // The status bar is Qt's, at the bottom.
-        QWidget* status = s.view.view().widgetFor(u"StatusBar1"_s);
+        QWidget* status = widgetNamed(s.view.view(), u"StatusBar1"_s);
         QCOMPARE(status->parentWidget(), s.view.statusBar());
         QCOMPARE(qobject_cast<QLabel*>(status)->text(), s.form.statusBar.caption());
         QVERIFY(status->isVisible());
@@ -332,19 +332,20 @@ class TestLivableWindow : public QObject {
                 letters.insert(letter);
             }
         }
-        QCOMPARE(f.view.menus()->actionFor(u"MnOuvrir"_s)->shortcut(),
+        QCOMPARE(f.view.menus()->actionFor(f.form.menus.open)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(f.view.menus()->actionFor(u"MnuRapport"_s)->shortcut(),
+        QCOMPARE(f.view.menus()->actionFor(f.form.menus.report)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_P));
-        QCOMPARE(f.view.menus()->actionFor(u"Mnquit"_s)->shortcut(),
+        QCOMPARE(f.view.menus()->actionFor(f.form.menus.quit)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_Q));
-        QCOMPARE(f.view.menus()->actionFor(u"NavDoc"_s)->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(qobject_cast<QAbstractButton*>(f.view.view().widgetFor(u"Command1"_s))->shortcut(),
+        QCOMPARE(f.view.menus()->actionFor(f.form.menus.documentation)->shortcut(),
+                 QKeySequence(Qt::Key_F1));
+        QCOMPARE(widgetNamed<QAbstractButton>(f.view.view(), u"Command1"_s)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_R));
-        QCOMPARE(qobject_cast<QAbstractButton*>(f.view.view().widgetFor(u"Command5"_s))->shortcut(),
+        QCOMPARE(widgetNamed<QAbstractButton>(f.view.view(), u"Command5"_s)->shortcut(),
                  QKeySequence(Qt::ALT | Qt::Key_Left));
         // The taxon-column caption says it can be clicked.
-        QWidget* taxonColumn = f.view.view().widgetFor(u"Label2"_s);
+        QWidget* taxonColumn = widgetNamed(f.view.view(), u"Label2"_s);
         QCOMPARE(taxonColumn->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!taxonColumn->toolTip().isEmpty());
         QVERIFY(!f.view.windowIcon().pixmap(32).isNull());

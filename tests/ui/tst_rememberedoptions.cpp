@@ -1,9 +1,7 @@
 // The two identification options are kept between runs in the user's configuration
 // folder, only by the current build, and never in Sylvane.ini.
-#include "core/recordingplatform.h"
-#include "engine/formtbl.h"
+#include "engine/formtblfixture.h"
 #include "engine/userinput.h"
-#include "keytable/programstate.h"
 #include "ui/rememberedoptions.h"
 #include "ui/windowplaces.h"
 
@@ -21,16 +19,12 @@ using namespace sylvane;
 namespace {
 
 // A main window of the edition, started without a table on an empty program folder.
-struct Run {
-    keytable::ProgramState state;
-    core::RecordingPlatform platform;
-    engine::FormTbl form;
+struct Run : testing::FormTblFixture {
     ui::RememberedOptions options;
 
     Run(const QString& appFolder, core::Edition edition = core::Edition::Current)
-        : form(state, platform, edition), options(ui::RememberedOptions::userFile(), form) {
-        state.AppFolder = appFolder;
-        form.Form_Load(QString());
+        : FormTblFixture(edition), options(ui::RememberedOptions::userFile(), form) {
+        start(appFolder);
         options.restore();
     }
     engine::CheckBox& best() { return form.identification.bestFieldsFirst; }

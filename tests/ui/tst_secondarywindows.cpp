@@ -47,19 +47,14 @@ QString boxText(QWidget* widget) {
 }
 
 // The main window of one build, started on the sample table, with its other windows.
-struct Started {
-    Started(core::Edition edition, const QString& appFolder) : form(state, platform, edition) {
-        state.AppFolder = appFolder;
+struct Started : MainWindowFixture {
+    Started(core::Edition edition, const QString& appFolder)
+        : MainWindowFixture(appFolder, edition) {
         MessageBoxAnswer noSettings(QMessageBox::Ok); // no settings file in a fresh folder
         form.Form_Load(sampleTable);
         form.Form_Activate();
         view.show();
     }
-    keytable::ProgramState state;
-    ui::QtPlatform platform;
-    engine::FormTbl form;
-    ui::FormTblView view{form, &platform};
-    ui::SecondaryWindows secondary{form, state, platform};
 };
 
 } // namespace
@@ -72,31 +67,31 @@ class TestSecondaryWindows : public QObject {
         Started s(core::Edition::Current, app.path());
         QVERIFY(QTest::qWaitForWindowExposed(&s.view));
         // The first activation created the window, hidden.
-        QVERIFY(s.secondary.crossFilter().window());
-        QVERIFY(!s.secondary.crossFilterView()->isVisible());
+        QVERIFY(s.windows.crossFilter()->window());
+        QVERIFY(!s.windows.crossFilterView()->isVisible());
 
         ui::showDeveloperControls(s.form);
-        clickButton(s.view.view().widgetFor(u"Command9"_s));
-        ui::WindowHost* crx = s.secondary.crossFilterView();
+        clickButton(widgetNamed(s.view.view(), u"Command9"_s));
+        ui::WindowHost* crx = s.windows.crossFilterView();
         QVERIFY(crx->isVisible());
         auto& v = crx->view();
 
         // A filter on the spore print: the first value listed, exact.
-        auto& logic = *s.secondary.crossFilter().window();
+        auto& logic = *s.windows.crossFilter()->window();
         int field = -1;
         for (int i = 0; i < logic.fieldList.count(); ++i)
             if (logic.fieldList.itemText(i) == u"sporée"_s)
                 field = i;
         QVERIFY(field >= 0);
-        clickRow(v.widgetFor(u"ListeChamps"_s), field);
+        clickRow(widgetNamed(v, u"ListeChamps"_s), field);
         QVERIFY(logic.valueList.count() > 1);
-        clickRow(v.widgetFor(u"ListeChoix"_s), 1);
-        clickButton(v.widgetFor(u"Command2(0)"_s));
+        clickRow(widgetNamed(v, u"ListeChoix"_s), 1);
+        clickButton(widgetNamed(v, u"Command2(0)"_s));
         QCOMPARE(logic.valueBoxes(0).text(), logic.valueList.itemText(1));
-        clickButton(v.widgetFor(u"Command4"_s)); // valider
+        clickButton(widgetNamed(v, u"Command4"_s)); // valider
         QCOMPARE(logic.FilterCount, 1);
-        clickButton(v.widgetFor(u"Command1"_s)); // Recherche
-        const QString report = boxText(v.widgetFor(u"Text3"_s));
+        clickButton(widgetNamed(v, u"Command1"_s)); // Recherche
+        const QString report = boxText(widgetNamed(v, u"Text3"_s));
         QVERIFY2(report.startsWith(u"espèces ;nb sp /filtres : ;"_s), qPrintable(report));
         QVERIFY(report.contains(logic.valueList.itemText(1)));
         QCOMPARE(report, QString(logic.reportBox.text()).replace(u"\r\n"_s, u"\n"_s));
@@ -108,24 +103,57 @@ class TestSecondaryWindows : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&s.view));
         QCOMPARE(s.form.identification.compare.caption(), u"masquer les lignes vides"_s);
 
-        QVERIFY(s.form.onShowWordPicker);
-        s.form.onShowWordPicker(u"Bibliographie"_s, u"Amanita  muscaria (L.) Lam."_s);
-        ui::WindowHost* picker = s.secondary.wordPickerView();
+        s.form.windows().showWordPicker(u"Bibliographie"_s, u"Amanita  muscaria (L.) Lam."_s);
+        ui::WindowHost* picker = s.windows.wordPickerView();
         QVERIFY(picker);
         QVERIFY(picker->isVisible());
         QCOMPARE(picker->windowTitle(), u"Bibliographie"_s);
-        auto* second = qobject_cast<QRadioButton*>(picker->view().widgetFor(u"Option1(1)"_s));
+        auto* second = widgetNamed<QRadioButton>(picker->view(), u"Option1(1)"_s);
         QVERIFY(second);
         QCOMPARE(second->text(), u"muscaria"_s);
-        QVERIFY(!picker->view().widgetFor(u"Option1(4)"_s)->isVisible());
+        QVERIFY(!widgetNamed(picker->view(), u"Option1(4)"_s)->isVisible());
 
         // On its round indicator: a radio button takes clicks on its indicator and text.
         QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(8, second->height() / 2));
         QVERIFY(second->isChecked());
-        clickButton(picker->view().widgetFor(u"Command1(0)"_s)); // Appel Mot-clé
+        clickButton(widgetNamed(picker->view(), u"Command1(0)"_s)); // Appel Mot-clé
         QVERIFY(!picker->isVisible());
         QCOMPARE(s.form.keyword.keywords(0).text(), u"muscaria"_s);
         QVERIFY(s.form.keyword.panel.visible());
+    }
+
+    // Once the main window's view is gone, the other windows are gone with it, before their
+    // logic; the pop-ups, the closing and the cross-filter window it asks for find nothing
+    // to show on, and the dialogs no parent.
+    void nothingOutlivesTheMainView() {
+        keytable::ProgramState state;
+        ui::QtPlatform platform;
+        ui::SecondaryWindows windows(state, platform);
+        engine::FormTbl form(state, platform, windows);
+        auto view = std::make_unique<ui::FormTblView>(form, &platform, &windows);
+        form.Form_Activate();
+        QPointer<ui::WindowHost> crossView = windows.crossFilterView();
+        QVERIFY(crossView);
+        QVERIFY(windows.crossFilter()->window());
+
+        view.reset();
+        QVERIFY(!crossView);
+        QVERIFY(!windows.crossFilter());
+        form.windows().showPopup(form.menus.valuePopup);
+        form.windows().closeMainWindow();
+        form.windows().showCrossFilter();
+        QVERIFY(!windows.crossFilterView());
+        QVERIFY(!QApplication::activePopupWidget());
+
+        QWidget* parent = nullptr;
+        bool asked = false;
+        MessageBoxAnswer ok(QMessageBox::Ok, [&](QMessageBox& box) {
+            asked = true;
+            parent = box.parentWidget();
+        });
+        platform.messageBox(u"Sylvane"_s, u"Sylvane"_s, core::MessageButtons::Ok);
+        QVERIFY(asked);
+        QCOMPARE(parent, nullptr);
     }
 };
 

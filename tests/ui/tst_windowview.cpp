@@ -3,6 +3,7 @@
 #include "core/recordingplatform.h"
 #include "engine/window.h"
 #include "keytable/programstate.h"
+#include "ui/listboxmodel.h"
 #include "ui/windowview.h"
 
 #include <QCheckBox>
@@ -64,8 +65,8 @@ struct Fixture {
     core::RecordingPlatform platform;
     SampleWindow window{state, platform};
     ui::WindowView view{window};
-    template <typename T> T* widget(const QString& name) {
-        return qobject_cast<T*>(view.widgetFor(name));
+    template <typename T> T* widget(const engine::Control& control) {
+        return view.widgetFor<T>(control);
     }
 };
 
@@ -83,28 +84,28 @@ class TestWindowView : public QObject {
         const double dpi = f.view.dpi();
         const auto px = [dpi](int twips) { return qRound(twips * dpi / 1440); };
         QCOMPARE(f.view.size(), QSize(px(9000), px(6000)));
-        auto* frame = f.widget<QGroupBox>(u"Frame"_s);
-        auto* name = f.widget<QLineEdit>(u"Name"_s);
-        QVERIFY(frame && name && f.widget<QPlainTextEdit>(u"Notes"_s));
+        auto* frame = f.widget<QGroupBox>(f.window.Frame);
+        auto* name = f.widget<QLineEdit>(f.window.Name);
+        QVERIFY(frame && name && f.widget<QPlainTextEdit>(f.window.Notes));
         QCOMPARE(frame->title(), u"Cadre"_s);
         QCOMPARE(name->parentWidget(), frame); // inside its container, at its own twips
         QCOMPARE(name->geometry().topLeft(), QPoint(px(150), px(300)));
-        QCOMPARE(f.widget<QScrollBar>(u"Bar"_s)->maximum(), 50);
-        QVERIFY(f.widget<QRadioButton>(u"Yes"_s)->isChecked());
+        QCOMPARE(f.widget<QScrollBar>(f.window.Bar)->maximum(), 50);
+        QVERIFY(f.widget<QRadioButton>(f.window.Yes)->isChecked());
     }
 
     void typingAndScrollingReachTheHandlers() {
         Fixture f;
         f.view.show();
-        QTest::keyClicks(f.widget<QLineEdit>(u"Name"_s), u"ab"_s);
+        QTest::keyClicks(f.widget<QLineEdit>(f.window.Name), u"ab"_s);
         QCOMPARE(f.window.Name.text(), u"ab"_s);
-        auto* notes = f.widget<QPlainTextEdit>(u"Notes"_s);
+        auto* notes = f.widget<QPlainTextEdit>(f.window.Notes);
         notes->setFocus();
         QTest::keyClicks(notes, u"x"_s);
         QTest::keyClick(notes, Qt::Key_Return);
         QTest::keyClicks(notes, u"y"_s);
         QCOMPARE(f.window.Notes.text(), u"x\r\ny"_s); // the model keeps CR LF
-        f.widget<QScrollBar>(u"Bar"_s)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        f.widget<QScrollBar>(f.window.Bar)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(f.window.Bar.value(), 2);
         QCOMPARE(f.window.changes, (QStringList{u"Name=a"_s, u"Name=ab"_s, u"Notes=x"_s,
                                                 u"Notes=x\r\n"_s, u"Notes=x\r\ny"_s, u"Bar=2"_s}));
@@ -113,20 +114,20 @@ class TestWindowView : public QObject {
         f.window.Notes.setText(u"un\r\ndeux"_s);
         f.window.Bar.setValue(7);
         QCOMPARE(notes->toPlainText(), u"un\ndeux"_s);
-        QCOMPARE(f.widget<QScrollBar>(u"Bar"_s)->value(), 7);
+        QCOMPARE(f.widget<QScrollBar>(f.window.Bar)->value(), 7);
         QVERIFY(f.window.changes.isEmpty());
     }
 
     void optionsAndRefusedClicks() {
         Fixture f;
         f.view.show();
-        QTest::mouseClick(f.widget<QRadioButton>(u"No"_s), Qt::LeftButton);
+        QTest::mouseClick(f.widget<QRadioButton>(f.window.No), Qt::LeftButton);
         QCOMPARE(f.window.No.value(), 1);
         QCOMPARE(f.window.Yes.value(), 0);
-        QVERIFY(!f.widget<QRadioButton>(u"Yes"_s)->isChecked());
+        QVERIFY(!f.widget<QRadioButton>(f.window.Yes)->isChecked());
 
         // While the window is busy a click is refused, and the box shows the model again.
-        auto* tick = f.widget<QCheckBox>(u"Tick"_s);
+        auto* tick = f.widget<QCheckBox>(f.window.Tick);
         {
             engine::Window::BusyScope busy(f.window);
             QTest::mouseClick(tick, Qt::LeftButton);
@@ -138,10 +139,33 @@ class TestWindowView : public QObject {
         QVERIFY(tick->isChecked());
     }
 
+    // A view that reads the model as a reset begins (to keep its selection) finds the
+    // entries as they were, and the new ones once the reset ends.
+    void aListResetsAroundTheChange() {
+        engine::ListBox list(u"L"_s, false);
+        list.addItems({{u"a"_s}, {u"b"_s}, {u"c"_s}});
+        ui::ListBoxModel model(list);
+        const auto shown = [&model] {
+            QStringList texts;
+            for (int row = 0; row < model.rowCount(); ++row)
+                texts << model.index(row, 0).data().toString();
+            return texts.join(u',');
+        };
+        QStringList before, after;
+        connect(&model, &QAbstractItemModel::modelAboutToBeReset, this, [&] { before << shown(); });
+        connect(&model, &QAbstractItemModel::modelReset, this, [&] { after << shown(); });
+        list.clear();
+        list.setEntries({{u"x"_s}});
+        list.addItem(u"y"_s);
+        list.removeItem(0);
+        QCOMPARE(before, (QStringList{u"a,b,c"_s, QString(), u"x"_s, u"x,y"_s}));
+        QCOMPARE(after, (QStringList{QString(), u"x"_s, u"x,y"_s, u"y"_s}));
+    }
+
     void listsFollowTheirModels() {
         Fixture f;
         f.view.show();
-        auto* values = f.widget<QListView>(u"Values"_s);
+        auto* values = f.widget<QListView>(f.window.Values);
         QSignalSpy resets(values->model(), &QAbstractItemModel::modelReset);
         f.window.Values.setEntries({{u"rouge"_s}, {u"Blanc"_s}, {u"écru"_s}});
         QCOMPARE(resets.size(), 1);
@@ -165,7 +189,7 @@ class TestWindowView : public QObject {
         QCOMPARE(f.window.changes.constLast(), u"key 16"_s);
 
         // In a single-selection list the arrow keys click the next entry.
-        auto* taxa = f.widget<QListView>(u"Taxa"_s);
+        auto* taxa = f.widget<QListView>(f.window.Taxa);
         f.window.Taxa.setEntries({{u"a"_s}, {u"b"_s}, {u"c"_s}});
         QTest::mouseClick(taxa->viewport(), Qt::LeftButton, {}, rowCentre(taxa, 0));
         QTest::keyClick(taxa, Qt::Key_Down);

@@ -4,6 +4,7 @@
 #include "keytable/programstate.h"
 #include "ui/formtblview.h"
 #include "ui/qtplatform.h"
+#include "ui/secondarywindows.h"
 #include "ui/windowview.h"
 
 #include <QAbstractButton>
@@ -37,15 +38,27 @@ class ManualClockPlatform : public sylvane::ui::QtPlatform {
     std::multimap<qint64, std::function<void()>> steps_;
 };
 
-// The main window as the program builds it, on a Qt platform, for the widget tests.
+// The main window as the program builds it, on a Qt platform, with its other windows, for
+// the widget tests.
 template <typename Platform = sylvane::ui::QtPlatform> struct BasicMainWindowFixture {
-    explicit BasicMainWindowFixture(const QString& appFolder) { state.AppFolder = appFolder; }
+    explicit BasicMainWindowFixture(
+        const QString& appFolder, sylvane::core::Edition edition = sylvane::core::Edition::Current)
+        : form(state, platform, windows, edition) {
+        state.AppFolder = appFolder;
+    }
     sylvane::keytable::ProgramState state;
     Platform platform;
-    sylvane::engine::FormTbl form{state, platform};
-    sylvane::ui::FormTblView view{form, &platform};
+    sylvane::ui::SecondaryWindows windows{state, platform};
+    sylvane::engine::FormTbl form;
+    sylvane::ui::FormTblView view{form, &platform, &windows};
 };
 using MainWindowFixture = BasicMainWindowFixture<>;
+
+// The widget that shows the control of view's window named name (its designer name).
+template <typename W = QWidget> W* widgetNamed(sylvane::ui::WindowView& view, const QString& name) {
+    const sylvane::engine::Control* control = view.window().find(name);
+    return control ? view.widgetFor<W>(*control) : nullptr;
+}
 
 // Shows a window with its client area at its designed size, whatever the screen's size.
 inline void showAtDesignedSize(sylvane::ui::WindowHost& host) {

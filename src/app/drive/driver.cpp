@@ -39,21 +39,33 @@ bool hasValue(engine::ControlKind kind) {
 
 } // namespace
 
+Driver::Windows::Windows(Driver& driver)
+    : OtherWindows(driver.state_, driver.platform_), driver_(driver) {}
+
+void Driver::Windows::showPopup(engine::MenuItem& popup) {
+    driver_.write(u"[popup] "_s + popup.name());
+}
+
+void Driver::Windows::closeMainWindow() {
+    driver_.close(u"FormTbl"_s);
+}
+
 Driver::Driver(core::Edition edition, QString appFolder, Output output)
     : platform_([this](const QString& line) { write(line); }), appFolder_(std::move(appFolder)),
       output_(std::move(output)) {
-    formTbl_ = std::make_unique<engine::FormTbl>(state_, platform_, edition);
-    formTbl_->onPopup = [this](engine::MenuItem& popup) { write(u"[popup] "_s + popup.name()); };
-    formTbl_->onCloseRequested = [this] { close(u"FormTbl"_s); };
+    formTbl_ = std::make_unique<engine::FormTbl>(state_, platform_, otherWindows_, edition);
     addWindow(u"FormTbl"_s, formTbl_.get());
-    crossFilter_ = std::make_unique<crossfilter::CrossFilterHost>(*formTbl_, state_, platform_);
-    crossFilter_->onLoaded = [this](crossfilter::FormCrx& window) {
+    otherWindows_.attach(*formTbl_);
+    otherWindows_.crossFilter()->onLoaded = [this](crossfilter::FormCrx& window) {
         addWindow(u"FormCrx"_s, &window,
                   [&window](const QString& name) { return formCrxVariable(window, name); });
     };
-    crossFilter_->onUnloading = [this](crossfilter::FormCrx&) { removeWindow(u"FormCrx"_s); };
-    wordPicker_ = std::make_unique<engine::WordPickerHost>(*formTbl_, state_, platform_);
-    wordPicker_->onLoaded = [this](engine::Form1& window) { addWindow(u"Form1"_s, &window); };
+    otherWindows_.crossFilter()->onUnloading = [this](crossfilter::FormCrx&) {
+        removeWindow(u"FormCrx"_s);
+    };
+    otherWindows_.wordPicker()->onLoaded = [this](engine::Form1& window) {
+        addWindow(u"Form1"_s, &window);
+    };
 }
 
 Driver::~Driver() = default;
@@ -233,7 +245,7 @@ void Driver::activate(const QString& name) {
         return;
     }
     engine::Window* window = entry->window; // activating may register another window
-    window->activate();
+    engine::userActivate(*window);
 }
 
 void Driver::close(const QString& name) {
@@ -243,8 +255,7 @@ void Driver::close(const QString& name) {
         return;
     }
     engine::Window* window = entry->window; // closing may unload another window
-    if (window->queryClose())
-        window->setVisible(false);
+    engine::userClose(*window);
 }
 
 QString Driver::controlLine(const engine::Control& control) {
@@ -299,7 +310,7 @@ void Driver::show(const QString& name) {
 void Driver::showFieldRanking() {
     for (const identify::FieldRank& rank : formTbl_->identification.session().fieldRanks())
         write(QString::number(rank.field) + u'\t' +
-              escapeForTranscript(state_.FieldNames[rank.field]) + u'\t' +
+              escapeForTranscript(state_.KeyTable.fieldName(rank.field)) + u'\t' +
               identify::rankDriverText(rank));
 }
 
@@ -333,11 +344,11 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     if (name == u"UsedFields"_s)
         return u"UsedFields="_s + bracketed(session.usedFieldsText());
     if (name == u"LineCount"_s)
-        return u"LineCount="_s + numberText(s.LineCount);
+        return u"LineCount="_s + numberText(keytable::shownLineCount(s));
     if (name == u"FieldCount"_s)
-        return u"FieldCount="_s + numberText(s.FieldCount);
+        return u"FieldCount="_s + numberText(s.KeyTable.fieldCount());
     if (name == u"DeclaredFieldCount"_s)
-        return u"DeclaredFieldCount="_s + numberText(s.DeclaredFieldCount);
+        return u"DeclaredFieldCount="_s + numberText(s.KeyTable.declaredFieldCount());
     if (name == u"CurrentFile"_s)
         return u"CurrentFile="_s + bracketed(s.CurrentFile);
     if (name == u"DataFolder"_s)
@@ -360,8 +371,8 @@ std::optional<QString> Driver::showVariable(const QString& name) {
     }
     if (name == u"FieldNames"_s) {
         QString line = u"FieldNames="_s;
-        for (int k = 1; k <= s.FieldCount && k <= core::MaxFields; ++k)
-            line += (k > 1 ? u" "_s : QString()) + bracketed(s.FieldNames[k]);
+        for (int k = 1; k <= s.KeyTable.fieldCount(); ++k)
+            line += (k > 1 ? u" "_s : QString()) + bracketed(s.KeyTable.fieldName(k));
         return line;
     }
     if (name.startsWith(u"KeyTable("_s) && name.endsWith(u')')) {

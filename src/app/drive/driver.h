@@ -2,9 +2,8 @@
 
 #include "core/edition.h"
 #include "core/recordingplatform.h"
-#include "crossfilter/crossfilterhost.h"
+#include "crossfilter/otherwindows.h"
 #include "engine/formtbl.h"
-#include "engine/wordpickerhost.h"
 #include "keytable/programstate.h"
 
 #include <QHash>
@@ -41,6 +40,18 @@ class Driver {
     void removeWindow(const QString& prefix);
 
   private:
+    // The main window's other windows; pop-ups are written as lines, the closing asked
+    // of the main window runs as the close command.
+    class Windows final : public crossfilter::OtherWindows {
+      public:
+        explicit Windows(Driver& driver);
+        void showPopup(engine::MenuItem& popup) override;
+        void closeMainWindow() override;
+
+      private:
+        Driver& driver_;
+    };
+
     void write(const QString& line);
     void error(const QString& text);
 
@@ -78,10 +89,8 @@ class Driver {
         VariableShow variables;
     };
     QHash<QString, WindowEntry> windows_;
-    // Creates the cross-filter window when the main window first asks about it.
-    std::unique_ptr<crossfilter::CrossFilterHost> crossFilter_;
-    // Creates the word picker when the earlier build's bibliography lookup first opens it.
-    std::unique_ptr<engine::WordPickerHost> wordPicker_;
+    // Last, so that the other windows go before the main one.
+    Windows otherWindows_{*this};
 };
 
 } // namespace sylvane::drive

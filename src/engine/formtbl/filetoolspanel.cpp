@@ -86,7 +86,7 @@ void FileToolsPanel::VerifNbChamps() {
     if (!core::FileExists(file) || !reader.open(file))
         return;
     const keytable::FieldCountReport report =
-        keytable::checkFieldCounts(reader.lines(), s.DeclaredFieldCount, s.Separator);
+        keytable::checkFieldCounts(reader.lines(), s.KeyTable.declaredFieldCount(), s.Separator);
     if (!report.fieldLineFound) {
         form_.results.textPanel.setText(s.LineBreak + u"déclaration `Champ=` non trouvée"_s);
         return;
@@ -94,7 +94,7 @@ void FileToolsPanel::VerifNbChamps() {
     QString text;
     for (const keytable::FieldCountMismatch& m : report.mismatches)
         text += s.LineBreak + u"ligne "_s + QString::number(m.lineNumber) + u" /  Nbchamps   "_s +
-                core::numberText(s.DeclaredFieldCount) + u"/   Idc   "_s +
+                core::numberText(s.KeyTable.declaredFieldCount()) + u"/   Idc   "_s +
                 QString::number(m.values);
     if (report.mismatches.empty())
         text += s.LineBreak + u" OK"_s;
@@ -122,8 +122,8 @@ void FileToolsPanel::MnuCarfic_Click() {
     form_.identification.history.clear();
     form_.identification.history.addItems(
         {{u"fichier en cours"_s + colon + s.CurrentFile},
-         {u"nombre de lignes"_s + colon + core::numberText(s.LineCount)},
-         {u"nombre de champs"_s + colon + core::numberText(s.FieldCount)},
+         {u"nombre de lignes"_s + colon + core::numberText(keytable::shownLineCount(s))},
+         {u"nombre de champs"_s + colon + core::numberText(s.KeyTable.fieldCount())},
          {u"Séparateur de champ <"_s + s.Separator + u">"_s}});
 }
 

@@ -4,8 +4,9 @@ using namespace Qt::StringLiterals;
 
 namespace sylvane::engine {
 
-FormTbl::FormTbl(keytable::ProgramState& state, core::Platform& platform, core::Edition edition)
-    : Window(u"FormTbl"_s, u"Sylvane"_s, state, platform), edition_(edition) {
+FormTbl::FormTbl(keytable::ProgramState& state, core::Platform& platform, WindowServices& windows,
+                 core::Edition edition)
+    : Window(u"FormTbl"_s, u"Sylvane"_s, state, platform), windows_(windows), edition_(edition) {
     registerControls();
     layOutControls();
     identification.wire();

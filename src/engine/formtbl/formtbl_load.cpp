@@ -109,11 +109,13 @@ void FormTbl::load(const keytable::TableFile& file) {
     // with the rows read so far.
     keytable::LoadKeyTable(s, file, sink);
     sink.flush();
-    identification.fieldsTitle.setCaption(core::numberText(s.DeclaredFieldCount) + u" champs"_s);
+    identification.fieldsTitle.setCaption(core::numberText(s.KeyTable.declaredFieldCount()) +
+                                          u" champs"_s);
 
     identification.RazListes();
-    identification.valueCount.setCaption(core::numberText(s.FieldCount) + u" champs ; "_s +
-                                         core::numberText(s.LineCount) + u" lignes"_s);
+    identification.valueCount.setCaption(
+        core::numberText(s.KeyTable.fieldCount()) + u" champs ; "_s +
+        core::numberText(keytable::shownLineCount(s)) + u" lignes"_s);
 }
 
 void FormTbl::position_fenetres() {

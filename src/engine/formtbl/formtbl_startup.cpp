@@ -134,8 +134,11 @@ void FormTbl::MnPrm_Click(int index) {
         ini_sauve();
 }
 
+// The cross-filter window is loaded, hidden, at the first activation, so that it follows
+// the table from then on; while it is shown, an activation changes nothing more.
 void FormTbl::Form_Activate() {
-    if (crossFilterVisible && crossFilterVisible())
+    windows_.loadCrossFilter();
+    if (windows_.crossFilterVisible())
         return;
     auto& s = state();
     identification.foundCount.setCaption(QString());
@@ -149,15 +152,13 @@ void FormTbl::Form_Activate() {
 }
 
 void FormTbl::Mnquit_Click() {
-    if (onCloseRequested)
-        onCloseRequested();
+    windows_.closeMainWindow();
 }
 
 bool FormTbl::Form_QueryUnload() {
     const core::MessageAnswer answer = platform().messageBox(
         u"Voulez-vous vraiment quitter Sylvane ? "_s, caption(), core::MessageButtons::YesNo);
-    if (closeCrossFilter)
-        closeCrossFilter();
+    windows_.closeCrossFilter();
     return answer == core::MessageAnswer::Yes;
 }
 

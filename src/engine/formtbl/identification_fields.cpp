@@ -80,7 +80,7 @@ bool IdentificationPanel::foldsAccents() const {
 }
 
 void IdentificationPanel::AfficheChamps() {
-    taxonColumn.setCaption(form_.state().FieldNames[1]);
+    taxonColumn.setCaption(form_.state().KeyTable.fieldName(1));
     showFieldList();
 }
 

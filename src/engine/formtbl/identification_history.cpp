@@ -12,9 +12,7 @@ namespace sylvane::engine {
 void IdentificationPanel::keepHistoryOfChoice(const QString& values) {
     if (!form_.isEarlierBuild())
         return;
-    const auto& s = form_.state();
-    const int field = session_.chosenField();
-    const QString name = field >= 1 && field <= core::MaxFields ? s.FieldNames[field] : QString();
+    const QString& name = form_.state().KeyTable.fieldName(session_.chosenField());
     pendingHistory_ = name + u":"_s + values;
 }
 

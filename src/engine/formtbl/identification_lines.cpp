@@ -15,19 +15,18 @@ void IdentificationPanel::Text2_Ouvre() {
 }
 
 void IdentificationPanel::Edit_Aff(QString& ligne) {
-    auto& s = form_.state();
-    LireContenuChamps(ligne, s.FieldContents);
+    const keytable::KeyTable& table = form_.state().KeyTable;
+    LireContenuChamps(ligne, FieldContents);
     form_.results.resultList.clear();
     std::vector<ListEntry> lines;
-    for (int k = 1; k <= s.FieldCount; ++k)
-        lines.push_back({s.FieldNames[k] + u" : "_s + s.FieldContents[k]});
+    for (int k = 1; k <= table.fieldCount(); ++k)
+        lines.push_back({table.fieldName(k) + u" : "_s + FieldContents[k]});
     form_.results.resultList.addItems(std::move(lines));
 }
 
 void IdentificationPanel::Raz_Teditchamp() {
-    auto& s = form_.state();
-    for (int k = 0; k <= s.FieldCount && k <= core::MaxFields; ++k)
-        s.FieldContents[k].clear();
+    for (int k = 0; k <= form_.state().KeyTable.fieldCount(); ++k)
+        FieldContents[k].clear();
 }
 
 // Developer button: the data lines of the table, one entry per row, in the value list
@@ -40,11 +39,10 @@ void IdentificationPanel::Command10_Click() {
     taxonList.clear();
     form_.results.resultList.clear();
     std::vector<ListEntry> lines;
-    const int rows = std::min(s.lineCount(), core::MaxRows);
-    for (int row = 1; row <= rows; ++row) {
+    for (int row = 1; row <= s.KeyTable.rowCount(); ++row) {
         QStringList cells;
         bool anyValue = false;
-        for (int field = 1; field <= s.FieldCount && field <= core::MaxFields; ++field) {
+        for (int field = 1; field <= s.KeyTable.fieldCount(); ++field) {
             cells.append(s.KeyTable(row, field));
             anyValue = anyValue || !cells.back().isEmpty();
         }
@@ -94,13 +92,12 @@ void IdentificationPanel::editListedLine() {
 // shown again. Only the fields of a line can be edited: a position past them stores
 // nothing.
 void IdentificationPanel::Command11_Click() {
-    auto& s = form_.state();
     const int k = form_.results.resultList.currentIndex() + 1;
     if (k <= core::MaxFields)
-        s.FieldContents[k] = valueEditor.text();
+        FieldContents[k] = valueEditor.text();
     QString line;
-    for (int field = 1; field <= s.FieldCount && field <= core::MaxFields; ++field)
-        line += s.FieldContents[field] + u";"_s;
+    for (int field = 1; field <= form_.state().KeyTable.fieldCount(); ++field)
+        line += FieldContents[field] + u";"_s;
     Edit_Aff(line);
 }
 

@@ -33,17 +33,17 @@ void IdentificationPanel::rankFieldList() {
 // The fields not used yet in the list's order; ranked, each with the number of taxa
 // expected to remain after its choice ("≈ 4,2").
 void IdentificationPanel::showFieldList() {
-    const auto& names = form_.state().FieldNames;
+    const keytable::KeyTable& table = form_.state().KeyTable;
     std::vector<ListEntry> entries;
     if (!session_.fieldsRanked()) {
         for (const int field : session_.fieldList())
-            entries.emplace_back(names[field], field);
+            entries.emplace_back(table.fieldName(field), field);
         fieldList.setEntries(std::move(entries));
         return;
     }
     const std::vector<identify::FieldRank> ranks = session_.fieldRanks();
     for (const identify::FieldRank& rank : ranks)
-        entries.emplace_back(names[rank.field], rank.field);
+        entries.emplace_back(table.fieldName(rank.field), rank.field);
     fieldList.setEntries(std::move(entries));
     for (std::size_t k = 0; k < ranks.size(); ++k)
         fieldList.setAnnotation(static_cast<int>(k), identify::rankListText(ranks[k]));

@@ -105,8 +105,8 @@ void IdentificationPanel::ListDesc_KeyDown(int keyCode) {
 }
 
 void IdentificationPanel::ListDesc_MouseDown(int button) {
-    if (isButton(button, MouseButton::Right) && valueList.count() >= 2 && form_.onPopup)
-        form_.onPopup(form_.menus.valuePopup);
+    if (isButton(button, MouseButton::Right) && valueList.count() >= 2)
+        form_.windows().showPopup(form_.menus.valuePopup);
 }
 
 void IdentificationPanel::Check4_Click() {

@@ -38,8 +38,7 @@ void IdentificationPanel::Command1_Click() {
 }
 
 void IdentificationPanel::Command9_Click() {
-    if (form_.onShowCrossFilter)
-        form_.onShowCrossFilter();
+    form_.windows().showCrossFilter();
 }
 
 void IdentificationPanel::RazListes() {
@@ -71,7 +70,7 @@ void IdentificationPanel::Command2_Click() {
     form_.results.resultList.clear();
     constexpr size_t batch = 512;
     std::vector<ListEntry> pending;
-    const int lines = std::min(s.lineCount(), core::MaxRows);
+    const int lines = s.KeyTable.rowCount();
     for (int i = 1; i <= lines; ++i) {
         taxaTitle.setCaption(core::numberText(i));
         const QString& name = s.KeyTable(i, 1);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/tablelimits.h"
 #include "engine/control.h"
 #include "engine/formtbl/panel.h"
 #include "engine/listbox.h"
 #include "identify/identification.h"
 
+#include <array>
 #include <functional>
 #include <span>
 #include <vector>
@@ -151,6 +153,8 @@ class IdentificationPanel : public Panel {
     // The value list holds the table's lines (developer listing): a click on one opens it
     // in the line editor instead of choosing a value.
     bool linesListed_ = false;
+    // The line open in the line editor, field by field (element 0 unused).
+    std::array<QString, core::MaxFields + 1> FieldContents;
     // Earlier build: the history line of the value applied last ("field:value"), written
     // to the history list when the next field is chosen.
     QString pendingHistory_;

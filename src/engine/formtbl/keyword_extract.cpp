@@ -2,7 +2,7 @@
 // taxa that bear them become the value list, each with all its lines.
 #include "engine/formtbl.h"
 
-#include "engine/keywordmatcher.h"
+#include "identify/keywordmatcher.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,7 +14,7 @@ void KeywordPanel::ExtraireListe() {
     identification.stepBack.setEnabled(false);
 
     if (!keywords(0).text().isEmpty()) {
-        const KeywordMatcher matcher = panelMatcher();
+        const identify::KeywordMatcher matcher = panelMatcher();
         form_.results.resultList.clear();
         identification.taxonList.clear();
         QStringList matched; // the texts of the matching values, in list order

@@ -3,7 +3,8 @@
 #include "engine/formtbl.h"
 
 #include "core/vbtext.h"
-#include "engine/keywordmatcher.h"
+#include "identify/keywordmatcher.h"
+#include "identify/queries.h"
 
 using namespace Qt::StringLiterals;
 
@@ -87,24 +88,20 @@ QString KeywordPanel::keywordsShown(bool* bothRequired) {
     return k0;
 }
 
-KeywordMatcher KeywordPanel::panelMatcher() {
-    return KeywordMatcher(keywords(0).text(), keywords(1).text(),
-                          {.foldAccents = matchOptions(2).value() != 0,
-                           .ignoreCase = matchOptions(1).value() != 0,
-                           .bothRequired = anyKeyword.value() == 0 && allKeywords.value() != 0});
+identify::KeywordMatcher KeywordPanel::panelMatcher() {
+    return identify::KeywordMatcher(
+        keywords(0).text(), keywords(1).text(),
+        {.foldAccents = matchOptions(2).value() != 0,
+         .ignoreCase = matchOptions(1).value() != 0,
+         .bothRequired = anyKeyword.value() == 0 && allKeywords.value() != 0});
 }
 
 void KeywordPanel::ChercheListe(ListBox& listc) {
     if (keywords(0).text().isEmpty())
         return;
-    const KeywordMatcher matcher = panelMatcher();
-    std::vector<ListEntry> found;
-    const auto& entries = listc.entries();
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (matcher.matches(entries[i].text))
-            found.push_back({QString::number(i) + u" : "_s + entries[i].text});
+    const QStringList found = identify::keywordSearch(listc.texts(), panelMatcher());
     form_.results.resultList.clear();
-    form_.results.resultList.addItems(std::move(found));
+    form_.results.resultList.addItems(entriesOf(found));
 }
 
 } // namespace sylvane::engine

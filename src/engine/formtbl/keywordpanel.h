@@ -5,9 +5,11 @@
 #include "engine/listbox.h"
 #include "engine/window.h"
 
-namespace sylvane::engine {
-
+namespace sylvane::identify {
 class KeywordMatcher;
+}
+
+namespace sylvane::engine {
 
 // The keyword panel: one or two keywords, their matching options, the search over the
 // value list or the taxon list into the result list, and the extraction.
@@ -61,7 +63,7 @@ class KeywordPanel : public Panel {
 
   private:
     // The matching rule set by the panel's boxes and options.
-    KeywordMatcher panelMatcher();
+    identify::KeywordMatcher panelMatcher();
     // The keywords as the headings show them: the first, or both joined by " OU " or " & ".
     QString keywordsShown(bool* bothRequired = nullptr);
     // The earlier build's heading of an extraction.

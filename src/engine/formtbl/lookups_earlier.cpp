@@ -34,9 +34,8 @@ void LookupsPanel::earlierLookup(int index) {
         // of the name for a keyword lookup.
         Doc_Compose_chaine();
         ShellExW(weblookups::societyKeywordSearchAddress());
-        if (form_.onShowWordPicker)
-            form_.onShowWordPicker(QString::fromUtf16(weblookups::WordPickerCaption),
-                                   searchName.caption());
+        form_.windows().showWordPicker(QString::fromUtf16(weblookups::WordPickerCaption),
+                                       searchName.caption());
         break;
     case 7:
         Doc_Compose_chaine();

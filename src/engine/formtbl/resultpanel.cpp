@@ -42,8 +42,8 @@ void ResultPanel::ListeResultat_KeyDown(int keyCode) {
 }
 
 void ResultPanel::ListeResultat_MouseDown(int button) {
-    if (resultList.count() >= 2 && isButton(button, MouseButton::Right) && form_.onPopup)
-        form_.onPopup(form_.menus.resultPopup);
+    if (resultList.count() >= 2 && isButton(button, MouseButton::Right))
+        form_.windows().showPopup(form_.menus.resultPopup);
 }
 
 void ResultPanel::ListResultat_Big() {

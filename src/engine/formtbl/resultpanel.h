@@ -4,8 +4,6 @@
 #include "engine/formtbl/panel.h"
 #include "engine/listbox.h"
 
-#include <vector>
-
 namespace sylvane::engine {
 
 // The result list with its heading, the taxon sheet and the comparison, the text panel
@@ -52,7 +50,6 @@ class ResultPanel : public Panel {
     void wireSheet();
     void showSheet(int row);
     void compareTaxon(int row);
-    std::vector<int> commonFields(int row, const std::vector<qint32>& rows);
 };
 
 } // namespace sylvane::engine

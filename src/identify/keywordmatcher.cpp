@@ -1,8 +1,8 @@
-#include "engine/keywordmatcher.h"
+#include "identify/keywordmatcher.h"
 
 #include "core/moduleroutines.h"
 
-namespace sylvane::engine {
+namespace sylvane::identify {
 
 KeywordMatcher::KeywordMatcher(const QString& first, const QString& second, Options options)
     : first_(options.foldAccents ? core::FoldAccents(first) : first),
@@ -19,4 +19,4 @@ bool KeywordMatcher::matches(const QString& text) const {
     return hasSecond_ && searched.contains(second_, sensitivity_);
 }
 
-} // namespace sylvane::engine
+} // namespace sylvane::identify

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace sylvane::engine {
+namespace sylvane::identify {
 
 // The matching rule of the keyword panel, shared by the search and the extraction: the
 // first keyword, or a second one (either with "Ou", both with "Et"), found anywhere in an
@@ -28,4 +28,4 @@ class KeywordMatcher {
     Qt::CaseSensitivity sensitivity_;
 };
 
-} // namespace sylvane::engine
+} // namespace sylvane::identify
