@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release -j"$(nproc)" --target Sylvane_2023-01
+scripts/configure.sh release
+cmake --build --preset release -j"$(nproc)" --target Sylvane_2023-01
 # The sample table of the build's data folder, beside the user manual it links to.
 exec build/release/src/Sylvane_2023-01 "$PWD/build/release/data/champignons_europe.txt" "$@"

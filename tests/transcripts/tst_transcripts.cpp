@@ -2,21 +2,30 @@
 // holds script.txt (and the key tables it names, relative to the folder), expected.txt
 // is the transcript. An "app" subfolder, if any, is copied to a fresh folder that serves
 // as the program's folder (Sylvane.ini). "edition" holds 2019-02 for the earlier build.
-// SYLVANE_UPDATE_TRANSCRIPTS=1 writes the transcripts instead of comparing them.
+// A transcript that differs fails with the unified diff of the whole case.
+// SYLVANE_UPDATE_TRANSCRIPTS=case1,case2 writes the transcripts of the cases named
+// instead of comparing them; the other cases are compared as usual.
 #include "app/drive/driver.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString readUtf8(const QString& path) {
+QByteArray readBytes(const QString& path) {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString readUtf8(const QString& path) {
+    return QString::fromUtf8(readBytes(path));
 }
 
 bool copyFolder(const QString& from, const QString& to) {
@@ -30,30 +39,100 @@ bool copyFolder(const QString& from, const QString& to) {
     return true;
 }
 
+QString casesFolder() {
+    return QStringLiteral(SYLVANE_TRANSCRIPTS) + u"/cases"_s;
+}
+
+QStringList caseNames() {
+    return QDir(casesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+// The cases SYLVANE_UPDATE_TRANSCRIPTS names, comma separated.
+QStringList casesToUpdate() {
+    QStringList names;
+    for (const QString& name : qEnvironmentVariable("SYLVANE_UPDATE_TRANSCRIPTS").split(u','))
+        if (!name.trimmed().isEmpty())
+            names << name.trimmed();
+    return names;
+}
+
+// Puts the process back in the folder it was in, however the case ends.
+class CurrentFolderGuard {
+  public:
+    CurrentFolderGuard() : previous_(QDir::currentPath()) {}
+    ~CurrentFolderGuard() { QDir::setCurrent(previous_); }
+    CurrentFolderGuard(const CurrentFolderGuard&) = delete;
+    CurrentFolderGuard& operator=(const CurrentFolderGuard&) = delete;
+
+  private:
+    QString previous_;
+};
+
+QString firstDifference(const QString& want, const QString& got) {
+    const QStringList wantLines = want.split(u'\n');
+    const QStringList gotLines = got.split(u'\n');
+    qsizetype i = 0;
+    while (i < wantLines.size() && i < gotLines.size() && wantLines[i] == gotLines[i])
+        ++i;
+    const auto line = [](const QStringList& lines, qsizetype at) {
+        return at < lines.size() ? lines[at] : u"(end of transcript)"_s;
+    };
+    return u"line %1 differs\n  want: %2\n  got:  %3"_s.arg(i + 1).arg(line(wantLines, i),
+                                                                       line(gotLines, i));
+}
+
+// How the transcript produced differs from the expected file: the unified diff of the
+// whole case when diff is installed, else the first line that differs.
+QString describeDifference(const QString& expectedPath, const QByteArray& got) {
+    const QString diff = QStandardPaths::findExecutable(u"diff"_s);
+    QTemporaryFile gotFile;
+    if (!diff.isEmpty() && gotFile.open() && gotFile.write(got) == got.size() && gotFile.flush()) {
+        QProcess process;
+        process.start(diff, {u"-u"_s, u"--label"_s, u"expected.txt"_s, u"--label"_s, u"got"_s,
+                             expectedPath, gotFile.fileName()});
+        // Exit code 1: the files differ and the diff was printed.
+        if (process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+            process.exitCode() == 1)
+            return QString::fromUtf8(process.readAllStandardOutput());
+    }
+    return firstDifference(readUtf8(expectedPath), QString::fromUtf8(got));
+}
+
 } // namespace
 
 class TestTranscripts : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void initTestCase() {
+        QStringList unknown;
+        for (const QString& name : casesToUpdate())
+            if (!caseNames().contains(name))
+                unknown << name;
+        if (!unknown.isEmpty())
+            QFAIL(qPrintable(
+                u"SYLVANE_UPDATE_TRANSCRIPTS names no case folder: %1 "
+                u"(name the cases to rewrite, comma separated)"_s.arg(unknown.join(u", "_s))));
+    }
+
     void transcript_data() {
         QTest::addColumn<QString>("folder");
-        QDir cases(QStringLiteral(SYLVANE_TRANSCRIPTS) + u"/cases"_s);
-        for (const QString& name : cases.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QDir cases(casesFolder());
+        for (const QString& name : caseNames())
             QTest::newRow(qPrintable(name)) << cases.filePath(name);
     }
 
     void transcript() {
         QFETCH(QString, folder);
-        const QString previous = QDir::currentPath();
         QTemporaryDir appFolder;
         if (QDir(folder + u"/app"_s).exists())
             QVERIFY(copyFolder(folder + u"/app"_s, appFolder.path()));
         const QString edition = readUtf8(folder + u"/edition"_s).trimmed();
-        QVERIFY(QDir::setCurrent(folder));
-        const QString caseFolder = QDir::currentPath();
 
         QString transcript;
         {
+            const CurrentFolderGuard guard;
+            QVERIFY(QDir::setCurrent(folder));
+            const QString caseFolder = QDir::currentPath();
             sylvane::drive::Driver driver(
                 sylvane::core::editionFromName(edition.isEmpty() ? u"2023-01"_s : edition),
                 appFolder.path(), [&](const QString& line) {
@@ -67,22 +146,17 @@ class TestTranscripts : public QObject {
             QTextStream stream(&script);
             driver.runScript(stream);
         }
-        QDir::setCurrent(previous);
 
         const QString expectedPath = folder + u"/expected.txt"_s;
-        if (qEnvironmentVariableIntValue("SYLVANE_UPDATE_TRANSCRIPTS") == 1) {
+        const QByteArray got = transcript.toUtf8();
+        if (casesToUpdate().contains(QDir(folder).dirName())) {
             QFile f(expectedPath);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(transcript.toUtf8());
+            QVERIFY(f.write(got) == got.size());
             return;
         }
-        const QStringList got = transcript.split(u'\n');
-        const QStringList want = readUtf8(expectedPath).split(u'\n');
-        for (qsizetype i = 0; i < std::min(got.size(), want.size()); ++i)
-            if (got[i] != want[i])
-                QFAIL(qPrintable(
-                    u"line %1 differs\n  got:  %2\n  want: %3"_s.arg(i + 1).arg(got[i], want[i])));
-        QCOMPARE(got.size(), want.size());
+        if (got != readBytes(expectedPath))
+            QFAIL(qPrintable(describeDifference(expectedPath, got)));
     }
 };
 
