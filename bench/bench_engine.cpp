@@ -4,6 +4,7 @@
 #include "bigtable.h"
 
 #include "core/moduleroutines.h"
+#include "engine/userinput.h"
 
 #include <benchmark/benchmark.h>
 
@@ -200,6 +201,26 @@ void BM_StepBack20(benchmark::State& run, Table table) {
     run.counters["taxa"] = static_cast<double>(form.identification.session().foundRows().size());
 }
 
+// "meilleurs critères" ticked with every row found: every field ranked and the field list
+// shown in its new order.
+void BM_RankingClick(benchmark::State& run, Table table) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    engine::Control& option = form.identification.bestFieldsFirst;
+    form.identification.RazListes();
+    for (auto _ : run) {
+        run.PauseTiming();
+        if (option.value() == 1)
+            engine::userClick(form, option);
+        run.ResumeTiming();
+        engine::userClick(form, option);
+        benchmark::DoNotOptimize(form.identification.fieldList.count());
+    }
+    engine::userClick(form, option);
+}
+
 #define ENGINE_BENCH(fn)                                                                           \
     BENCHMARK_CAPTURE(fn, biggest, Table::Biggest)->Unit(benchmark::kMillisecond);                 \
     BENCHMARK_CAPTURE(fn, secondary30000, Table::Secondary)->Unit(benchmark::kMillisecond)
@@ -210,6 +231,7 @@ ENGINE_BENCH(BM_ValueClick);
 ENGINE_BENCH(BM_AllValuesClick);
 ENGINE_BENCH(BM_Reset);
 ENGINE_BENCH(BM_StepBack20);
+ENGINE_BENCH(BM_RankingClick);
 
 } // namespace
 

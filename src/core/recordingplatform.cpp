@@ -136,8 +136,18 @@ QString RecordingPlatform::openFileDialog(const QString& /*filter*/, const QStri
 }
 
 SaveDialogAnswer RecordingPlatform::saveFileDialog(const QStringList& /*filters*/,
-                                                   const QString& /*folder*/) {
+                                                   const QString& proposedPath) {
+    lastSaveProposal_ = proposedPath;
     return {nextDialogResult(), QString()};
+}
+
+std::optional<ObservationNotes>
+RecordingPlatform::askObservationNotes(const ObservationNotes& /*proposed*/) {
+    if (notesAnswers_.empty())
+        return ObservationNotes{};
+    std::optional<ObservationNotes> answer = notesAnswers_.front();
+    notesAnswers_.pop_front();
+    return answer;
 }
 
 QByteArray RecordingPlatform::htmlToPdf(const QString& html) {

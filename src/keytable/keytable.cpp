@@ -7,6 +7,7 @@
 #include <QHashSeed>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -111,6 +112,12 @@ void KeyTable::clear() {
     columns_.clear();
     columns_.resize(MaxFields + 1);
     forgetOrders();
+    changed();
+}
+
+void KeyTable::changed() {
+    static std::atomic<quint64> lastRevision{0};
+    revision_ = ++lastRevision;
 }
 
 void KeyTable::forgetOrders() {
@@ -124,6 +131,7 @@ void KeyTable::setFieldNames(const QStringList& names) {
     fieldNames_ = names.first(std::min<qsizetype>(names.size(), MaxFields));
     fieldCount_ = static_cast<int>(fieldNames_.size());
     declaredFieldCount_ = fieldCount_;
+    changed();
 }
 
 const QString& KeyTable::fieldName(int field) const {
@@ -205,6 +213,7 @@ bool KeyTable::appendRow(int fileLine, std::span<const QStringView> values) {
         column.cells.push_back(index < values.size() ? idOfNextCell(column, field, values[index])
                                                      : 0);
     }
+    changed();
     return true;
 }
 
@@ -215,6 +224,7 @@ bool KeyTable::setCell(int row, int field, const QString& text) {
         appendEmptyRow(0);
     Column& column = columns_[static_cast<std::size_t>(field)];
     column.cells[static_cast<std::size_t>(row)] = idOf(column, field, text);
+    changed();
     return true;
 }
 

@@ -56,6 +56,9 @@ class KeyTable {
 
     // The column's texts in list order, built on first use and kept until the table changes.
     const ColumnOrder& columnOrder(int field, bool foldAccents) const;
+    // Changes with every change of the contents, never the same for two states of any two
+    // tables: what is derived from a table can be kept until it no longer matches.
+    quint64 revision() const { return revision_; }
 
     // ---- Building ----------------------------------------------------------------------
     void clear();
@@ -80,6 +83,7 @@ class KeyTable {
     ValueId idOf(Column& column, int field, QStringView value);
     ValueId idOfNextCell(Column& column, int field, QStringView value);
     void forgetOrders();
+    void changed();
 
     QString title_;
     QStringList comments_;
@@ -89,6 +93,7 @@ class KeyTable {
     std::vector<int> fileLines_;  // per row; element 0 unused
     std::vector<Column> columns_; // per field; element 0 unused
     mutable std::array<std::vector<std::unique_ptr<ColumnOrder>>, 2> orders_;
+    quint64 revision_ = 0;
 };
 
 } // namespace sylvane::keytable

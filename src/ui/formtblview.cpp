@@ -103,7 +103,7 @@ void FormTblView::setUpKeyboard() {
     for (const QString& name :
          {u"List2"_s, u"ListDesc"_s, u"CheckChoix"_s, u"Check4"_s, u"Check3"_s, u"ListEspeces"_s,
           u"Check5"_s, u"Check6"_s, u"ListeResultat"_s, u"Command1"_s, u"Command2"_s, u"Command3"_s,
-          u"Command5"_s}) {
+          u"Command5"_s, u"ListChoix"_s, u"CmdRetirer"_s}) {
         QWidget* widget = view().widgetFor(name);
         if (!widget)
             continue;

@@ -20,9 +20,16 @@ void FormTbl::layOutControls() {
         identification.fieldList.setSize(3200, 2300);
         identification.bestFieldsFirst.setGeometry(100, 3000, 3200, 300);
         identification.keepUndescribed.setGeometry(4650, 3330, 3050, 300);
+        // The choices in force beside the commands, as tall as the three lists.
+        identification.choicesTitle.setGeometry(13900, 100, 2150, 250);
+        identification.choiceList.setGeometry(13900, 380, 2150, 2570);
+        identification.withdraw.setGeometry(13900, 3000, 1700, 420);
     } else {
-        identification.bestFieldsFirst.setVisible(false);
-        identification.keepUndescribed.setVisible(false);
+        for (Control* later : std::initializer_list<Control*>{
+                 &identification.bestFieldsFirst, &identification.keepUndescribed,
+                 &identification.choicesTitle, &identification.choiceList,
+                 &identification.withdraw})
+            later->setVisible(false);
     }
 
     // The options sit under their lists, on two rows so that every caption shows whole.
