@@ -222,24 +222,25 @@ void Identification::applyRows(std::vector<int> rows, bool keepEmpty) {
     rankedValid_ = false;
 }
 
-// The choice made from the list shown takes the place of the one made from it before. A
-// field chosen again (the taxon column) had its values listed from the rows found, so the
-// new choice implies the one before, which goes, unless it folds accents or keeps empty
-// cells where the one before did not: then both stay, and the rows found are those of
-// both.
+// The choice made from the list shown takes the place of the one made from it before. The
+// taxon column may be chosen again: its names were listed from the rows found, so the new
+// choice implies the one before, which goes, unless it folds accents where the one before
+// did not (then both stay, and the rows found are those of both). Rows without a name
+// describe no taxon, so a choice of names never keeps empty cells.
 void Identification::keepChoiceOfList(Choice choice) {
     if (listField_ == 0) {
         // Rows taken from the table's lines: no choice of a field gives them.
         choicesDescribeFound_ = false;
         return;
     }
+    if (choice.field == 1)
+        choice.keepEmpty = false;
     if (listChoice_ >= 0) {
         choices_[static_cast<std::size_t>(listChoice_)] = std::move(choice);
         return;
     }
     const auto before = std::find_if(choices_.begin(), choices_.end(), [&](const Choice& c) {
-        return c.field == choice.field && (c.folded || !choice.folded) &&
-               (c.keepEmpty || !choice.keepEmpty);
+        return c.field == 1 && choice.field == 1 && (c.folded || !choice.folded);
     });
     if (before != choices_.end())
         choices_.erase(before);

@@ -20,10 +20,10 @@ void FormTbl::layOutControls() {
         identification.fieldList.setSize(3200, 2300);
         identification.bestFieldsFirst.setGeometry(100, 3000, 3200, 300);
         identification.keepUndescribed.setGeometry(4650, 3330, 3050, 300);
-        // The choices in force beside the commands, as tall as the three lists.
+        // The choices in force beside the commands, with their command under them.
         identification.choicesTitle.setGeometry(13900, 100, 2150, 250);
-        identification.choiceList.setGeometry(13900, 380, 2150, 2570);
-        identification.withdraw.setGeometry(13900, 3000, 1700, 420);
+        identification.choiceList.setGeometry(13900, 380, 2150, 2270);
+        identification.withdraw.setGeometry(13900, 2700, 1700, 400);
     } else {
         for (Control* later : std::initializer_list<Control*>{
                  &identification.bestFieldsFirst, &identification.keepUndescribed,
@@ -51,12 +51,14 @@ void FormTbl::layOutControls() {
     identification.listTaxa.setGeometry(12100, 880, 1700, 420);
     keyword.openSearch.setGeometry(12100, 1380, 1700, 420);
     identification.stepBack.setGeometry(12100, 1880, 1700, 420);
-    lookups.editFile.setGeometry(13900, 380, 1700, 420);
-    identification.crossFilterButton.setGeometry(13900, 880, 1700, 420);
-    identification.listLines.setGeometry(13900, 1380, 1700, 420);
-    identification.storeEditedValue.setGeometry(13900, 1880, 1700, 420);
-    lookups.debugFrame.setGeometry(12100, 2400, 3950, 600);
-    lookups.searchName.setGeometry(100, 250, 3750, 250);
+    // The developer's buttons and frame (hidden but in developer mode) under the commands,
+    // beside the choices in force.
+    lookups.editFile.setGeometry(12100, 2400, 1700, 300);
+    identification.crossFilterButton.setGeometry(12100, 2750, 1700, 300);
+    identification.listLines.setGeometry(12100, 3100, 1700, 300);
+    identification.storeEditedValue.setGeometry(12100, 3450, 1700, 300);
+    lookups.debugFrame.setGeometry(13900, 3150, 2150, 600);
+    lookups.searchName.setGeometry(100, 250, 1950, 250);
     lookups.searchName.setContainer(&lookups.debugFrame);
     identification.choicePathShown.setGeometry(12100, 3020, 3900, 250);
     formattedText.setGeometry(12100, 3300, 2000, 300);
