@@ -145,9 +145,11 @@ std::optional<ObservationNotes>
 RecordingPlatform::askObservationNotes(const ObservationNotes& /*proposed*/) {
     if (notesAnswers_.empty())
         return ObservationNotes{};
-    std::optional<ObservationNotes> answer = notesAnswers_.front();
+    const NotesAnswer answer = notesAnswers_.front();
     notesAnswers_.pop_front();
-    return answer;
+    if (!answer.given)
+        return std::nullopt;
+    return answer.notes;
 }
 
 QByteArray RecordingPlatform::htmlToPdf(const QString& html) {

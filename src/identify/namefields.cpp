@@ -1,17 +1,20 @@
 #include "identify/namefields.h"
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 namespace sylvane::identify {
 
 NameFields::NameFields(const keytable::KeyTable& table) {
-    const int rows = table.rowCount();
+    const auto rows = static_cast<size_t>(table.rowCount());
     const auto names = static_cast<size_t>(table.poolSize(1));
+    const std::span<const keytable::ValueId> nameOf = table.cells(1);
     // The name ids that rows carry: a pool may keep texts that no cell uses any more.
     std::vector<bool> named(names, false);
     int taxa = 0;
-    for (int row = 1; row <= rows; ++row)
-        if (const auto name = table.cellId(row, 1); name != 0 && !named[name]) {
+    for (size_t row = 1; row <= rows; ++row)
+        if (const auto name = nameOf[row]; name != 0 && !named[name]) {
             named[name] = true;
             ++taxa;
         }
@@ -27,10 +30,11 @@ NameFields::NameFields(const keytable::KeyTable& table) {
     std::vector<int> holder; // per value id: the one taxon carrying it, unseen or shared
     for (int field = 2; field <= table.fieldCount(); ++field) {
         holder.assign(static_cast<size_t>(table.poolSize(field)), unseen);
+        const std::span<const keytable::ValueId> valueOf = table.cells(field);
         int described = 0;
-        for (int row = 1; row <= rows; ++row) {
-            const int taxon = table.cellId(row, 1);
-            const auto value = table.cellId(row, field);
+        for (size_t row = 1; row <= rows; ++row) {
+            const int taxon = nameOf[row];
+            const auto value = valueOf[row];
             if (taxon == 0 || value == 0)
                 continue;
             if (describedIn[static_cast<size_t>(taxon)] != field) {
@@ -43,17 +47,23 @@ NameFields::NameFields(const keytable::KeyTable& table) {
             else if (carrier != taxon)
                 carrier = shared;
         }
+        // Each taxon with a value of its own holds at least one of those values: with too
+        // few of them the field cannot pass.
+        const auto ownValues = std::count_if(holder.begin(), holder.end(),
+                                             [](int carrier) { return carrier >= 0; });
+        if (described == 0 || ownValues * 10 < described * UniqueTenths)
+            continue;
         int withOwnValue = 0;
-        for (int row = 1; row <= rows; ++row) {
-            const int taxon = table.cellId(row, 1);
-            const auto value = table.cellId(row, field);
+        for (size_t row = 1; row <= rows; ++row) {
+            const int taxon = nameOf[row];
+            const auto value = valueOf[row];
             if (taxon == 0 || value == 0 || holder[value] != taxon ||
                 ownValueIn[static_cast<size_t>(taxon)] == field)
                 continue;
             ownValueIn[static_cast<size_t>(taxon)] = field;
             ++withOwnValue;
         }
-        if (described > 0 && withOwnValue * 10 >= described * UniqueTenths)
+        if (withOwnValue * 10 >= described * UniqueTenths)
             fields_.set(static_cast<size_t>(field));
     }
 }

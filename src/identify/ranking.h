@@ -114,8 +114,8 @@ class ValueTaxaCounter {
 // Counts, for each field of fields, the taxa that each of its values would keep among
 // the found rows. Table is the typed key table (or anything with its shape):
 //   int rowCount(), int poolSize(int field) (distinct ids of the column, id 0 included),
-//   ValueId cellId(int row, int field) (rows and fields 1-based, id 0 for an empty cell,
-//   ids below poolSize(field)).
+//   span<const ValueId> cells(int field) (the column's ids indexed by row from 1, id 0 for
+//   an empty cell, ids below poolSize(field)).
 // Rows are merged into taxa by their name (the id of field 1); rows without a name are
 // left out, as the taxa list leaves them out. Values are grouped by groupsOf, as the value
 // list shows them. A taxon counts once for each distinct value found in any of its rows;
@@ -125,15 +125,17 @@ template <class Table>
 std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> foundRows,
                                     std::span<const int> fields,
                                     const ValueGroupsOf& groupsOf = {}) {
+    using Cells = decltype(table.cells(1));
     // ValueId is an integer or an enumeration over one.
-    const auto id = [&table](int row, int field) {
-        return static_cast<int>(table.cellId(row, field));
+    const auto id = [](const Cells& column, int row) {
+        return static_cast<int>(column[static_cast<size_t>(row)]);
     };
+    const Cells nameCells = table.cells(1);
     std::vector<int> names;
     names.reserve(foundRows.size());
     for (const int row : foundRows) {
         Q_ASSERT(row >= 1 && row <= table.rowCount());
-        names.push_back(id(row, 1));
+        names.push_back(id(nameCells, row));
     }
     const TaxonGroups taxa(foundRows, names, table.poolSize(1));
 
@@ -142,6 +144,7 @@ std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> fou
     constexpr size_t blockWidth = 8;
     std::array<ValueTaxaCounter, blockWidth> counters;
     std::array<std::span<const int>, blockWidth> groups;
+    std::array<Cells, blockWidth> columns;
     std::vector<FieldTally> tallies;
     tallies.reserve(fields.size());
     for (size_t first = 0; first < fields.size(); first += blockWidth) {
@@ -149,9 +152,10 @@ std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> fou
         for (size_t k = 0; k < block.size(); ++k) {
             counters[k].reset(block[k], table.poolSize(block[k]));
             groups[k] = groupsOf ? groupsOf(block[k]) : std::span<const int>();
+            columns[k] = table.cells(block[k]);
         }
         const auto value = [&](int row, size_t k) {
-            const int cell = id(row, block[k]);
+            const int cell = id(columns[k], row);
             return groups[k].empty() ? cell : groups[k][static_cast<size_t>(cell)];
         };
         for (int taxon = 0; taxon < taxa.count(); ++taxon) {
@@ -159,7 +163,7 @@ std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> fou
             std::array<bool, blockWidth> hasEmpty{};
             for (const int row : rows)
                 for (size_t k = 0; k < block.size(); ++k)
-                    hasEmpty[k] = hasEmpty[k] || id(row, block[k]) == 0;
+                    hasEmpty[k] = hasEmpty[k] || id(columns[k], row) == 0;
             for (size_t k = 0; k < block.size(); ++k)
                 counters[k].startTaxon(taxon, hasEmpty[k]);
             for (const int row : rows)

@@ -148,6 +148,12 @@ ValueId KeyTable::cellId(int row, int field) const {
     return columns_[static_cast<std::size_t>(field)].cells[static_cast<std::size_t>(row)];
 }
 
+std::span<const ValueId> KeyTable::cells(int field) const {
+    if (field < 1 || field > MaxFields)
+        return {};
+    return columns_[static_cast<std::size_t>(field)].cells;
+}
+
 int KeyTable::poolSize(int field) const {
     if (field < 1 || field > MaxFields)
         return 0;

@@ -48,6 +48,9 @@ class KeyTable {
     int fileLine(int row) const;
 
     ValueId cellId(int row, int field) const;
+    // The ids of a column's cells indexed by row (element 0 unused), for passes over every
+    // row of a field; empty outside the fields.
+    std::span<const ValueId> cells(int field) const;
     // The number of distinct ids of a column, id 0 included; 0 outside the fields.
     int poolSize(int field) const;
     const QString& text(int field, ValueId id) const;
