@@ -226,8 +226,8 @@ void BM_RankingClick(benchmark::State& run, Table table, bool foldAccents) {
 }
 
 // "Retirer" on the first of the choices made (each the fullest value of the first field
-// listed with values): the rows of the others, the lists and counts shown again; with the ranking on,
-// the fields ranked too. After ten choices few taxa come back; after one, all of them.
+// listed with values): the rows of the others, the lists and counts shown again; with the ranking
+// on, the fields ranked too. After ten choices few taxa come back; after one, all of them.
 void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked) {
     auto* w = prepared(run, table);
     if (!w)

@@ -77,7 +77,8 @@ class Platform {
 
     // A short form asking for the notes of the observation, filled in with proposed; the
     // notes given, or nothing when the user cancels.
-    virtual std::optional<ObservationNotes> askObservationNotes(const ObservationNotes& proposed) = 0;
+    virtual std::optional<ObservationNotes>
+    askObservationNotes(const ObservationNotes& proposed) = 0;
 
     // An HTML document laid out as PDF pages, in memory; empty when it could not be made.
     virtual QByteArray htmlToPdf(const QString& html) = 0;

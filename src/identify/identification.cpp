@@ -126,8 +126,7 @@ bool Identification::chooseField(int position, bool foldAccents) {
     if (fieldPosition_ < 0)
         return false;
     taxonColumnPending_ = false;
-    listValues(fields[static_cast<std::size_t>(fieldPosition_)], foldAccents,
-               Listing::FieldValues);
+    listValues(fields[static_cast<std::size_t>(fieldPosition_)], foldAccents, Listing::FieldValues);
     notify(Change::Values | Change::Record);
     return true;
 }

@@ -165,9 +165,9 @@ class Identification {
     int chosenField_ = 0;
     RowGroups values_;
     Listing listing_ = Listing::None;
-    int listField_ = 0;       // the field whose values (or taxa) the list shows; 0: none
-    bool listFolded_ = false; // the list shows the values accent-folded
-    int listChoice_ = -1;     // the choice made from the list shown, in choices_
+    int listField_ = 0;           // the field whose values (or taxa) the list shows; 0: none
+    bool listFolded_ = false;     // the list shows the values accent-folded
+    int listChoice_ = -1;         // the choice made from the list shown, in choices_
     std::vector<int> listedRows_; // the rows found when the value list was made
     std::vector<Choice> choices_;
     bool choicesDescribeFound_ = true;

@@ -49,8 +49,8 @@ NameFields::NameFields(const keytable::KeyTable& table) {
         }
         // Each taxon with a value of its own holds at least one of those values: with too
         // few of them the field cannot pass.
-        const auto ownValues = std::count_if(holder.begin(), holder.end(),
-                                             [](int carrier) { return carrier >= 0; });
+        const auto ownValues =
+            std::count_if(holder.begin(), holder.end(), [](int carrier) { return carrier >= 0; });
         if (described == 0 || ownValues * 10 < described * UniqueTenths)
             continue;
         int withOwnValue = 0;

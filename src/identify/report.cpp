@@ -144,7 +144,8 @@ QString reportHtml(const IdentificationReport& report) {
     return u"<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s +
            title.toHtmlEscaped() + u"</title>\n<style>\n"_s + styleSheet() +
            u"</style>\n</head>\n<body>\n"_s + heading(report) + observation(report.observation) +
-           choices(report) + options(report) + taxaFound(report) + sheets(report) + u"</body>\n</html>\n"_s;
+           choices(report) + options(report) + taxaFound(report) + sheets(report) +
+           u"</body>\n</html>\n"_s;
 }
 
 } // namespace sylvane::identify

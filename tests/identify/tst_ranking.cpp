@@ -174,8 +174,7 @@ class TestRanking : public QObject {
     // A field is a name field when 90 % of the taxa it describes carry a value of their
     // own, in a table of at least 10 named taxa.
     void nameFields() {
-        const QStringList names{u"Espèce"_s, u"nom"_s,   u"neuf"_s,
-                                u"huit"_s,   u"rare"_s,  u"genre"_s};
+        const QStringList names{u"Espèce"_s, u"nom"_s, u"neuf"_s, u"huit"_s, u"rare"_s, u"genre"_s};
         const KeyTable table = sylvane::keytable::smallTable(names, tenTaxa());
         const sylvane::identify::NameFields ten(table);
         QList<int> found;
@@ -198,13 +197,12 @@ class TestRanking : public QObject {
         // (25 + 25) / 10.
         sylvane::identify::Identification session(table);
         session.setFieldOrder(true, false);
-        QCOMPARE(rankTexts(session), (QStringList{u"4=1.20"_s, u"6=5.00"_s, u"2=nom"_s,
-                                                  u"3=nom"_s, u"5=nom"_s}));
+        QCOMPARE(rankTexts(session),
+                 (QStringList{u"4=1.20"_s, u"6=5.00"_s, u"2=nom"_s, u"3=nom"_s, u"5=nom"_s}));
         // Once one taxon is left, nothing separates; the name fields stay named.
         QVERIFY(session.chooseField(0, false));
         QVERIFY(session.chooseValue(0)); // h0
-        QCOMPARE(rankTexts(session), (QStringList{u"2=nom"_s, u"3=nom"_s, u"5=nom"_s,
-                                                  u"6=-"_s}));
+        QCOMPARE(rankTexts(session), (QStringList{u"2=nom"_s, u"3=nom"_s, u"5=nom"_s, u"6=-"_s}));
     }
 
     void texts_data() {
@@ -216,8 +214,7 @@ class TestRanking : public QObject {
         QTest::newRow("many taxa")
             << FieldRank{7, true, 12345.678} << u"≈ 12345,7"_s << u"12345.68"_s;
         QTest::newRow("goes last") << FieldRank{7, false, 0.0} << QString() << u"-"_s;
-        QTest::newRow("names the taxa")
-            << FieldRank{7, true, 1.0, true} << u"nom"_s << u"nom"_s;
+        QTest::newRow("names the taxa") << FieldRank{7, true, 1.0, true} << u"nom"_s << u"nom"_s;
     }
     void texts() {
         QFETCH(FieldRank, rank);

@@ -49,8 +49,7 @@ class TestReport : public QObject {
         QVERIFY(second > first);
         // The table's warning, the options that changed the result, the taxa in italics,
         // noted when an empty cell kept them.
-        QVERIFY(html.contains(
-            u"<p>AVERTISSEMENT : ne mangez rien sur la foi de cette clé.</p>"_s));
+        QVERIFY(html.contains(u"<p>AVERTISSEMENT : ne mangez rien sur la foi de cette clé.</p>"_s));
         QVERIFY(html.contains(
             u"<h2>Options</h2>\n<ul>\n<li>choix multiple : plusieurs valeurs</li>"_s));
         QVERIFY(html.contains(u"Espèces trouvées : 2"_s));

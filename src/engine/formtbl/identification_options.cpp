@@ -20,8 +20,7 @@ bool IdentificationPanel::keepsUndescribed() const {
 
 // Orders the field list as the options ask (the session shows it again).
 void IdentificationPanel::rankFieldList() {
-    session_.setFieldOrder(!form_.isEarlierBuild() && bestFieldsFirst.value() == 1,
-                           foldsAccents());
+    session_.setFieldOrder(!form_.isEarlierBuild() && bestFieldsFirst.value() == 1, foldsAccents());
 }
 
 } // namespace sylvane::engine

@@ -44,8 +44,8 @@ void IdentificationPanel::AfficheChamps() {
 // choice is recorded at the position the list then shows.
 void IdentificationPanel::showFieldList() {
     const int current = fieldList.currentIndex();
-    const int listed = session_.fieldPosition() >= 0 && current >= 0 ? fieldList.itemData(current)
-                                                                     : 0;
+    const int listed =
+        session_.fieldPosition() >= 0 && current >= 0 ? fieldList.itemData(current) : 0;
     const auto& names = form_.state().FieldNames;
     std::vector<ListEntry> entries;
     std::vector<identify::FieldRank> ranks;

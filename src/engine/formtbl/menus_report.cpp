@@ -39,9 +39,9 @@ void MenusPanel::MnuRapport_Click() {
         platform.askObservationNotes({now.toString(u"dd/MM/yyyy"_s), {}, {}, {}});
     if (!notes)
         return;
-    const core::SaveDialogAnswer answer = platform.saveFileDialog(
-        identify::reportDialogFilters(),
-        reportFolder() + u'/' + identify::proposedReportName(now.date()));
+    const core::SaveDialogAnswer answer =
+        platform.saveFileDialog(identify::reportDialogFilters(),
+                                reportFolder() + u'/' + identify::proposedReportName(now.date()));
     if (answer.path.isEmpty())
         return;
     const identify::ReportTarget target = identify::reportTarget(answer.path, answer.filter);
