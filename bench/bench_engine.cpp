@@ -225,6 +225,25 @@ void BM_RankingClick(benchmark::State& run, Table table, bool foldAccents) {
     form.identification.ignoreAccents.setValue(0);
 }
 
+// The first ranking after a load, the accents folded: the name fields are decided and the
+// folded groups of every column made, once for the table.
+void BM_FirstRankingAfterLoad(benchmark::State& run) {
+    QTemporaryDir dir;
+    const QString path = bench::writeBigTable(dir.path());
+    std::unique_ptr<bench::LoadedWindow> w;
+    for (auto _ : run) {
+        run.PauseTiming();
+        w.reset();
+        w = std::make_unique<bench::LoadedWindow>(path);
+        engine::FormTbl& form = *w->form;
+        form.identification.ignoreAccents.setValue(1);
+        run.ResumeTiming();
+        engine::userClick(form, form.identification.bestFieldsFirst);
+        benchmark::DoNotOptimize(form.identification.fieldList.count());
+    }
+}
+BENCHMARK(BM_FirstRankingAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 // "Retirer" on the first of the choices made (each the fullest value of the first field
 // listed with values): the rows of the others, the lists and counts shown again; with the ranking
 // on, the fields ranked too. After ten choices few taxa come back; after one, all of them.
