@@ -1,9 +1,11 @@
 // The identification engine's clicks on the largest table the format allows and on the
 // first 30000 lines of a real table with thousands of distinct values per field: a field
-// click, a value click, "RAZ", and a step back over a 20-token record.
+// click, a value click, "RAZ", a step back over a 20-token record, the ranking of the field
+// list, and the withdrawal of a choice.
 #include "bigtable.h"
 
 #include "core/moduleroutines.h"
+#include "engine/userinput.h"
 
 #include <benchmark/benchmark.h>
 
@@ -200,6 +202,93 @@ void BM_StepBack20(benchmark::State& run, Table table) {
     run.counters["taxa"] = static_cast<double>(form.identification.session().foundRows().size());
 }
 
+// "meilleurs critères" ticked with every row found: every field ranked (values grouped as
+// the value list groups them, accents folded or not) and the field list shown in its new
+// order.
+void BM_RankingClick(benchmark::State& run, Table table, bool foldAccents) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    engine::Control& option = form.identification.bestFieldsFirst;
+    form.identification.ignoreAccents.setValue(foldAccents ? 1 : 0);
+    form.identification.RazListes();
+    for (auto _ : run) {
+        run.PauseTiming();
+        if (option.value() == 1)
+            engine::userClick(form, option);
+        run.ResumeTiming();
+        engine::userClick(form, option);
+        benchmark::DoNotOptimize(form.identification.fieldList.count());
+    }
+    engine::userClick(form, option);
+    form.identification.ignoreAccents.setValue(0);
+}
+
+// The first ranking after a load, the accents folded: the name fields are decided and the
+// folded groups of every column made, once for the table.
+void BM_FirstRankingAfterLoad(benchmark::State& run) {
+    QTemporaryDir dir;
+    const QString path = bench::writeBigTable(dir.path());
+    std::unique_ptr<bench::LoadedWindow> w;
+    for (auto _ : run) {
+        run.PauseTiming();
+        w.reset();
+        w = std::make_unique<bench::LoadedWindow>(path);
+        engine::FormTbl& form = *w->form;
+        form.identification.ignoreAccents.setValue(1);
+        run.ResumeTiming();
+        engine::userClick(form, form.identification.bestFieldsFirst);
+        benchmark::DoNotOptimize(form.identification.fieldList.count());
+    }
+}
+BENCHMARK(BM_FirstRankingAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// "Retirer" on the first of the choices made (each the fullest value of the first field
+// listed with values): the rows of the others, the lists and counts shown again; with the ranking
+// on, the fields ranked too. After ten choices few taxa come back; after one, all of them.
+void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked) {
+    auto* w = prepared(run, table);
+    if (!w)
+        return;
+    engine::FormTbl& form = *w->form;
+    const auto rankFields = [&form](bool on) {
+        if ((form.identification.bestFieldsFirst.value() == 1) != on)
+            engine::userClick(form, form.identification.bestFieldsFirst);
+    };
+    rankFields(ranked);
+    form.identification.multipleChoice.setValue(0);
+    const auto choose = [&form, choices] {
+        form.identification.RazListes();
+        for (int step = 0; step < choices; ++step) {
+            // The first field listed that has a value among the taxa found.
+            for (int field = 0; field < form.identification.fieldList.count(); ++field) {
+                clickField(form, field);
+                if (form.identification.valueList.count() > 0)
+                    break;
+            }
+            clickValue(form, fullestValue(form));
+        }
+        engine::userClick(form, form.identification.choiceList, 0);
+    };
+    choose();
+    if (static_cast<int>(form.identification.session().choices().size()) != choices) {
+        run.SkipWithError("the choices were not made");
+        return;
+    }
+    for (auto _ : run) {
+        run.PauseTiming();
+        choose();
+        run.ResumeTiming();
+        engine::userClick(form, form.identification.withdraw);
+        benchmark::DoNotOptimize(form.identification.session().foundRows().size());
+    }
+    if (static_cast<int>(form.identification.session().choices().size()) != choices - 1)
+        run.SkipWithError("no choice was withdrawn");
+    run.counters["taxa"] = static_cast<double>(form.identification.taxonList.count());
+    rankFields(false);
+}
+
 #define ENGINE_BENCH(fn)                                                                           \
     BENCHMARK_CAPTURE(fn, biggest, Table::Biggest)->Unit(benchmark::kMillisecond);                 \
     BENCHMARK_CAPTURE(fn, secondary30000, Table::Secondary)->Unit(benchmark::kMillisecond)
@@ -210,6 +299,19 @@ ENGINE_BENCH(BM_ValueClick);
 ENGINE_BENCH(BM_AllValuesClick);
 ENGINE_BENCH(BM_Reset);
 ENGINE_BENCH(BM_StepBack20);
+BENCHMARK_CAPTURE(BM_RankingClick, biggest, Table::Biggest, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RankingClick, biggestFolded, Table::Biggest, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RankingClick, secondary30000, Table::Secondary, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Withdrawal, biggestOf10, Table::Biggest, 10, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Withdrawal, biggestOf10Ranked, Table::Biggest, 10, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Withdrawal, biggestOf1Ranked, Table::Biggest, 1, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Withdrawal, secondary30000Of10, Table::Secondary, 10, false)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The one door of the program to the desktop. The window logic never touches a real
 // window or the system: it asks the platform. The Qt implementation serves the real
 // program; the recording one serves the tests and the headless driver.
@@ -18,6 +20,15 @@ enum class MessageAnswer { Ok, Yes, No };
 struct SaveDialogAnswer {
     QString path;
     QString filter;
+};
+
+// What the user notes about the specimen before a report: any of them may be empty.
+struct ObservationNotes {
+    QString date;
+    QString place;
+    QString collector;
+    QString remarks;
+    bool operator==(const ObservationNotes&) const = default;
 };
 
 class Platform {
@@ -59,9 +70,15 @@ class Platform {
     // The file-open dialog, opened on folder: filter in the "label|patterns|label|patterns"
     // form; returns the chosen path or "" when cancelled.
     virtual QString openFileDialog(const QString& filter, const QString& folder) = 0;
-    // The save dialog, opened on folder, offering the filters ("Page web (*.html)") in that
-    // order.
-    virtual SaveDialogAnswer saveFileDialog(const QStringList& filters, const QString& folder) = 0;
+    // The save dialog, opened on the folder of proposedPath with its file name proposed,
+    // offering the filters ("Page web (*.html)") in that order.
+    virtual SaveDialogAnswer saveFileDialog(const QStringList& filters,
+                                            const QString& proposedPath) = 0;
+
+    // A short form asking for the notes of the observation, filled in with proposed; the
+    // notes given, or nothing when the user cancels.
+    virtual std::optional<ObservationNotes>
+    askObservationNotes(const ObservationNotes& proposed) = 0;
 
     // An HTML document laid out as PDF pages, in memory; empty when it could not be made.
     virtual QByteArray htmlToPdf(const QString& html) = 0;

@@ -136,8 +136,20 @@ QString RecordingPlatform::openFileDialog(const QString& /*filter*/, const QStri
 }
 
 SaveDialogAnswer RecordingPlatform::saveFileDialog(const QStringList& /*filters*/,
-                                                   const QString& /*folder*/) {
+                                                   const QString& proposedPath) {
+    lastSaveProposal_ = proposedPath;
     return {nextDialogResult(), QString()};
+}
+
+std::optional<ObservationNotes>
+RecordingPlatform::askObservationNotes(const ObservationNotes& /*proposed*/) {
+    if (notesAnswers_.empty())
+        return ObservationNotes{};
+    const NotesAnswer answer = notesAnswers_.front();
+    notesAnswers_.pop_front();
+    if (!answer.given)
+        return std::nullopt;
+    return answer.notes;
 }
 
 QByteArray RecordingPlatform::htmlToPdf(const QString& html) {

@@ -22,6 +22,10 @@ class RecordingPlatform : public Platform {
     // Scripted answers.
     void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
     void queueDialogResult(const QString& path) { dialogResults_.push_back(path); }
+    // The answer to the next observation notes form (nothing: cancelled).
+    void queueObservationNotes(const std::optional<ObservationNotes>& notes) {
+        notesAnswers_.push_back({notes.has_value(), notes.value_or(ObservationNotes{})});
+    }
     void setOnline(bool online) { online_ = online; }
     // Whether a text editor can be started (default: yes).
     void setEditorAvailable(bool available) { editorAvailable_ = available; }
@@ -31,6 +35,8 @@ class RecordingPlatform : public Platform {
     const QStringList& log() const { return log_; }
     void clearLog() { log_.clear(); }
     QString clipboard() const { return clipboard_; }
+    // The path the last save dialog proposed.
+    const QString& lastSaveProposal() const { return lastSaveProposal_; }
 
     MessageAnswer messageBox(const QString& text, const QString& title,
                              MessageButtons buttons) override;
@@ -48,7 +54,11 @@ class RecordingPlatform : public Platform {
     void waitForEvents(int milliseconds) override;
     QString openFileDialog(const QString& filter, const QString& folder) override;
     // Answers from the same queue as the open dialog, without a filter.
-    SaveDialogAnswer saveFileDialog(const QStringList& filters, const QString& folder) override;
+    SaveDialogAnswer saveFileDialog(const QStringList& filters,
+                                    const QString& proposedPath) override;
+    // The notes queued, in order; with none queued, empty notes (nothing proposed is
+    // kept), so that a report made without a scripted answer notes nothing.
+    std::optional<ObservationNotes> askObservationNotes(const ObservationNotes& proposed) override;
     // Writes "[pdf] TITLE" and returns a small stand-in: a "%PDF" first line, then the
     // HTML, so that what would be laid out can still be read back.
     QByteArray htmlToPdf(const QString& html) override;
@@ -70,6 +80,12 @@ class RecordingPlatform : public Platform {
     QStringList log_;
     std::deque<MessageAnswer> answers_;
     std::deque<QString> dialogResults_;
+    struct NotesAnswer {
+        bool given; // false: cancelled
+        ObservationNotes notes;
+    };
+    std::deque<NotesAnswer> notesAnswers_;
+    QString lastSaveProposal_;
     QString clipboard_;
     bool online_ = true;
     bool editorAvailable_ = true;

@@ -47,6 +47,10 @@ class ListBox : public Control {
     const std::vector<ListEntry>& entries() const { return entries_; }
 
     int currentIndex() const { return current_; }
+    // Whether a right press on an entry makes it current first (a list whose right-click
+    // menu acts on the entry under the pointer).
+    bool rightPressSelects() const { return rightPressSelects_; }
+    void setRightPressSelects(bool selects) { rightPressSelects_ = selects; }
     // Sets the current entry (-1 for none; out-of-range indexes give -1). In a
     // single-selection list the current entry is also the only marked one.
     void setCurrentIndex(int index);
@@ -81,6 +85,7 @@ class ListBox : public Control {
     std::vector<ListEntry> entries_;
     std::vector<QString> annotations_; // by entry; shorter than entries_ when the last have none
     int current_ = -1;
+    bool rightPressSelects_ = false;
 };
 
 } // namespace sylvane::engine

@@ -1,5 +1,8 @@
 #include "engine/userinput.h"
 
+#include "engine/eventcodes.h"
+#include "engine/listbox.h"
+
 namespace sylvane::engine {
 
 namespace {
@@ -46,9 +49,14 @@ bool userClick(Window& window, Control& control, int position) {
     return true;
 }
 
-bool userMouseDown(Window& window, Control& control, int button, int /*position*/) {
+bool userMouseDown(Window& window, Control& control, int button, int position) {
     if (!accepts(window, control))
         return false;
+    if (control.kind() == ControlKind::ListBox && isButton(button, MouseButton::Right)) {
+        auto& list = static_cast<ListBox&>(control);
+        if (list.rightPressSelects() && position >= 0 && position < list.count())
+            list.setCurrentIndex(position);
+    }
     if (control.onMouseDown)
         control.onMouseDown(button);
     return true;

@@ -12,7 +12,8 @@ namespace sylvane::engine {
 // check box toggles, an option button becomes the selected one of its group.
 bool userClick(Window& window, Control& control, int position = -1);
 
-// A mouse button pressed (2 = right) over the control, over entry position of a list.
+// A mouse button pressed (2 = right) over the control, over entry position of a list (a
+// list whose right-click menu acts on the entry under the pointer makes it current first).
 bool userMouseDown(Window& window, Control& control, int button, int position = -1);
 
 // A key pressed while the control has the focus (16 = Shift).

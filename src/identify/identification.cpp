@@ -12,10 +12,17 @@ int positionIn(int position, int count) {
     return position >= 0 && position < count ? position : -1;
 }
 
+using Change = Identification::Change;
+
 } // namespace
 
 Identification::Identification(const KeyTable& table) : table_(&table) {
     reset();
+}
+
+void Identification::notify(Changes changes) const {
+    if (onChanged)
+        onChanged(changes);
 }
 
 void Identification::reset() {
@@ -24,16 +31,29 @@ void Identification::reset() {
     usedInOrder_.clear();
     used_.reset();
     chosenField_ = 0;
-    values_ = {};
+    listNothing();
     listedRows_.clear();
+    choices_.clear();
+    choicesDescribeFound_ = true;
     steps_.clear();
-    applied_.clear();
     fieldPosition_ = -1;
-    valuePosition_ = -1;
-    valueKeepEmpty_ = false;
     taxonColumnPending_ = false;
+    pendingWithdrawal_ = -1;
     replayable_ = true;
     rankedValid_ = false;
+    notify(Change::Restart | Change::Fields | Change::Values | Change::Found | Change::Choices |
+           Change::Record);
+}
+
+// The value list empties.
+void Identification::listNothing() {
+    values_ = {};
+    listing_ = Listing::None;
+    listField_ = 0;
+    listFolded_ = false;
+    listChoice_ = -1;
+    valuePosition_ = -1;
+    valueKeepEmpty_ = false;
 }
 
 std::vector<int> Identification::fieldsInTableOrder() const {
@@ -53,15 +73,37 @@ std::vector<int> Identification::fieldList() const {
     return fields;
 }
 
-void Identification::setFieldOrder(bool bestFirst, bool keepEmpty) {
+void Identification::setFieldOrder(bool bestFirst, bool foldAccents) {
     bestFirst_ = bestFirst;
-    rankKeepsEmpty_ = keepEmpty;
+    rankFolds_ = foldAccents;
     rankedValid_ = false;
+    notify(Change::Fields);
+}
+
+const NameFields& Identification::nameFields() const {
+    if (nameFieldsRevision_ != table_->revision()) {
+        nameFields_ = NameFields(*table_);
+        nameFieldsRevision_ = table_->revision();
+    }
+    return nameFields_;
+}
+
+// The counts of the fields not used yet over the rows found, values grouped as a value
+// list made now would group them.
+std::vector<FieldTally> Identification::tallies() const {
+    const std::vector<int> fields = fieldsInTableOrder();
+    ValueGroupsOf groupsOf;
+    if (rankFolds_)
+        groupsOf = [this](int field) {
+            return std::span<const int>(table_->columnOrder(field, true).groupOfId);
+        };
+    return tallyFields(*table_, foundRows_, fields, groupsOf);
 }
 
 const std::vector<FieldRank>& Identification::rankedFields() const {
     if (!rankedValid_) {
-        ranked_ = identify::rankFields(*table_, foundRows_, fieldsInTableOrder(), rankKeepsEmpty_);
+        const NameFields& names = nameFields();
+        ranked_ = orderFields(tallies(), [&names](int field) { return names.contains(field); });
         rankedValid_ = true;
     }
     return ranked_;
@@ -70,11 +112,8 @@ const std::vector<FieldRank>& Identification::rankedFields() const {
 std::vector<FieldRank> Identification::fieldRanks() const {
     if (bestFirst_)
         return rankedFields();
-    std::vector<FieldRank> ranks;
-    for (const FieldTally& tally :
-         tallyFields(*table_, foundRows_, fieldsInTableOrder(), rankKeepsEmpty_))
-        ranks.push_back(rankOf(tally));
-    return ranks;
+    const NameFields& names = nameFields();
+    return ranksOf(tallies(), [&names](int field) { return names.contains(field); });
 }
 
 bool Identification::isUsed(int field) const {
@@ -87,23 +126,36 @@ bool Identification::chooseField(int position, bool foldAccents) {
     if (fieldPosition_ < 0)
         return false;
     taxonColumnPending_ = false;
-    listValues(fields[static_cast<std::size_t>(fieldPosition_)], foldAccents);
+    listValues(fields[static_cast<std::size_t>(fieldPosition_)], foldAccents, Listing::FieldValues);
+    notify(Change::Values | Change::Record);
     return true;
 }
 
 void Identification::chooseTaxonColumn(bool foldAccents) {
-    listValues(1, foldAccents);
+    listValues(1, foldAccents, Listing::TaxonColumn);
     taxonColumnPending_ = true;
+    notify(Change::Values | Change::Record);
 }
 
-void Identification::listValues(int field, bool foldAccents) {
-    chosenField_ = field;
-    if (valuePosition_ >= 0)
+// The action made last goes on record when the next one is made: a withdrawal, or the
+// value current in the list being left.
+void Identification::recordPendingAction() {
+    if (pendingWithdrawal_ >= 0)
+        steps_.push_back({Step::Kind::Withdrawal, pendingWithdrawal_});
+    else if (valuePosition_ >= 0)
         steps_.push_back({Step::Kind::ValueList, valuePosition_, valueKeepEmpty_});
+    pendingWithdrawal_ = -1;
+}
+
+void Identification::listValues(int field, bool foldAccents, Listing listing) {
+    chosenField_ = field;
+    recordPendingAction();
+    listNothing();
     values_ = RowGroups(*table_, foundRows_, field, foldAccents, RowGroups::Empty::Dropped);
     listedRows_ = foundRows_;
-    valuePosition_ = -1;
-    valueKeepEmpty_ = false;
+    listing_ = listing;
+    listField_ = field;
+    listFolded_ = foldAccents;
 }
 
 bool Identification::chooseValue(int position, bool keepEmpty) {
@@ -120,8 +172,9 @@ bool Identification::chooseValue(int position, bool keepEmpty) {
     applyRows({rows.begin(), rows.end()}, keepEmpty);
     usedInOrder_.push_back(chosenField_);
     used_.set(static_cast<std::size_t>(chosenField_));
-    applied_.push_back({chosenField_, {values_.text(valuePosition_)}});
+    keepChoiceOfList({listField_, {values_.text(valuePosition_)}, listFolded_, keepEmpty});
     valueKeepEmpty_ = keepEmpty;
+    notify(Change::Fields | Change::Found | Change::Choices | Change::Record);
     return true;
 }
 
@@ -134,35 +187,64 @@ bool Identification::chooseValues(std::span<const int> marked, int current, bool
             positions.push_back(position);
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    if (positions.empty())
+    if (positions.empty()) {
+        notify(Change::Record);
         return false;
+    }
     // A row has one cell per field, so it stands under one value only: the union is the
     // rows of each value one after the other.
     std::vector<int> rows;
-    AppliedChoice choice{chosenField_, {}};
+    Choice choice{listField_, {}, listFolded_, keepEmpty};
     for (const int position : positions) {
         const auto valueRows = values_.rows(position);
         rows.insert(rows.end(), valueRows.begin(), valueRows.end());
         usedInOrder_.push_back(chosenField_);
         choice.values.append(values_.text(position));
     }
-    applied_.push_back(std::move(choice));
     used_.set(static_cast<std::size_t>(chosenField_));
     applyRows(std::move(rows), keepEmpty);
+    keepChoiceOfList(std::move(choice));
+    notify(Change::Fields | Change::Found | Change::Choices | Change::Record);
     return true;
 }
 
-// The rows found become rows; with keepEmpty, followed by the rows listed with the chosen
+// The rows found become rows; with keepEmpty, followed by the rows listed with the listed
 // field empty that name a taxon (the header rows and unnamed lines describe none). The
 // field list is made again, without a current position.
 void Identification::applyRows(std::vector<int> rows, bool keepEmpty) {
     if (keepEmpty)
         for (const int row : listedRows_)
-            if (table_->cellId(row, chosenField_) == 0 && table_->cellId(row, 1) != 0)
+            if (table_->cellId(row, listField_) == 0 && table_->cellId(row, 1) != 0)
                 rows.push_back(row);
     foundRows_ = std::move(rows);
     fieldPosition_ = -1;
     rankedValid_ = false;
+}
+
+// The choice made from the list shown takes the place of the one made from it before. The
+// taxon column may be chosen again: its names were listed from the rows found, so the new
+// choice implies the one before, which goes, unless it folds accents where the one before
+// did not (then both stay, and the rows found are those of both). Rows without a name
+// describe no taxon, so a choice of names never keeps empty cells.
+void Identification::keepChoiceOfList(Choice choice) {
+    if (listField_ == 0) {
+        // Rows taken from the table's lines: no choice of a field gives them.
+        choicesDescribeFound_ = false;
+        return;
+    }
+    if (choice.field == 1)
+        choice.keepEmpty = false;
+    if (listChoice_ >= 0) {
+        choices_[static_cast<std::size_t>(listChoice_)] = std::move(choice);
+        return;
+    }
+    const auto before = std::find_if(choices_.begin(), choices_.end(), [&](const Choice& c) {
+        return c.field == 1 && choice.field == 1 && (c.folded || !choice.folded);
+    });
+    if (before != choices_.end())
+        choices_.erase(before);
+    choices_.push_back(std::move(choice));
+    listChoice_ = static_cast<int>(choices_.size()) - 1;
 }
 
 void Identification::pointAtField(int position) {
@@ -174,40 +256,83 @@ void Identification::pointAtValue(int position) {
 }
 
 void Identification::listOther(RowGroups entries) {
+    listNothing();
     values_ = std::move(entries);
     listedRows_ = foundRows_;
-    valuePosition_ = -1;
-    valueKeepEmpty_ = false;
+    listing_ = Listing::Lines;
     taxonColumnPending_ = false;
     replayable_ = false;
+    notify(Change::Values | Change::Record);
 }
 
 std::vector<int> Identification::extract(const std::function<bool(const QString&)>& matches) {
     replayable_ = false;
+    if (!matches) {
+        notify(Change::Record);
+        return {};
+    }
     std::vector<int> positions;
     std::vector<int> rows;
+    Choice choice{listField_, {}, listFolded_, false};
     for (int position = 0; position < values_.count(); ++position) {
         if (!matches(values_.text(position)))
             continue;
         positions.push_back(position);
+        choice.values.append(values_.text(position));
         const auto valueRows = values_.rows(position);
         rows.insert(rows.end(), valueRows.begin(), valueRows.end());
     }
     valuePosition_ = -1;
     if (positions.empty()) {
-        values_ = {};
+        listNothing();
+        notify(Change::Values | Change::Record);
         return positions;
     }
+    keepChoiceOfList(std::move(choice));
     foundRows_ = std::move(rows);
     rankedValid_ = false;
+    listNothing();
     values_ = RowGroups(*table_, foundRows_, 1, false, RowGroups::Empty::Kept);
     listedRows_ = foundRows_;
+    listing_ = Listing::Extraction;
+    listField_ = 1;
+    notify(Change::Fields | Change::Values | Change::Found | Change::Choices | Change::Record);
     return positions;
 }
 
 void Identification::leaveValueList() {
-    values_ = {};
-    valuePosition_ = -1;
+    listNothing();
+    notify(Change::Values);
+}
+
+bool Identification::withdraw(int index) {
+    if (!choicesDescribeFound_ || positionIn(index, static_cast<int>(choices_.size())) < 0)
+        return false;
+    // The action made last goes on record first, so that step back brings the state
+    // before the withdrawal back, the field being listed included.
+    if (pendingWithdrawal_ < 0 && valuePosition_ < 0) {
+        if (taxonColumnPending_)
+            steps_.push_back({Step::Kind::TaxonColumn});
+        else if (fieldPosition_ >= 0 && listing_ == Listing::FieldValues)
+            steps_.push_back({Step::Kind::FieldList, fieldPosition_});
+    }
+    recordPendingAction();
+    const int field = choices_[static_cast<std::size_t>(index)].field;
+    choices_.erase(choices_.begin() + index);
+    foundRows_ = rowsMeeting(*table_, choices_);
+    if (std::none_of(choices_.begin(), choices_.end(),
+                     [field](const Choice& c) { return c.field == field; })) {
+        used_.reset(static_cast<std::size_t>(field));
+        std::erase(usedInOrder_, field);
+    }
+    listNothing();
+    listedRows_ = foundRows_;
+    fieldPosition_ = -1;
+    taxonColumnPending_ = false;
+    pendingWithdrawal_ = index;
+    rankedValid_ = false;
+    notify(Change::Fields | Change::Values | Change::Found | Change::Choices | Change::Record);
+    return true;
 }
 
 void Identification::stepBack(bool foldAccents, const std::function<void(const Step&)>& replayed) {
@@ -229,6 +354,9 @@ void Identification::replay(const std::vector<Step>& record, bool foldAccents,
         case Step::Kind::TaxonColumn:
             chooseTaxonColumn(foldAccents);
             break;
+        case Step::Kind::Withdrawal:
+            withdraw(step.position);
+            break;
         }
         if (replayed)
             replayed(step);
@@ -247,6 +375,9 @@ QString Identification::choicePathText() const {
             break;
         case Step::Kind::TaxonColumn:
             text += u'E';
+            break;
+        case Step::Kind::Withdrawal:
+            text += u'R' + QString::number(step.position);
             break;
         }
         text += u';';

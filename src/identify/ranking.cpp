@@ -62,28 +62,45 @@ FieldRank rankOf(const FieldTally& tally) {
                       : 0.0};
 }
 
-std::vector<FieldRank> orderFields(const std::vector<FieldTally>& tallies) {
+std::vector<FieldRank> ranksOf(const std::vector<FieldTally>& tallies,
+                               const std::function<bool(int field)>& isNameField) {
     std::vector<FieldRank> ranks;
     ranks.reserve(tallies.size());
-    for (const FieldTally& tally : tallies)
+    for (const FieldTally& tally : tallies) {
         ranks.push_back(rankOf(tally));
+        ranks.back().namesTaxa = isNameField && isNameField(tally.field);
+    }
+    return ranks;
+}
+
+std::vector<FieldRank> orderFields(const std::vector<FieldTally>& tallies,
+                                   const std::function<bool(int field)>& isNameField) {
+    std::vector<FieldRank> ranks = ranksOf(tallies, isNameField);
+    // Separating fields first, then the name fields, then the others.
+    const auto group = [](const FieldRank& rank) {
+        return rank.namesTaxa ? 1 : rank.separates ? 0 : 2;
+    };
     // Equal fractions give equal doubles (one correctly rounded division), so ties are
     // exact and the stable sort keeps their order.
-    std::stable_sort(ranks.begin(), ranks.end(), [](const FieldRank& a, const FieldRank& b) {
-        if (a.separates != b.separates)
-            return a.separates;
-        return a.separates && a.expected < b.expected;
+    std::stable_sort(ranks.begin(), ranks.end(), [&group](const FieldRank& a, const FieldRank& b) {
+        if (group(a) != group(b))
+            return group(a) < group(b);
+        return group(a) == 0 && a.expected < b.expected;
     });
     return ranks;
 }
 
 QString rankListText(const FieldRank& rank) {
+    if (rank.namesTaxa)
+        return u"nom"_s;
     if (!rank.separates)
         return {};
     return u"≈ "_s + QString::number(rank.expected, 'f', 1).replace(u'.', u',');
 }
 
 QString rankDriverText(const FieldRank& rank) {
+    if (rank.namesTaxa)
+        return u"nom"_s;
     return rank.separates ? QString::number(rank.expected, 'f', 2) : u"-"_s;
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -22,26 +23,41 @@ struct FieldTally {
 };
 
 // One field of the ordered list. A field that cannot split the taxa found (no non-empty
-// value, or a single one) has no expected count and goes last.
+// value, or a single one) has no expected count and goes last; so does a field that names
+// the taxa, before those.
 struct FieldRank {
     int field = 0;
     bool separates = false;
     double expected = 0.0; // taxa expected to remain: sum n_v^2 / sum n_v
+    bool namesTaxa = false;
 };
 
 // The expected count of one field from its tally.
 FieldRank rankOf(const FieldTally& tally);
 
-// The fields of tallies, best first (fewest taxa expected to remain); the fields that do
-// not separate go last. Ties keep the order of tallies.
-std::vector<FieldRank> orderFields(const std::vector<FieldTally>& tallies);
+// The ranks of the fields of tallies, in their order; isNameField tells the fields that
+// name the taxa.
+std::vector<FieldRank> ranksOf(const std::vector<FieldTally>& tallies,
+                               const std::function<bool(int field)>& isNameField = {});
+
+// The fields of tallies, best first (fewest taxa expected to remain), then the fields that
+// name the taxa (isNameField), then those that do not separate. Ties and the fields of
+// each of the last two groups keep the order of tallies.
+std::vector<FieldRank> orderFields(const std::vector<FieldTally>& tallies,
+                                   const std::function<bool(int field)>& isNameField = {});
 
 // The expected count as the field list shows it after the field name: "≈ 4,2"
-// (one decimal, decimal comma); "" for a field that does not separate.
-QString rankListText(const FieldRank& rank);
-// The expected count as the driver prints it: "2.50" (two decimals, dot); "-" for a field
+// (one decimal, decimal comma); "nom" for a field that names the taxa, "" for a field
 // that does not separate.
+QString rankListText(const FieldRank& rank);
+// The expected count as the driver prints it: "2.50" (two decimals, dot); "nom" for a
+// field that names the taxa, "-" for a field that does not separate.
 QString rankDriverText(const FieldRank& rank);
+
+// How the values of a field are grouped, as its value list groups them: per cell id, its
+// group (id 0, the empty cell, is group 0 and groups stay below the column's pool size),
+// or an empty span when every id is a value of its own.
+using ValueGroupsOf = std::function<std::span<const int>(int field)>;
 
 // The found rows grouped by taxon: taxa numbered 0.. in order of first appearance, each
 // with its rows in found order. names: the name id of each found row (0: no name, the row
@@ -65,14 +81,14 @@ class TaxonGroups {
 class ValueTaxaCounter {
   public:
     void reset(int field, int poolSize);
-    // The next taxon; keptAnyway: every choice of the field keeps it (an empty cell when
-    // taxa without a value are kept), so it counts once in every value.
+    // The next taxon; keptAnyway: no choice of the field rules it out (one of its rows
+    // leaves the field empty), so it counts once in every value.
     void startTaxon(int taxon, bool keptAnyway) {
         taxon_ = taxon;
         keptAnyway_ = keptAnyway;
         keptByAny_ += keptAnyway ? 1 : 0;
     }
-    // A value id of one of the current taxon's rows (0: empty cell).
+    // A value of one of the current taxon's rows (0: empty cell).
     void addValue(int value) {
         const auto v = static_cast<size_t>(value);
         if (value == 0 || lastTaxon_[v] == taxon_)
@@ -98,25 +114,28 @@ class ValueTaxaCounter {
 // Counts, for each field of fields, the taxa that each of its values would keep among
 // the found rows. Table is the typed key table (or anything with its shape):
 //   int rowCount(), int poolSize(int field) (distinct ids of the column, id 0 included),
-//   ValueId cellId(int row, int field) (rows and fields 1-based, id 0 for an empty cell,
-//   ids below poolSize(field)).
+//   span<const ValueId> cells(int field) (the column's ids indexed by row from 1, id 0 for
+//   an empty cell, ids below poolSize(field)).
 // Rows are merged into taxa by their name (the id of field 1); rows without a name are
-// left out, as the taxa list leaves them out. A taxon counts once for each distinct value
-// found in any of its rows. With keepEmpty (a choice also keeps the rows without a value),
-// a taxon with an empty cell for the field in one of its found rows survives any choice
-// of that field, so it counts in every n_v.
+// left out, as the taxa list leaves them out. Values are grouped by groupsOf, as the value
+// list shows them. A taxon counts once for each distinct value found in any of its rows;
+// a taxon with an empty cell for the field in one of its found rows is not ruled out by
+// any choice of the field (it may well carry the value chosen), so it counts in every n_v.
 template <class Table>
 std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> foundRows,
-                                    std::span<const int> fields, bool keepEmpty) {
+                                    std::span<const int> fields,
+                                    const ValueGroupsOf& groupsOf = {}) {
+    using Cells = decltype(table.cells(1));
     // ValueId is an integer or an enumeration over one.
-    const auto id = [&table](int row, int field) {
-        return static_cast<int>(table.cellId(row, field));
+    const auto id = [](const Cells& column, int row) {
+        return static_cast<int>(column[static_cast<size_t>(row)]);
     };
+    const Cells nameCells = table.cells(1);
     std::vector<int> names;
     names.reserve(foundRows.size());
     for (const int row : foundRows) {
         Q_ASSERT(row >= 1 && row <= table.rowCount());
-        names.push_back(id(row, 1));
+        names.push_back(id(nameCells, row));
     }
     const TaxonGroups taxa(foundRows, names, table.poolSize(1));
 
@@ -124,24 +143,32 @@ std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> fou
     // counters of the fields stay small.
     constexpr size_t blockWidth = 8;
     std::array<ValueTaxaCounter, blockWidth> counters;
+    std::array<std::span<const int>, blockWidth> groups;
+    std::array<Cells, blockWidth> columns;
     std::vector<FieldTally> tallies;
     tallies.reserve(fields.size());
     for (size_t first = 0; first < fields.size(); first += blockWidth) {
         const auto block = fields.subspan(first, std::min(blockWidth, fields.size() - first));
-        for (size_t k = 0; k < block.size(); ++k)
+        for (size_t k = 0; k < block.size(); ++k) {
             counters[k].reset(block[k], table.poolSize(block[k]));
+            groups[k] = groupsOf ? groupsOf(block[k]) : std::span<const int>();
+            columns[k] = table.cells(block[k]);
+        }
+        const auto value = [&](int row, size_t k) {
+            const int cell = id(columns[k], row);
+            return groups[k].empty() ? cell : groups[k][static_cast<size_t>(cell)];
+        };
         for (int taxon = 0; taxon < taxa.count(); ++taxon) {
             const auto rows = taxa.rowsOf(taxon);
             std::array<bool, blockWidth> hasEmpty{};
-            if (keepEmpty)
-                for (const int row : rows)
-                    for (size_t k = 0; k < block.size(); ++k)
-                        hasEmpty[k] = hasEmpty[k] || id(row, block[k]) == 0;
+            for (const int row : rows)
+                for (size_t k = 0; k < block.size(); ++k)
+                    hasEmpty[k] = hasEmpty[k] || id(columns[k], row) == 0;
             for (size_t k = 0; k < block.size(); ++k)
                 counters[k].startTaxon(taxon, hasEmpty[k]);
             for (const int row : rows)
                 for (size_t k = 0; k < block.size(); ++k)
-                    counters[k].addValue(id(row, block[k]));
+                    counters[k].addValue(value(row, k));
         }
         for (size_t k = 0; k < block.size(); ++k)
             tallies.push_back(counters[k].tally());
@@ -153,8 +180,9 @@ std::vector<FieldTally> tallyFields(const Table& table, std::span<const int> fou
 // fields come first.
 template <class Table>
 std::vector<FieldRank> rankFields(const Table& table, std::span<const int> foundRows,
-                                  std::span<const int> fields, bool keepEmpty) {
-    return orderFields(tallyFields(table, foundRows, fields, keepEmpty));
+                                  std::span<const int> fields, const ValueGroupsOf& groupsOf = {},
+                                  const std::function<bool(int field)>& isNameField = {}) {
+    return orderFields(tallyFields(table, foundRows, fields, groupsOf), isNameField);
 }
 
 } // namespace sylvane::identify

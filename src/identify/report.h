@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -26,6 +28,13 @@ struct ReportLine {
     QString value;
 };
 
+// A taxon found, with why it stands there when the values chosen do not say it alone.
+struct ReportTaxon {
+    QString name;
+    QString note; // "non renseigné : Odeur", or ""
+    bool operator==(const ReportTaxon&) const = default;
+};
+
 struct ReportSheet {
     QString taxon;
     std::vector<ReportLine> lines; // the non-empty fields, in field order
@@ -34,9 +43,12 @@ struct ReportSheet {
 struct IdentificationReport {
     QString tableTitle;
     QString tableFile;
+    QStringList tableComments; // the table's comment lines, its warnings among them
     QDateTime madeAt;
-    std::vector<ReportChoice> choices; // in the order they were made
-    QStringList taxaFound;
+    core::ObservationNotes observation; // what the user noted, printed when not empty
+    std::vector<ReportChoice> choices;  // the choices in force, in the order they were made
+    QStringList options;                // the options that changed the result, explained
+    std::vector<ReportTaxon> taxaFound;
     std::vector<ReportSheet> sheets; // of the first taxa found
     int sheetsLeftOut = 0;           // taxa found whose sheet is not in the report
 
@@ -46,8 +58,8 @@ struct IdentificationReport {
     void addSheets(const std::function<std::vector<ReportLine>(int index)>& linesOf);
 };
 
-// The report as one self-contained UTF-8 HTML document in French. Every text from the
-// table is escaped.
+// The report as one self-contained UTF-8 HTML document in French, taxon names in italics.
+// Every text from the table or the user is escaped.
 QString reportHtml(const IdentificationReport& report);
 
 } // namespace sylvane::identify

@@ -10,6 +10,10 @@ QStringList reportDialogFilters() {
     return {u"PDF (*.pdf)"_s, u"Page web (*.html)"_s};
 }
 
+QString proposedReportName(const QDate& day) {
+    return u"identification-"_s + day.toString(u"yyyy-MM-dd"_s) + u".html"_s;
+}
+
 ReportTarget reportTarget(const QString& chosenPath, const QString& chosenFilter) {
     const QString suffix = QFileInfo(chosenPath).suffix().toLower();
     if (suffix == u"pdf"_s)

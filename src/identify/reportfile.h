@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,10 @@ enum class ReportFormat { Html, Pdf };
 
 // The filters of the report's save dialog.
 QStringList reportDialogFilters();
+
+// The name the save dialog proposes for a report made that day:
+// "identification-2023-01-15.html".
+QString proposedReportName(const QDate& day);
 
 struct ReportTarget {
     QString path;

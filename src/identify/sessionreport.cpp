@@ -1,6 +1,11 @@
 #include "identify/sessionreport.h"
 
+#include "identify/foundnotes.h"
 #include "identify/queries.h"
+
+#include <QHash>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -24,26 +29,85 @@ std::vector<ReportLine> taxonLines(const KeyTable& table, std::span<const int> r
     return lines;
 }
 
+// Whether a choice made with the accents folded holds, among the rows found, a value that
+// the table writes in two ways: without folding they would have been two values.
+bool foldingJoinedSpellings(const Identification& session, const Choice& choice) {
+    const KeyTable& table = session.table();
+    const keytable::ColumnOrder& order = table.columnOrder(choice.field, true);
+    QHash<int, keytable::ValueId> spellingOfGroup;
+    for (const int row : session.foundRows()) {
+        const keytable::ValueId id = table.cellId(row, choice.field);
+        if (id == 0)
+            continue;
+        const int group = order.groupOfId[id];
+        const auto known = spellingOfGroup.constFind(group);
+        if (known == spellingOfGroup.constEnd())
+            spellingOfGroup.insert(group, id);
+        else if (known.value() != id &&
+                 choice.values.contains(order.texts[static_cast<size_t>(group)]))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
+QStringList optionsThatChangedTheResult(const Identification& session, bool keptEmpty) {
+    const auto& choices = session.choices();
+    QStringList options;
+    if (keptEmpty)
+        options.append(u"non renseignés retenus : une espèce dont la description laisse vide "
+                       u"un champ choisi n'a pas été écartée pour cela"_s);
+    if (std::any_of(choices.begin(), choices.end(), [&session](const Choice& choice) {
+            return choice.folded && foldingJoinedSpellings(session, choice);
+        }))
+        options.append(u"Ignorer les accents : des valeurs écrites avec et sans accents ont "
+                       u"été prises pour une seule"_s);
+    if (std::any_of(choices.begin(), choices.end(),
+                    [](const Choice& choice) { return choice.values.size() > 1; }))
+        options.append(u"choix multiple : un champ a été choisi avec plusieurs valeurs, une "
+                       u"espèce qui porte l'une d'elles est gardée"_s);
+    return options;
+}
+
 IdentificationReport sessionReport(const Identification& session, const QString& tableFile,
-                                   const QDateTime& madeAt) {
+                                   const QDateTime& madeAt,
+                                   const core::ObservationNotes& observation) {
     const KeyTable& table = session.table();
     IdentificationReport report;
     report.tableTitle = table.title();
     report.tableFile = tableFile;
+    report.tableComments = table.comments();
     report.madeAt = madeAt;
-    for (const AppliedChoice& choice : session.appliedChoices())
+    report.observation = observation;
+    for (const Choice& choice : session.choices())
         report.choices.push_back({table.fieldName(choice.field), choice.values});
 
     const RowGroups taxa = taxaFound(table, session.foundRows());
+    std::vector<QString> noteOfRow(static_cast<size_t>(table.rowCount()) + 1);
+    const std::vector<QString> notes = foundRowNotes(session, session.foundRows());
+    for (size_t k = 0; k < notes.size(); ++k)
+        noteOfRow[static_cast<size_t>(session.foundRows()[k])] = notes[k];
     std::vector<int> named; // the groups with a name, in list order
+    bool keptEmpty = false;
     for (int group = 0; group < taxa.count(); ++group) {
         if (taxa.text(group).isEmpty())
             continue;
         named.push_back(group);
-        report.taxaFound.append(taxa.text(group));
+        // A taxon stands there for its empty cells only when every one of its rows does.
+        QStringList taxonNotes;
+        bool everyRowNoted = true;
+        for (const int row : taxa.rows(group)) {
+            const QString& note = noteOfRow[static_cast<size_t>(row)];
+            everyRowNoted = everyRowNoted && !note.isEmpty();
+            if (!note.isEmpty() && !taxonNotes.contains(note))
+                taxonNotes.append(note);
+        }
+        report.taxaFound.push_back(
+            {taxa.text(group), everyRowNoted ? taxonNotes.join(u" ; "_s) : QString()});
+        keptEmpty = keptEmpty || everyRowNoted;
     }
+    report.options = optionsThatChangedTheResult(session, keptEmpty);
     report.addSheets(
         [&](int index) { return taxonLines(table, taxa.rows(named[static_cast<size_t>(index)])); });
     return report;

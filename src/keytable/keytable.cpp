@@ -7,6 +7,7 @@
 #include <QHashSeed>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -112,6 +113,12 @@ void KeyTable::clear() {
     columns_.clear();
     columns_.resize(MaxFields + 1);
     forgetOrders();
+    changed();
+}
+
+void KeyTable::changed() {
+    static std::atomic<quint64> lastRevision{0};
+    revision_ = ++lastRevision;
 }
 
 void KeyTable::forgetOrders() {
@@ -125,6 +132,7 @@ void KeyTable::setFieldNames(const QStringList& names) {
     fieldNames_ = names.first(std::min<qsizetype>(names.size(), MaxFields));
     fieldCount_ = static_cast<int>(fieldNames_.size());
     declaredFieldCount_ = fieldCount_;
+    changed();
 }
 
 const QString& KeyTable::fieldName(int field) const {
@@ -139,6 +147,12 @@ ValueId KeyTable::cellId(int row, int field) const {
     if (field < 1 || field > MaxFields || row < 1 || row > rowCount())
         return 0;
     return columns_[static_cast<std::size_t>(field)].cells[static_cast<std::size_t>(row)];
+}
+
+std::span<const ValueId> KeyTable::cells(int field) const {
+    if (field < 1 || field > MaxFields)
+        return {};
+    return columns_[static_cast<std::size_t>(field)].cells;
 }
 
 int KeyTable::poolSize(int field) const {
@@ -219,6 +233,7 @@ bool KeyTable::appendRow(int fileLine, std::span<const QStringView> values) {
     for (int field = 1; field <= MaxFields; ++field)
         columns_[static_cast<std::size_t>(field)].cells.push_back(
             ids[static_cast<std::size_t>(field)]);
+    changed();
     return true;
 }
 
@@ -232,6 +247,7 @@ bool KeyTable::setCell(int row, int field, const QString& text) {
     while (rowCount() < row)
         appendEmptyRow(0);
     column.cells[static_cast<std::size_t>(row)] = *id;
+    changed();
     return true;
 }
 

@@ -52,6 +52,9 @@ class KeyTable {
     int fileLine(int row) const;
 
     ValueId cellId(int row, int field) const;
+    // The ids of a column's cells indexed by row (element 0 unused), for passes over every
+    // row of a field; empty outside the fields.
+    std::span<const ValueId> cells(int field) const;
     // The number of distinct ids of a column, id 0 included; 0 outside the fields.
     int poolSize(int field) const;
     const QString& text(int field, ValueId id) const;
@@ -60,6 +63,9 @@ class KeyTable {
 
     // The column's texts in list order, built on first use and kept until the table changes.
     const ColumnOrder& columnOrder(int field, bool foldAccents) const;
+    // Changes with every change of the contents, never the same for two states of any two
+    // tables: what is derived from a table can be kept until it no longer matches.
+    quint64 revision() const { return revision_; }
 
     // ---- Building ----------------------------------------------------------------------
     void clear();
@@ -87,6 +93,7 @@ class KeyTable {
     std::optional<ValueId> idOf(Column& column, int field, QStringView value);
     std::optional<ValueId> idOfNextCell(Column& column, int field, QStringView value);
     void forgetOrders();
+    void changed();
 
     QString title_;
     QStringList comments_;
@@ -96,6 +103,7 @@ class KeyTable {
     std::vector<int> fileLines_;  // per row; element 0 unused
     std::vector<Column> columns_; // per field; element 0 unused
     mutable std::array<std::vector<std::unique_ptr<ColumnOrder>>, 2> orders_;
+    quint64 revision_ = 0;
 };
 
 } // namespace sylvane::keytable

@@ -132,17 +132,18 @@ void FormTblView::setUpKeyboard() {
     v.setMnemonic(id.fieldsTitle, u'h', id.fieldList);
     v.setMnemonic(id.valuesTitle, u's', id.valueList);
     v.setMnemonic(id.taxaTitle, u't', id.taxonList);
+    v.setMnemonic(id.choicesTitle, u'x', id.choiceList);
     // A step starts in the field list.
     if (QWidget* fields = v.widgetFor(id.fieldList))
         fields->setFocus();
     const engine::Control* const tabOrder[] = {
-        &id.fieldList,       &id.valueList,       &id.taxonList,
-        &results.resultList, &results.textPanel,  &results.closeTextPanel,
-        &id.reset,           &id.listTaxa,        &keyword.openSearch,
-        &id.stepBack,        &id.bestFieldsFirst, &id.ignoreAccents,
-        &id.multipleChoice,  &id.selectAll,       &id.keepUndescribed,
-        &id.hideEmptyFields, &id.compare,         &results.commentList,
-        &id.history};
+        &id.fieldList,       &id.valueList,        &id.taxonList,
+        &results.resultList, &results.textPanel,   &results.closeTextPanel,
+        &id.reset,           &id.listTaxa,         &keyword.openSearch,
+        &id.stepBack,        &id.choiceList,       &id.withdraw,
+        &id.bestFieldsFirst, &id.ignoreAccents,    &id.multipleChoice,
+        &id.selectAll,       &id.keepUndescribed,  &id.hideEmptyFields,
+        &id.compare,         &results.commentList, &id.history};
     QList<QWidget*> order;
     for (const engine::Control* control : tabOrder)
         if (QWidget* widget = v.widgetFor(*control))

@@ -38,15 +38,23 @@ void ListBoxView::listChanged(engine::ControlChange what) {
     }
     const QModelIndex index = model_->index(current);
     setCurrentIndex(index);
-    scrollTo(index);
+    if (!pressing_)
+        scrollTo(index);
 }
 
+// The entry pressed is under the pointer: the list stays where it is until the release,
+// since showing the entry whole would slide another one under the pointer. The release
+// shows it whole.
 void ListBoxView::press(QMouseEvent* event) {
     const int row = indexAt(event->position().toPoint()).row();
     const int button = vbMouseButton(event->button());
+    pressing_ = true;
+    setAutoScroll(false);
     engine::userMouseDown(window_, list_, button, row);
     if (button == 1 && row >= 0)
         engine::userClick(window_, list_, row);
+    setAutoScroll(true);
+    pressing_ = false;
     setFocus(Qt::MouseFocusReason);
 }
 
@@ -61,6 +69,8 @@ void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
 // The view's own dragging and releasing would select: the list does that itself.
 void ListBoxView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 void ListBoxView::mouseMoveEvent(QMouseEvent* event) {

@@ -11,7 +11,8 @@ class ListBoxModel;
 
 // A list box on screen. Its rows are read from the model; the view's own selection is
 // never used. The mouse and the keyboard reach the list's handlers as in the driver:
-// a press is the list's mouse-down event, then for the left button a click on the entry.
+// a press is the list's mouse-down event, then for the left button a click on the entry;
+// the list does not scroll under the pointer before the release.
 // The keyboard cursor (the entry with the focus frame) follows the list's current entry;
 // Up, Down, Page Up, Page Down, Home and End move it (and, in a single-selection list,
 // click the new entry, as the list box always did); Space and Enter click the entry
@@ -51,6 +52,7 @@ class ListBoxView : public QListView {
     engine::ListBox& list_;
     ListBoxModel* model_;
     LoneShift shift_;
+    bool pressing_ = false; // a mouse press is being handled
 };
 
 } // namespace sylvane::ui

@@ -1,6 +1,7 @@
 #include "ui/qtplatform.h"
 
 #include "core/boundedtext.h"
+#include "ui/observationnotesdialog.h"
 #include "ui/reportpdf.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QNetworkInformation>
 #include <QNetworkInterface>
@@ -156,14 +158,27 @@ QString QtPlatform::openFileDialog(const QString& filter, const QString& folder)
 }
 
 core::SaveDialogAnswer QtPlatform::saveFileDialog(const QStringList& filters,
-                                                  const QString& folder) {
+                                                  const QString& proposedPath) {
+    // The filter of the name proposed is the one shown first.
     QString chosenFilter;
+    const QString suffix = u"*."_s + QFileInfo(proposedPath).suffix();
+    for (const QString& filter : filters)
+        if (filter.contains(suffix))
+            chosenFilter = filter;
     const QString path =
-        QFileDialog::getSaveFileName(dialogParent_, QString(), folder, filters.join(u";;"_s),
+        QFileDialog::getSaveFileName(dialogParent_, QString(), proposedPath, filters.join(u";;"_s),
                                      &chosenFilter, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return {};
     return {path, chosenFilter};
+}
+
+std::optional<core::ObservationNotes>
+QtPlatform::askObservationNotes(const core::ObservationNotes& proposed) {
+    ObservationNotesDialog dialog(proposed, dialogParent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.notes();
 }
 
 QByteArray QtPlatform::htmlToPdf(const QString& html) {

@@ -34,7 +34,9 @@ class QtPlatform : public core::Platform {
     void waitForEvents(int milliseconds) override;
     QString openFileDialog(const QString& filter, const QString& folder) override;
     core::SaveDialogAnswer saveFileDialog(const QStringList& filters,
-                                          const QString& folder) override;
+                                          const QString& proposedPath) override;
+    std::optional<core::ObservationNotes>
+    askObservationNotes(const core::ObservationNotes& proposed) override;
     QByteArray htmlToPdf(const QString& html) override;
     QDateTime currentDateTime() override { return QDateTime::currentDateTime(); }
     qint64 monotonicMilliseconds() override { return clock_.elapsed(); }

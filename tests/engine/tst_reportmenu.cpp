@@ -5,6 +5,7 @@
 #include "core/writefault.h"
 #include "engine/formtblfixture.h"
 #include "engine/userinput.h"
+#include "keytable/currentfolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -74,6 +75,26 @@ class TestReportMenu : public QObject {
         QVERIFY(html.contains(u"Date : le 15/01/2023 à 09:30"_s));
         QCOMPARE(w.platform.log(), QStringList());
         QCOMPARE(w.files(), (QStringList{u"cepes.txt"_s, u"rapport.html"_s}));
+    }
+
+    // The form comes first (cancelled: no dialog, nothing written); the dialog proposes a
+    // name of the day in the program's current folder, then in the folder of the last
+    // report.
+    void proposesANameInTheFolderUsedLast() {
+        Window w;
+        w.platform.queueObservationNotes(std::nullopt);
+        QVERIFY(engine::userClick(w.form, w.form.menus.report));
+        QCOMPARE(w.platform.lastSaveProposal(), QString());
+        QCOMPARE(w.files(), QStringList{u"cepes.txt"_s});
+
+        QDir(w.folder.path()).mkdir(u"rapports"_s);
+        w.report(w.path(u"rapports/premier"_s));
+        QCOMPARE(w.platform.lastSaveProposal(),
+                 keytable::currentFolder(w.state) + u"/identification-2023-01-15.html"_s);
+        w.report(QString());
+        QCOMPARE(w.platform.lastSaveProposal(),
+                 w.path(u"rapports/identification-2023-01-15.html"_s));
+        QVERIFY(QFile::exists(w.path(u"rapports/premier.html"_s)));
     }
 
     void writesThePdfFromTheSameDocument() {

@@ -1,6 +1,7 @@
 // The identification session without any window: the record of choices and its replay,
 // multiple choice, the taxon column, rows kept with an empty field, extraction; then one
-// randomized differential test against a brute-force filter of the table.
+// randomized differential test, withdrawals included, against a brute-force filter of the
+// table.
 #include "core/moduleroutines.h"
 #include "core/sortkey.h"
 #include "identify/identification.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -64,6 +66,8 @@ bool sameState(const Identification& a, const Identification& b, QString* why,
         return differs("field chosen");
     if (a.canStepBack() != b.canStepBack())
         return differs("step back");
+    if (a.choices() != b.choices())
+        return differs("choices in force");
     return true;
 }
 
@@ -106,20 +110,13 @@ QString shown(const KeyTable& table, int row, int field, bool fold) {
     return fold ? sylvane::core::FoldAccents(text) : text;
 }
 
-// One value choice, as a filter of the whole table.
-struct Condition {
-    int field;
-    QStringList accepted;
-    bool keepEmpty;
-};
-
-// The rows of the table that pass every condition, in row order.
-std::vector<int> bruteForceRows(const KeyTable& table, const std::vector<Condition>& conditions,
+// The rows of the table that pass every choice, in row order.
+std::vector<int> bruteForceRows(const KeyTable& table, const std::vector<Choice>& conditions,
                                 bool fold) {
     std::vector<int> rows;
     for (int row = 1; row <= table.rowCount(); ++row) {
         const bool passes = std::all_of(conditions.begin(), conditions.end(), [&](const auto& c) {
-            return c.accepted.contains(shown(table, row, c.field, fold)) ||
+            return c.values.contains(shown(table, row, c.field, fold)) ||
                    (c.keepEmpty && table.cell(row, c.field).isEmpty() &&
                     !table.cell(row, 1).isEmpty());
         });
@@ -149,25 +146,40 @@ std::vector<int> sorted(std::vector<int> rows) {
     return rows;
 }
 
-// Runs one random sequence of choices; returns what went wrong, or nothing.
+// A choice made from a new list. The taxon column chosen again had its names listed from
+// the rows found: the new choice takes the place of the one before. A choice of names
+// never keeps empty cells.
+void addChoice(std::vector<Choice>& choices, Choice choice) {
+    if (choice.field == 1) {
+        choice.keepEmpty = false;
+        std::erase_if(choices, [](const Choice& c) { return c.field == 1; });
+    }
+    choices.push_back(choice);
+}
+
+// Runs one random sequence of choices and withdrawals; returns what went wrong, or nothing.
 std::optional<QString> runRandomSession(quint32 seed) {
     QRandomGenerator random(seed);
     const KeyTable table = randomTable(random);
     const bool fold = random.bounded(2) == 1;
     Identification session(table);
     // Now and then the field list is ranked: its positions are then those of the ranking.
-    session.setFieldOrder(random.bounded(3) == 0, random.bounded(2) == 1);
-    std::vector<Condition> conditions;
+    session.setFieldOrder(random.bounded(3) == 0, fold);
+    std::vector<Choice> conditions; // the choices in force, as the filter keeps them
     enum class Next { List, Value, AnotherValue } next = Next::List;
     bool afterValue = true;    // the last choice applied a value (or nothing was chosen yet)
     bool anotherValue = false; // a second value of one list was applied since the start
     // The list shown was made right after a value (or at the start): a field listed over
     // another one keeps the earlier field's position, which no record holds.
     bool listedAfterValue = false;
+    // Stepping back from the next action gives the session as it is now.
+    bool replayable = true;
 
     const auto checkRows = [&](const QString& what) -> std::optional<QString> {
         if (sorted(session.foundRows()) != bruteForceRows(table, conditions, fold))
             return what + u": rows found differ from the filter"_s;
+        if (session.choices() != conditions)
+            return what + u": choices in force differ"_s;
         return std::nullopt;
     };
     // Stepping back from the session as it is now must give before again.
@@ -198,6 +210,26 @@ std::optional<QString> runRandomSession(quint32 seed) {
 
     for (int op = 0; op < 40; ++op) {
         const Identification before = session;
+        if (!conditions.empty() && random.bounded(6) == 0) {
+            // The first, a middle or the last choice withdrawn: the rows of the others.
+            const int count = static_cast<int>(conditions.size());
+            const int index = std::array{0, count / 2, count - 1}[random.bounded(3)];
+            const int field = conditions[static_cast<std::size_t>(index)].field;
+            if (!session.withdraw(index))
+                return u"withdrawal %1 refused"_s.arg(index);
+            conditions.erase(conditions.begin() + index);
+            if (auto error = checkRows(u"withdrawal %1 of %2"_s.arg(index).arg(count)))
+                return error;
+            const std::vector<int> fields = session.fieldList();
+            if (field != 1 && std::find(fields.begin(), fields.end(), field) == fields.end())
+                return u"field %1 not listed again after its withdrawal"_s.arg(field);
+            if (replayable)
+                if (auto error = checkStepBack(before, u"withdrawal %1"_s.arg(index)))
+                    return error;
+            afterValue = true;
+            next = Next::List;
+            continue;
+        }
         if (next == Next::List) {
             // A field, or now and then the taxon column.
             const std::vector<int> fields = session.fieldList();
@@ -216,6 +248,7 @@ std::optional<QString> runRandomSession(quint32 seed) {
                 if (auto error = checkStepBack(before, u"listing field %1"_s.arg(field)))
                     return error;
             listedAfterValue = afterValue;
+            replayable = afterValue && !anotherValue;
             afterValue = false;
             // An empty list offers nothing to choose: another field comes next.
             next = session.values().isEmpty() ? Next::List : Next::Value;
@@ -234,7 +267,7 @@ std::optional<QString> runRandomSession(quint32 seed) {
                     accepted << session.values().text(k);
                 }
             if (session.chooseValues(marked, marked.empty() ? -1 : marked.back(), keepEmpty))
-                conditions.push_back({field, accepted, keepEmpty});
+                addChoice(conditions, {field, accepted, fold, keepEmpty});
             if (auto error = checkRows(u"multiple choice"_s))
                 return error;
             if (session.canStepBack())
@@ -243,6 +276,7 @@ std::optional<QString> runRandomSession(quint32 seed) {
             conditions.clear();
             afterValue = true;
             anotherValue = false;
+            replayable = true;
             next = Next::List;
             continue;
         }
@@ -250,16 +284,18 @@ std::optional<QString> runRandomSession(quint32 seed) {
         if (!session.chooseValue(position, keepEmpty))
             return u"value position %1 refused"_s.arg(position);
         // Another value of the same list takes the place of the one applied before it.
-        const Condition condition{field, {session.values().text(position)}, keepEmpty};
+        const Choice condition{
+            field, {session.values().text(position)}, fold, keepEmpty && field != 1};
         if (next == Next::AnotherValue) {
             conditions.back() = condition;
             anotherValue = true;
         } else {
-            conditions.push_back(condition);
+            addChoice(conditions, condition);
         }
         if (auto error = checkRows(u"value %1 of field %2"_s.arg(position).arg(field)))
             return error;
         // A second value of one list is not on record: only the first one steps back.
+        replayable = next == Next::Value && listedAfterValue && !anotherValue;
         if (next == Next::Value && listedAfterValue)
             if (auto error = checkStepBack(before, u"value of field %1"_s.arg(field)))
                 return error;
@@ -297,15 +333,14 @@ class TestIdentification : public QObject {
         QCOMPARE(found(s), (QList<int>{5, 9}));
         QCOMPARE(s.choicePathText(), u"C0;D0;C0;"_s);
         QCOMPARE(s.usedFieldsText(), u";2;3"_s);
-        QCOMPARE(s.appliedChoices(),
-                 (std::vector<AppliedChoice>{{2, {u"brun"_s}}, {3, {u"farine"_s}}}));
+        QCOMPARE(s.choices(), (std::vector<Choice>{{2, {u"brun"_s}}, {3, {u"farine"_s}}}));
         QVERIFY(s.isUsed(3));
         QVERIFY(!s.isUsed(1));
 
         // Step back: the record replayed leaves out the value chosen last.
         s.stepBack(false);
         QCOMPARE(s.choicePathText(), u"C0;D0;"_s);
-        QCOMPARE(s.appliedChoices(), (std::vector<AppliedChoice>{{2, {u"brun"_s}}}));
+        QCOMPARE(s.choices(), (std::vector<Choice>{{2, {u"brun"_s}}}));
         QCOMPARE(found(s), (QList<int>{2, 5, 6, 9}));
         QCOMPARE(s.values().count(), 2);
         QCOMPARE(s.usedFieldsText(), u";2"_s);
@@ -419,7 +454,7 @@ class TestIdentification : public QObject {
         QVERIFY(s.chooseValues(marked, 4));
         QCOMPARE(found(s), (QList<int>{2, 5, 6, 9, 4}));
         QCOMPARE(s.usedFieldsText(), u";2;2"_s);
-        QCOMPARE(s.appliedChoices(), (std::vector<AppliedChoice>{{2, {u"brun"_s, u"rouge"_s}}}));
+        QCOMPARE(s.choices(), (std::vector<Choice>{{2, {u"brun"_s, u"rouge"_s}}}));
         QCOMPARE(s.valuePosition(), 4);
         QVERIFY(!s.canStepBack());
         QVERIFY(s.chooseField(0, false));

@@ -1,5 +1,5 @@
-// The identification report's HTML: contents, escaping, accents, the cut after the first
-// sheets.
+// The identification report's HTML: contents, escaping, accents, the observation notes,
+// the cut after the first sheets.
 #include "identify/report.h"
 
 #include <QTest>
@@ -16,7 +16,10 @@ IdentificationReport sampleReport() {
     report.madeAt = QDateTime(QDate(2026, 3, 9), QTime(14, 5, 30));
     report.choices = {{u"Chapeau couleur"_s, {u"brun"_s, u"rosé"_s}},
                       {u"Lames"_s, {u"décurrentes"_s}}};
-    report.taxaFound = {u"Agaricus <campestris>"_s, u"Cèpe & bolet"_s};
+    report.tableComments = {u"AVERTISSEMENT : ne mangez rien sur la foi de cette clé."_s};
+    report.options = {u"choix multiple : plusieurs valeurs"_s};
+    report.taxaFound = {{u"Agaricus <campestris>"_s, u"non renseigné : Odeur"_s},
+                        {u"Cèpe & bolet"_s, QString()}};
     report.addSheets([](int index) {
         if (index == 0)
             return std::vector<ReportLine>{{u"Chapeau couleur"_s, u"rosé"_s},
@@ -44,9 +47,20 @@ class TestReport : public QObject {
         const auto second = html.indexOf(u"<li>Lames : décurrentes</li>"_s);
         QVERIFY(first > 0);
         QVERIFY(second > first);
-        QVERIFY(html.contains(u"Taxons trouvés : 2"_s));
+        // The table's warning, the options that changed the result, the taxa in italics,
+        // noted when an empty cell kept them.
+        QVERIFY(html.contains(u"<p>AVERTISSEMENT : ne mangez rien sur la foi de cette clé.</p>"_s));
+        QVERIFY(html.contains(
+            u"<h2>Options</h2>\n<ul>\n<li>choix multiple : plusieurs valeurs</li>"_s));
+        QVERIFY(html.contains(u"Espèces trouvées : 2"_s));
+        QVERIFY(html.contains(u"<li><i>Agaricus &lt;campestris&gt;</i> <span class=\"note\">"
+                              u"(non renseigné : Odeur)</span></li>"_s));
+        QVERIFY(html.contains(u"<li><i>Cèpe &amp; bolet</i></li>"_s));
         // A sheet gives the non-empty fields only.
-        QVERIFY(html.contains(u"<h3>Cèpe &amp; bolet</h3>\n<ul>\n<li>Pied : ventru</li>\n</ul>"_s));
+        QVERIFY(html.contains(
+            u"<h3><i>Cèpe &amp; bolet</i></h3>\n<ul>\n<li>Pied : ventru</li>\n</ul>"_s));
+        // No notes, no observation section.
+        QVERIFY(!html.contains(u"Observation"_s));
         QVERIFY(!html.contains(u"non reproduite"_s));
         // Self-contained: nothing is fetched from elsewhere.
         QVERIFY(!html.contains(u"src="_s));
@@ -56,7 +70,7 @@ class TestReport : public QObject {
     // Texts of the table never become markup.
     void escaping() {
         const QString html = reportHtml(sampleReport());
-        QVERIFY(html.contains(u"<li>Agaricus &lt;campestris&gt;</li>"_s));
+        QVERIFY(html.contains(u"<i>Agaricus &lt;campestris&gt;</i>"_s));
         QVERIFY(html.contains(u"<li>Odeur : d'anis &quot;fort&quot;</li>"_s));
         QVERIFY(!html.contains(u"<campestris>"_s));
         IdentificationReport hostile;
@@ -76,8 +90,24 @@ class TestReport : public QObject {
         QVERIFY(html.contains(u"<title>Rapport d'identification</title>"_s));
         QVERIFY(!html.contains(u"Table :"_s));
         QVERIFY(html.contains(u"Aucun choix."_s));
-        QVERIFY(html.contains(u"Taxons trouvés : 0</h2>\n<p>Aucun taxon trouvé.</p>"_s));
+        QVERIFY(html.contains(u"Espèces trouvées : 0</h2>\n<p>Aucune espèce trouvée.</p>"_s));
         QVERIFY(!html.contains(u"Fiches"_s));
+        QVERIFY(!html.contains(u"Options"_s));
+        QVERIFY(!html.contains(u"class=\"comments\""_s));
+    }
+
+    // The notes the user filled in, escaped, their line breaks kept; the empty ones left out.
+    void observationNotes() {
+        IdentificationReport report = sampleReport();
+        report.observation = {u"14/09/2025"_s, u"Forêt <de> Fontainebleau"_s, u"  "_s,
+                              u"sous les hêtres\nodeur d'anis"_s};
+        const QString html = reportHtml(report);
+        QVERIFY(html.contains(u"<h2>Observation</h2>\n<ul>\n<li>Date : 14/09/2025</li>\n"
+                              u"<li>Lieu : Forêt &lt;de&gt; Fontainebleau</li>\n"
+                              u"<li>Remarques : sous les hêtres<br>odeur d'anis</li>\n</ul>"_s));
+        QVERIFY(!html.contains(u"Récolteur"_s));
+        // Before the choices, after the heading.
+        QVERIFY(html.indexOf(u"Observation"_s) < html.indexOf(u"<h2>Choix"_s));
     }
 
     // Every taxon found is listed, but only the first sheets are detailed.
@@ -97,7 +127,7 @@ class TestReport : public QObject {
         QFETCH(QString, note);
         IdentificationReport report;
         for (int i = 1; i <= found; ++i)
-            report.taxaFound << u"Taxon %1"_s.arg(i);
+            report.taxaFound.push_back({u"Taxon %1"_s.arg(i), QString()});
         int asked = 0;
         report.addSheets([&asked](int index) {
             ++asked;
@@ -109,8 +139,8 @@ class TestReport : public QObject {
         QCOMPARE(report.sheets.back().taxon, u"Taxon %1"_s.arg(detailed));
         const QString html = reportHtml(report);
         QCOMPARE(html.count(u"<h3>"_s), detailed);
-        QVERIFY(html.contains(u"<li>Taxon %1</li>"_s.arg(found)));
-        QVERIFY(!html.contains(u"<h3>Taxon %1</h3>"_s.arg(detailed + 1)));
+        QVERIFY(html.contains(u"<li><i>Taxon %1</i></li>"_s.arg(found)));
+        QVERIFY(!html.contains(u"<h3><i>Taxon %1</i></h3>"_s.arg(detailed + 1)));
         if (note.isEmpty())
             QVERIFY(!html.contains(u"non reproduite"_s));
         else

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -308,6 +309,45 @@ class TestFormTblView : public QObject {
         QCOMPARE(taxa->model()->rowCount(), f.form.identification.taxonList.count());
         QCOMPARE(widgetNamed<QLabel>(v, u"Nb_Trouve"_s)->text(),
                  f.form.identification.foundCount.caption());
+    }
+
+    // With the ranking on, a press on a field half shown at the foot of the list chooses
+    // that field, and the list does not move under the pointer until the release.
+    void aPressedFieldStaysUnderThePointer() {
+        QTemporaryDir app;
+        MainWindowFixture f(app.path());
+        MessageBoxAnswer noSettings(QMessageBox::Ok);
+        f.form.Form_Load(sampleTable);
+        f.form.Form_Activate();
+        showAtDesignedSize(f.view);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        auto* fields = widgetNamed<QListView>(f.view.view(), u"List2"_s);
+        QTest::mouseClick(widgetNamed<QAbstractButton>(f.view.view(), u"CheckMeilleurs"_s),
+                          Qt::LeftButton);
+        QVERIFY(f.form.identification.session().fieldsRanked());
+        // The list cut through its sixth row, whatever room the window gives it.
+        const int rowHeight = fields->visualRect(fields->model()->index(0, 0)).height();
+        fields->resize(fields->width(), fields->height() - fields->viewport()->height() +
+                                            5 * rowHeight + rowHeight / 2);
+        // The first row that the viewport cuts.
+        int row = 0;
+        while (row < fields->model()->rowCount() &&
+               fields->visualRect(fields->model()->index(row, 0)).bottom() <
+                   fields->viewport()->height())
+            ++row;
+        QVERIFY(row < fields->model()->rowCount());
+        const QRect cut = fields->visualRect(fields->model()->index(row, 0));
+        const QPoint pointer(cut.center().x(), cut.top() + 2);
+        const int scrolled = fields->verticalScrollBar()->value();
+        QTest::mousePress(fields->viewport(), Qt::LeftButton, {}, pointer);
+        QCOMPARE(fields->verticalScrollBar()->value(), scrolled);
+        QCOMPARE(fields->indexAt(pointer).row(), row);
+        QCOMPARE(f.form.identification.fieldList.currentIndex(), row);
+        // Released, the field chosen shows whole, still current.
+        QTest::mouseRelease(fields->viewport(), Qt::LeftButton, {}, pointer);
+        QVERIFY(fields->viewport()->rect().contains(fields->visualRect(fields->currentIndex())));
+        QCOMPARE(fields->currentIndex().row(), row);
+        QVERIFY(f.form.identification.valueList.count() > 0);
     }
 };
 

@@ -26,7 +26,7 @@ class TestReportPdf : public QObject {
         report.madeAt = QDateTime(QDate(2026, 3, 9), QTime(14, 5));
         report.choices = {{u"Chapeau"_s, {u"brun"_s, u"rosé"_s}}};
         for (int i = 1; i <= 60; ++i)
-            report.taxaFound << u"Cèpe n° %1"_s.arg(i);
+            report.taxaFound.push_back({u"Cèpe n° %1"_s.arg(i), QString()});
         report.addSheets([](int) {
             return std::vector<sylvane::identify::ReportLine>{{u"Pied"_s, u"ventru"_s}};
         });

@@ -105,6 +105,8 @@ void Driver::runCommand(const QString& line) {
         start(args);
     } else if (command == u"dialog"_s) {
         platform_.queueDialogResult(scriptPath(args));
+    } else if (command == u"notes"_s) {
+        queueNotes(args);
     } else if (command == u"cat"_s) {
         printFile(scriptPath(args));
     } else if (command == u"answer"_s) {
@@ -160,6 +162,18 @@ std::optional<Driver::Target> Driver::resolve(const QString& name) {
     if (!control)
         return std::nullopt;
     return Target{window, control};
+}
+
+// "DATE|LIEU|RECOLTEUR|REMARQUES" answers the next observation notes form (missing
+// pieces empty); "notes" alone cancels it.
+void Driver::queueNotes(const QString& args) {
+    if (core::isBlankLine(args)) {
+        platform_.queueObservationNotes(std::nullopt);
+        return;
+    }
+    const QStringList pieces = args.split(u'|');
+    platform_.queueObservationNotes(
+        core::ObservationNotes{pieces.value(0), pieces.value(1), pieces.value(2), pieces.value(3)});
 }
 
 void Driver::start(const QString& path) {
@@ -276,6 +290,10 @@ void Driver::show(const QString& name) {
         showFieldRanking();
         return;
     }
+    if (name == u"FoundNotes"_s) {
+        showFoundNotes();
+        return;
+    }
     if (const auto variable = showVariable(name)) {
         write(*variable);
         return;
@@ -312,6 +330,15 @@ void Driver::showFieldRanking() {
         write(QString::number(rank.field) + u'\t' +
               escapeForTranscript(state_.KeyTable.fieldName(rank.field)) + u'\t' +
               identify::rankDriverText(rank));
+}
+
+// The entries of the taxa list that carry a note: position, name and note.
+void Driver::showFoundNotes() {
+    const engine::ListBox& taxa = formTbl_->identification.taxonList;
+    for (int k = 0; k < taxa.count(); ++k)
+        if (!taxa.annotation(k).isEmpty())
+            write(QString::number(k) + u'\t' + escapeForTranscript(taxa.itemText(k)) + u'\t' +
+                  escapeForTranscript(taxa.annotation(k)));
 }
 
 QString Driver::scriptPath(const QString& path) const {

@@ -76,6 +76,8 @@ class Driver {
     QString scriptPath(const QString& path) const;
     std::optional<QString> showVariable(const QString& name);
     void showFieldRanking();
+    void showFoundNotes();
+    void queueNotes(const QString& args);
     QString controlLine(const engine::Control& control);
 
     keytable::ProgramState state_;

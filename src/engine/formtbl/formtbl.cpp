@@ -52,9 +52,12 @@ void FormTbl::registerControls() {
            menus.checkFields, menus.documentation, menus.showAbout);
     addAll(menus.valuePopup, menus.copyValues, menus.taxonPopup, menus.copyTaxa, menus.resultPopup,
            menus.enlargeResults, menus.copyResults);
-    // The identification report and the two ranking options came after the earlier build.
+    // The identification report, the two ranking options and the choices in force came
+    // after the earlier build.
     if (!isEarlierBuild())
-        addAll(menus.report, identification.bestFieldsFirst, identification.keepUndescribed);
+        addAll(menus.report, identification.bestFieldsFirst, identification.keepUndescribed,
+               identification.choicesTitle, identification.choiceList, identification.withdraw,
+               menus.choicePopup, menus.withdrawChoice);
 }
 
 } // namespace sylvane::engine

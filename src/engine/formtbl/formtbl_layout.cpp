@@ -14,8 +14,8 @@ namespace sylvane::engine {
 // Room the window gains goes three parts to the lists for one to the panels below; room it
 // loses, one part from the lists for three from the panels.
 //
-// The column right of the taxa, under the command buttons (12100..16050 x 2400..5150), is
-// kept free for a list of its own; the options row under it holds the developer frame.
+// The column right of the taxa, under the command buttons (12100..16050 x 2400..5150),
+// holds the choices in force; the options row under it holds the developer frame.
 void FormTbl::layOutControls() {
     setSize(ClientWidth, ClientHeight);
     setHeightBands({{0, 0, 0}, {650, 3, 1}, {5150, 0, 0}, {6230, 1, 3}, {10000, 0, 0}});
@@ -26,9 +26,17 @@ void FormTbl::layOutControls() {
     if (!isEarlierBuild()) {
         identification.bestFieldsFirst.setGeometry(100, 5200, 3200, 300);
         identification.keepUndescribed.setGeometry(4650, 5530, 3050, 300);
+        // The choices in force right of the taxa, under the commands, Retirer beside their
+        // title; the list grows with the three lists.
+        identification.choicesTitle.setGeometry(12100, 2450, 2150, 250);
+        identification.withdraw.setGeometry(14300, 2400, 1750, 340);
+        identification.choiceList.setGeometry(12100, 2800, 3950, 2350);
     } else {
-        identification.bestFieldsFirst.setVisible(false);
-        identification.keepUndescribed.setVisible(false);
+        for (Control* later : std::initializer_list<Control*>{
+                 &identification.bestFieldsFirst, &identification.keepUndescribed,
+                 &identification.choicesTitle, &identification.choiceList,
+                 &identification.withdraw})
+            later->setVisible(false);
     }
 
     // The options sit under their lists, on two rows so that every caption shows whole.

@@ -48,13 +48,11 @@ void IdentificationPanel::beginListing() {
     form_.platform().setBusyCursor(true);
     taxonList.clear();
     form_.results.resultList.clear();
-    linesListed_ = false;
 }
 
-// The value list as the session has it, after a field or the taxon column was chosen.
+// After a field or the taxon column was chosen (the session's value list is shown).
 void IdentificationPanel::showValueListing() {
     writeHistoryLine();
-    listSessionValues();
     valueCount.setCaption(core::numberText(valueList.count()) + u" choix"_s);
     form_.platform().setBusyCursor(false);
     choicePathShown.setCaption(session_.choicePathText());
@@ -63,25 +61,8 @@ void IdentificationPanel::showValueListing() {
                     valueList.left() + 100, valueList.top() + 100);
 }
 
-// The session's value list in ListDesc: each value once, with the first row that carries it.
-void IdentificationPanel::listSessionValues() {
-    const identify::RowGroups& values = session_.values();
-    std::vector<ListEntry> entries;
-    entries.reserve(static_cast<std::size_t>(values.count()));
-    for (int k = 0; k < values.count(); ++k) {
-        entries.emplace_back(values.text(k), values.firstRow(k));
-        entries.back().key = values.key(k);
-    }
-    valueList.setEntriesInOrder(std::move(entries));
-}
-
 bool IdentificationPanel::foldsAccents() const {
     return ignoreAccents.value() == 1;
-}
-
-void IdentificationPanel::AfficheChamps() {
-    taxonColumn.setCaption(form_.state().KeyTable.fieldName(1));
-    showFieldList();
 }
 
 } // namespace sylvane::engine

@@ -52,8 +52,6 @@ void IdentificationPanel::Command10_Click() {
     valueList.addItems(std::move(lines));
     listEqualLinesOnce();
     valueCount.setCaption(core::numberText(valueList.count()) + u" choix"_s);
-    linesListed_ = true;
-    stepBack.setEnabled(false);
 }
 
 // Each run of equal lines in the sorted value list becomes one entry (with the first

@@ -8,8 +8,9 @@ void IdentificationPanel::Command5_Click() {
 }
 
 // The record ends one step shorter after the replay: a value goes on record only when its
-// list is left. A step that no longer fits the lists (the accent option changed meanwhile)
-// selects another entry or none; the replay goes on without a message.
+// list is left, a withdrawal with the next action. A step that no longer fits the lists
+// (the accent option changed meanwhile) selects another entry or none; the replay goes on
+// without a message. The session shows each step; what a click shows besides is done here.
 void IdentificationPanel::MarcheArriere() {
     const std::vector<identify::Step> record = session_.steps();
     RazListes();
@@ -30,6 +31,9 @@ void IdentificationPanel::MarcheArriere() {
             if (session_.valuePosition() >= 0)
                 showValueApplied(valueList.itemText(session_.valuePosition()),
                                  valueList.itemText(session_.valuePosition()));
+            break;
+        case Kind::Withdrawal:
+            showWithdrawal();
             break;
         }
     });

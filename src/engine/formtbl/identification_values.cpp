@@ -4,7 +4,6 @@
 
 #include "core/moduleroutines.h"
 #include "core/vbtext.h"
-#include "identify/queries.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,7 +13,7 @@ void IdentificationPanel::ListDesc_Click() {
     earlierClickReset();
     form_.results.resultList.clear();
     form_.results.Text1_Ferme();
-    if (linesListed_) {
+    if (linesListed()) {
         editListedLine();
         return;
     }
@@ -38,8 +37,8 @@ void IdentificationPanel::ListDesc_Click() {
         valueList.setCurrentIndex(current);
         ListDesc_Simulclic_Simple();
     } else {
-        // A union of values cannot be replayed: step back stays off until the next reset.
-        stepBack.setEnabled(false);
+        // A union of values cannot be replayed: the session keeps step back off until the
+        // next reset, even when no value is marked.
         ListDesc_Simulclic_multiple();
     }
     extractionShown = false;
@@ -71,30 +70,11 @@ void IdentificationPanel::ListDesc_Simulclic_multiple() {
     showValueApplied(valueList.itemText(marked.back()), chosen);
 }
 
-// After a value choice: the taxa found, the fields left, the value in the text panel.
+// After a value choice (the session shows the taxa found and the fields left): the value
+// in the text panel.
 void IdentificationPanel::showValueApplied(const QString& value, const QString& history) {
-    showFoundTaxa();
-    AfficheChamps();
     form_.results.textPanel.setText(value);
     keepHistoryOfChoice(history);
-}
-
-// Lists the taxa of the rows found in ListEspeces, one entry per row (sorted, equal names
-// in the order found), and their count.
-void IdentificationPanel::showFoundTaxa() {
-    const keytable::KeyTable& table = form_.state().KeyTable;
-    const std::vector<int>& rows = session_.foundRows();
-    const identify::RowGroups taxa = identify::taxaFound(table, rows);
-    std::vector<ListEntry> entries;
-    entries.reserve(rows.size());
-    for (int k = 0; k < taxa.count(); ++k) {
-        for (const int row : taxa.rows(k)) {
-            entries.emplace_back(taxa.text(k), row);
-            entries.back().key = taxa.key(k);
-        }
-    }
-    taxonList.setEntriesInOrder(std::move(entries));
-    foundCount.setCaption(core::numberText(static_cast<int>(rows.size())));
 }
 
 void IdentificationPanel::ListDesc_KeyDown(int keyCode) {

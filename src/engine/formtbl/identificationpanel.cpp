@@ -10,7 +10,11 @@ using namespace Qt::StringLiterals;
 namespace sylvane::engine {
 
 IdentificationPanel::IdentificationPanel(FormTbl& form)
-    : Panel(form), session_(form.state().KeyTable) {}
+    : Panel(form), session_(form.state().KeyTable) {
+    session_.onChanged = [this](identify::Identification::Changes changes) {
+        showSession(changes);
+    };
+}
 
 void IdentificationPanel::wire() {
     fieldList.onClick = [this] { List2_Click(); };
@@ -28,6 +32,7 @@ void IdentificationPanel::wire() {
     form_.menus.copyValues.onClick = [this] { CopieDesc_Click(); };
     form_.menus.copyTaxa.onClick = [this] { CopieEsp_Click(); };
     wireOptions();
+    wireChoices();
     // The earlier build has no comparison: its sheet option hides the empty lines.
     if (form_.isEarlierBuild())
         compare.setCaption(u"masquer les lignes vides"_s);
@@ -41,21 +46,16 @@ void IdentificationPanel::Command9_Click() {
     form_.windows().showCrossFilter();
 }
 
+// The session starts again (its lists are shown emptied, the fields all listed); the
+// history, the status bar and the result list empty.
 void IdentificationPanel::RazListes() {
     session_.reset();
-    fieldList.clear();
-    valueList.clear();
-    taxonList.clear();
     history.clear();
-    valueCount.setCaption(QString());
     form_.statusBar.setCaption(QString());
     form_.results.heading.setCaption(QString());
     extractionShown = false;
-    linesListed_ = false;
     pendingHistory_.clear();
-    stepBack.setEnabled(true);
     form_.results.resultList.clear();
-    AfficheChamps();
 }
 
 // Lists every taxon of the table with its row number. The event queue runs meanwhile (the
@@ -64,7 +64,6 @@ void IdentificationPanel::RazListes() {
 void IdentificationPanel::Command2_Click() {
     Window::BusyScope busyScope(form_);
     const auto& s = form_.state();
-    valueList.clear();
     session_.leaveValueList();
     taxonList.clear();
     form_.results.resultList.clear();

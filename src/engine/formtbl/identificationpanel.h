@@ -14,8 +14,9 @@
 namespace sylvane::engine {
 
 // The identification: the field list (with the taxon column above it), the values of the
-// chosen field, the taxa found, their counts and options, the search history and the
-// commands "RAZ", "liste" and "<==", and the developer's line editor.
+// chosen field, the taxa found, their counts and options, the choices in force, the search
+// history and the commands "RAZ", "liste", "<==" and "Retirer", and the developer's line
+// editor. It shows its session: every change of the session is drawn in showSession.
 //
 //   member             designer name  caption
 //   fieldList          List2
@@ -44,6 +45,9 @@ namespace sylvane::engine {
 //   compare            Check6         "comparer"
 //   bestFieldsFirst    CheckMeilleurs "meilleurs critères" (current build only)
 //   keepUndescribed    CheckRetenus   "non renseignés retenus" (current build only)
+//   choiceList         ListChoix      (current build only)
+//   choicesTitle       LabChoix       "Choix en cours" (current build only)
+//   withdraw           CmdRetirer     "Retirer" (current build only)
 class IdentificationPanel : public Panel {
   public:
     explicit IdentificationPanel(FormTbl& form);
@@ -77,6 +81,9 @@ class IdentificationPanel : public Panel {
                              QStringLiteral("meilleurs critères")};
     CheckBox keepUndescribed{QStringLiteral("CheckRetenus"),
                              QStringLiteral("non renseignés retenus")};
+    ListBox choiceList{QStringLiteral("ListChoix"), false};
+    Label choicesTitle{QStringLiteral("LabChoix"), QStringLiteral("Choix en cours")};
+    Button withdraw{QStringLiteral("CmdRetirer"), QStringLiteral("Retirer")};
 
     // Connects the events of the controls to their handlers.
     void wire();
@@ -96,6 +103,13 @@ class IdentificationPanel : public Panel {
     void ListDesc_KeyDown(int keyCode);
     void ListDesc_MouseDown(int button);
     void Check4_Click();
+
+    // ---- The choices in force (identification_choices.cpp) -----------------------------------
+    void ListChoix_Click();
+    void ListChoix_KeyDown(int keyCode);
+    void ListChoix_MouseDown(int button);
+    // Withdraws the choice selected in the choice list.
+    void CmdRetirer_Click();
 
     // ---- Commands (identificationpanel.cpp, identification_stepback.cpp) -------------------
     void Command1_Click();
@@ -125,7 +139,7 @@ class IdentificationPanel : public Panel {
     // ---- Keyword extraction (identification_extract.cpp) ------------------------------------
     // The values whose text matches become the taxa found, their taxa the value list;
     // returns the positions of the matching values (none: the lists empty, the taxa found
-    // stay).
+    // stay). Without matches (no keyword) only step back goes off.
     std::vector<int> extract(const std::function<bool(const QString&)>& matches);
 
     // The identification the lists show: rows found, fields used, choices made.
@@ -139,20 +153,29 @@ class IdentificationPanel : public Panel {
     bool foldsAccents() const;
     bool keepsUndescribed() const;
     void wireOptions();
+    void wireChoices();
     void rankFieldList();
+    // ---- What the lists show of the session (identification_show.cpp) ---------------------
+    void showSession(identify::Identification::Changes changes);
     void showFieldList();
+    void listSessionValues();
+    void showFoundTaxa();
+    void showChoicesInForce();
+    void showCommandsState();
+
     void deriveValues(const std::function<void()>& choose);
     void beginListing();
     void showValueListing();
-    void listSessionValues();
     void showValueApplied(const QString& value, const QString& history);
-    void showFoundTaxa();
+    void showWithdrawal();
     void listEqualLinesOnce();
     void editListedLine();
-
     // The value list holds the table's lines (developer listing): a click on one opens it
     // in the line editor instead of choosing a value.
-    bool linesListed_ = false;
+    bool linesListed() const {
+        return session_.listing() == identify::Identification::Listing::Lines;
+    }
+
     // The line open in the line editor, field by field (element 0 unused).
     std::array<QString, core::MaxFields + 1> FieldContents;
     // Earlier build: the history line of the value applied last ("field:value"), written

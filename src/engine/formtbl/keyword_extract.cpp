@@ -11,9 +11,10 @@ namespace sylvane::engine {
 void KeywordPanel::ExtraireListe() {
     auto& identification = form_.identification;
     identification.extractionShown = true;
-    identification.stepBack.setEnabled(false);
 
-    if (!keywords(0).text().isEmpty()) {
+    if (keywords(0).text().isEmpty()) {
+        identification.extract({});
+    } else {
         const identify::KeywordMatcher matcher = panelMatcher();
         form_.results.resultList.clear();
         identification.taxonList.clear();

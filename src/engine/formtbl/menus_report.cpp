@@ -1,5 +1,5 @@
-// The identification report: the save dialog, the document in the format chosen, and its
-// writing beside the target then over it.
+// The identification report: the observation notes, the save dialog, the document in the
+// format chosen, and its writing beside the target then over it.
 #include "engine/formtbl.h"
 
 #include "keytable/currentfolder.h"
@@ -27,10 +27,21 @@ QString reportFailureText(const QString& path, bool replacing, const QString& re
 
 } // namespace
 
+// The folder of the last report, or the current folder before the first.
+QString MenusPanel::reportFolder() const {
+    return lastReportFolder_.isEmpty() ? keytable::currentFolder(form_.state()) : lastReportFolder_;
+}
+
 void MenusPanel::MnuRapport_Click() {
     core::Platform& platform = form_.platform();
-    const core::SaveDialogAnswer answer = platform.saveFileDialog(
-        identify::reportDialogFilters(), keytable::currentFolder(form_.state()));
+    const QDateTime now = platform.currentDateTime();
+    const std::optional<core::ObservationNotes> notes =
+        platform.askObservationNotes({now.toString(u"dd/MM/yyyy"_s), {}, {}, {}});
+    if (!notes)
+        return;
+    const core::SaveDialogAnswer answer =
+        platform.saveFileDialog(identify::reportDialogFilters(),
+                                reportFolder() + u'/' + identify::proposedReportName(now.date()));
     if (answer.path.isEmpty())
         return;
     const identify::ReportTarget target = identify::reportTarget(answer.path, answer.filter);
@@ -46,8 +57,8 @@ void MenusPanel::MnuRapport_Click() {
         return;
     // The table's whole path: the report may be read far from the folder it was made in.
     const QString tableFile = keytable::resolvedPath(form_.state(), form_.state().CurrentFile);
-    const QString html = identify::reportHtml(identify::sessionReport(
-        form_.identification.session(), tableFile, platform.currentDateTime()));
+    const QString html = identify::reportHtml(
+        identify::sessionReport(form_.identification.session(), tableFile, now, *notes));
     const QByteArray bytes =
         target.format == identify::ReportFormat::Pdf ? platform.htmlToPdf(html) : html.toUtf8();
 
@@ -57,9 +68,12 @@ void MenusPanel::MnuRapport_Click() {
         failure = u"le document PDF n'a pas pu être produit"_s;
     else if (!core::replaceFileContents(path, bytes, &error))
         failure = error.text();
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
         platform.messageBox(reportFailureText(target.path, replacing, failure), u"Sylvane"_s,
                             core::MessageButtons::Ok);
+        return;
+    }
+    lastReportFolder_ = QFileInfo(path).absolutePath();
 }
 
 } // namespace sylvane::engine

@@ -34,7 +34,7 @@ void MenusPanel::wire() {
     aboutTools.setEnabled(false);
     saveOptions.setEnabled(false);
     saveOptions.setVisible(false);
-    for (MenuItem* popup : {&valuePopup, &taxonPopup, &resultPopup})
+    for (MenuItem* popup : {&valuePopup, &taxonPopup, &resultPopup, &choicePopup})
         popup->setVisible(false);
     if (!form_.isEarlierBuild())
         report.onClick = [this] { MnuRapport_Click(); };
@@ -59,6 +59,8 @@ std::vector<MenuItem*> MenusPanel::popupItems(const MenuItem& popup) {
         return {&copyTaxa};
     if (&popup == &resultPopup)
         return {&enlargeResults, &copyResults};
+    if (&popup == &choicePopup)
+        return {&withdrawChoice};
     return {};
 }
 

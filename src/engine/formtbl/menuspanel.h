@@ -40,6 +40,8 @@ namespace sylvane::engine {
 //   resultPopup      mnufile
 //   enlargeResults   MnuResbig      "Agrandir"
 //   copyResults      MnuResCopie    "Copie Résultats"
+//   choicePopup      PopChoix       (current build only)
+//   withdrawChoice   MnRetirer      "Retirer" (current build only)
 // clang-format on
 class MenusPanel : public Panel {
   public:
@@ -77,20 +79,26 @@ class MenusPanel : public Panel {
     MenuItem resultPopup{QStringLiteral("mnufile"), QString(), 0};
     MenuItem enlargeResults{QStringLiteral("MnuResbig"), QStringLiteral("Agrandir")};
     MenuItem copyResults{QStringLiteral("MnuResCopie"), QStringLiteral("Copie Résultats")};
+    MenuItem choicePopup{QStringLiteral("PopChoix"), QString(), 0};
+    MenuItem withdrawChoice{QStringLiteral("MnRetirer"), QStringLiteral("Retirer")};
 
     // Connects the events of the controls to their handlers.
     void wire();
 
     // The menu bar, in order: level-0 menus each followed by their items.
     const std::vector<MenuItem*>& menuBar() const { return menuBar_; }
-    // The items of a pop-up menu (PopDesc, PopEspeces, mnufile).
+    // The items of a pop-up menu (PopDesc, PopEspeces, mnufile, PopChoix).
     std::vector<MenuItem*> popupItems(const MenuItem& popup);
 
     // ---- The identification report (menus_report.cpp) -------------------------------------
     void MnuRapport_Click();
 
   private:
+    QString reportFolder() const;
+
     std::vector<MenuItem*> menuBar_;
+    // The folder the last report was saved in ("" before the first one).
+    QString lastReportFolder_;
 };
 
 } // namespace sylvane::engine
