@@ -177,7 +177,13 @@ class Frame : public Control {
 };
 class ScrollBar : public Control {
   public:
-    explicit ScrollBar(QString name) : Control(std::move(name), ControlKind::ScrollBar) {}
+    // stepper: a few values taken one at a time, which the window shows as a spin box.
+    explicit ScrollBar(QString name, bool stepper = false)
+        : Control(std::move(name), ControlKind::ScrollBar), stepper_(stepper) {}
+    bool stepper() const { return stepper_; }
+
+  private:
+    bool stepper_;
 };
 class StatusBar : public Control {
   public:

@@ -62,8 +62,8 @@ class ListBox : public Control {
     void addItems(std::vector<ListEntry> entries);
     // Replaces every entry (sorted lists sort them); the current index becomes -1.
     void setEntries(std::vector<ListEntry> entries);
-    // Replaces every entry with entries already in list order (taken from this list, with
-    // their keys); the current index becomes -1.
+    // Replaces every entry with entries already in the order to show (list order, or groups
+    // each in list order, with their keys); the current index becomes -1.
     void setEntriesInOrder(std::vector<ListEntry> entries);
     void removeItem(int index);
     void clear();

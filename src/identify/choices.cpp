@@ -26,19 +26,6 @@ ChoiceTest::ChoiceTest(const keytable::KeyTable& table, const Choice& choice)
         accepted_[id] = values.contains(order.texts[static_cast<size_t>(order.groupOfId[id])]);
 }
 
-std::vector<int> rowsMeeting(const keytable::KeyTable& table, std::span<const Choice> choices) {
-    std::vector<ChoiceTest> tests;
-    tests.reserve(choices.size());
-    for (const Choice& choice : choices)
-        tests.emplace_back(table, choice);
-    std::vector<int> rows;
-    for (int row = 1; row <= table.rowCount(); ++row)
-        if (std::all_of(tests.begin(), tests.end(),
-                        [row](const ChoiceTest& test) { return test.meets(row); }))
-            rows.push_back(row);
-    return rows;
-}
-
 QString choiceText(const keytable::KeyTable& table, const Choice& choice) {
     return table.fieldName(choice.field) + u" : "_s + choice.values.join(u" ou "_s);
 }

@@ -4,7 +4,6 @@
 
 #include <QStringList>
 
-#include <span>
 #include <vector>
 
 // The choices that define the taxa found: one per field, each the values applied from the
@@ -16,6 +15,8 @@ struct Choice {
     QStringList values;     // as the value list showed them (accent-folded when folded)
     bool folded = false;    // the list showed the values with their accents folded
     bool keepEmpty = false; // the rows that leave the field empty were kept
+    // No difference with it is tolerated: a taxon named, the taxa of an extraction.
+    bool exact = false;
     bool operator==(const Choice&) const = default;
 };
 
@@ -41,11 +42,6 @@ class ChoiceTest {
     bool keepEmpty_;
     std::vector<char> accepted_; // per cell id of the field
 };
-
-// The rows of the table that meet every choice, in row order. A choice whose values came
-// from a list made over the rows found keeps the same rows as this test over the whole
-// table: the rows it would add fail an earlier choice.
-std::vector<int> rowsMeeting(const keytable::KeyTable& table, std::span<const Choice> choices);
 
 // The choice as the choice list and the report show it: "champ : valeur", several values
 // joined by " ou ".

@@ -35,10 +35,12 @@ void Identification::reset() {
     listedRows_.clear();
     choices_.clear();
     choicesDescribeFound_ = true;
+    mismatches_ = TaxonMismatches(*table_);
+    startTolerance_ = tolerance_;
     steps_.clear();
     fieldPosition_ = -1;
     taxonColumnPending_ = false;
-    pendingWithdrawal_ = -1;
+    pendingStep_.reset();
     replayable_ = true;
     rankedValid_ = false;
     notify(Change::Restart | Change::Fields | Change::Values | Change::Found | Change::Choices |
@@ -137,14 +139,27 @@ void Identification::chooseTaxonColumn(bool foldAccents) {
     notify(Change::Values | Change::Record);
 }
 
-// The action made last goes on record when the next one is made: a withdrawal, or the
-// value current in the list being left.
+// The action made last goes on record when the next one is made: a withdrawal or a
+// tolerance, or the value current in the list being left.
 void Identification::recordPendingAction() {
-    if (pendingWithdrawal_ >= 0)
-        steps_.push_back({Step::Kind::Withdrawal, pendingWithdrawal_});
+    if (pendingStep_)
+        steps_.push_back(*pendingStep_);
     else if (valuePosition_ >= 0)
         steps_.push_back({Step::Kind::ValueList, valuePosition_, valueKeepEmpty_});
-    pendingWithdrawal_ = -1;
+    pendingStep_.reset();
+}
+
+// Before a step of its own (a withdrawal, a tolerance) the action made last goes on record,
+// a field or the taxon column being listed included, so that step back brings that state
+// back.
+void Identification::recordListingAndPendingAction() {
+    if (!pendingStep_ && valuePosition_ < 0) {
+        if (taxonColumnPending_)
+            steps_.push_back({Step::Kind::TaxonColumn});
+        else if (fieldPosition_ >= 0 && listing_ == Listing::FieldValues)
+            steps_.push_back({Step::Kind::FieldList, fieldPosition_});
+    }
+    recordPendingAction();
 }
 
 void Identification::listValues(int field, bool foldAccents, Listing listing) {
@@ -173,6 +188,7 @@ bool Identification::chooseValue(int position, bool keepEmpty) {
     usedInOrder_.push_back(chosenField_);
     used_.set(static_cast<std::size_t>(chosenField_));
     keepChoiceOfList({listField_, {values_.text(valuePosition_)}, listFolded_, keepEmpty});
+    settleFoundRows();
     valueKeepEmpty_ = keepEmpty;
     notify(Change::Fields | Change::Found | Change::Choices | Change::Record);
     return true;
@@ -204,6 +220,7 @@ bool Identification::chooseValues(std::span<const int> marked, int current, bool
     used_.set(static_cast<std::size_t>(chosenField_));
     applyRows(std::move(rows), keepEmpty);
     keepChoiceOfList(std::move(choice));
+    settleFoundRows();
     notify(Change::Fields | Change::Found | Change::Choices | Change::Record);
     return true;
 }
@@ -225,26 +242,53 @@ void Identification::applyRows(std::vector<int> rows, bool keepEmpty) {
 // taxon column may be chosen again: its names were listed from the rows found, so the new
 // choice implies the one before, which goes, unless it folds accents where the one before
 // did not (then both stay, and the rows found are those of both). Rows without a name
-// describe no taxon, so a choice of names never keeps empty cells.
+// describe no taxon, so a choice of names never keeps empty cells; it names the taxa
+// wanted, so no difference with it is tolerated.
 void Identification::keepChoiceOfList(Choice choice) {
     if (listField_ == 0) {
         // Rows taken from the table's lines: no choice of a field gives them.
         choicesDescribeFound_ = false;
         return;
     }
-    if (choice.field == 1)
+    if (choice.field == 1) {
         choice.keepEmpty = false;
+        choice.exact = true;
+    }
     if (listChoice_ >= 0) {
+        mismatches_ = beforeListChoice_;
+        mismatches_.apply(choice);
         choices_[static_cast<std::size_t>(listChoice_)] = std::move(choice);
         return;
     }
+    beforeListChoice_ = mismatches_;
     const auto before = std::find_if(choices_.begin(), choices_.end(), [&](const Choice& c) {
         return c.field == 1 && choice.field == 1 && (c.folded || !choice.folded);
     });
-    if (before != choices_.end())
+    const bool replaced = before != choices_.end();
+    if (replaced)
         choices_.erase(before);
     choices_.push_back(std::move(choice));
     listChoice_ = static_cast<int>(choices_.size()) - 1;
+    if (replaced) {
+        beforeListChoice_ =
+            TaxonMismatches(*table_, std::span(choices_).first(choices_.size() - 1));
+        mismatches_ = beforeListChoice_;
+    }
+    mismatches_.apply(choices_.back());
+}
+
+// With differences tolerated, the rows found are those of the taxa within the tolerance
+// (the rows a choice gave are those of the exact matches only).
+void Identification::settleFoundRows() {
+    if (tolerance_ > 0 && choicesDescribeFound_)
+        foundRows_ = mismatches_.rowsWithin(tolerance_);
+}
+
+// The rows found become those the choices in force give, at the tolerance in force.
+void Identification::recomputeFromChoices() {
+    mismatches_ = TaxonMismatches(*table_, choices_);
+    foundRows_ = mismatches_.rowsWithin(tolerance_);
+    rankedValid_ = false;
 }
 
 void Identification::pointAtField(int position) {
@@ -273,7 +317,8 @@ std::vector<int> Identification::extract(const std::function<bool(const QString&
     }
     std::vector<int> positions;
     std::vector<int> rows;
-    Choice choice{listField_, {}, listFolded_, false};
+    // The taxa asked for by keyword: none that lacks it is kept, whatever the tolerance.
+    Choice choice{listField_, {}, listFolded_, false, true};
     for (int position = 0; position < values_.count(); ++position) {
         if (!matches(values_.text(position)))
             continue;
@@ -290,6 +335,7 @@ std::vector<int> Identification::extract(const std::function<bool(const QString&
     }
     keepChoiceOfList(std::move(choice));
     foundRows_ = std::move(rows);
+    settleFoundRows();
     rankedValid_ = false;
     listNothing();
     values_ = RowGroups(*table_, foundRows_, 1, false, RowGroups::Empty::Kept);
@@ -308,18 +354,10 @@ void Identification::leaveValueList() {
 bool Identification::withdraw(int index) {
     if (!choicesDescribeFound_ || positionIn(index, static_cast<int>(choices_.size())) < 0)
         return false;
-    // The action made last goes on record first, so that step back brings the state
-    // before the withdrawal back, the field being listed included.
-    if (pendingWithdrawal_ < 0 && valuePosition_ < 0) {
-        if (taxonColumnPending_)
-            steps_.push_back({Step::Kind::TaxonColumn});
-        else if (fieldPosition_ >= 0 && listing_ == Listing::FieldValues)
-            steps_.push_back({Step::Kind::FieldList, fieldPosition_});
-    }
-    recordPendingAction();
+    recordListingAndPendingAction();
     const int field = choices_[static_cast<std::size_t>(index)].field;
     choices_.erase(choices_.begin() + index);
-    foundRows_ = rowsMeeting(*table_, choices_);
+    recomputeFromChoices();
     if (std::none_of(choices_.begin(), choices_.end(),
                      [field](const Choice& c) { return c.field == field; })) {
         used_.reset(static_cast<std::size_t>(field));
@@ -329,20 +367,45 @@ bool Identification::withdraw(int index) {
     listedRows_ = foundRows_;
     fieldPosition_ = -1;
     taxonColumnPending_ = false;
-    pendingWithdrawal_ = index;
-    rankedValid_ = false;
+    pendingStep_ = Step{Step::Kind::Withdrawal, index};
     notify(Change::Fields | Change::Values | Change::Found | Change::Choices | Change::Record);
+    return true;
+}
+
+bool Identification::setTolerance(int tolerance) {
+    tolerance = std::clamp(tolerance, 0, MaxTolerance);
+    if (tolerance == tolerance_)
+        return false;
+    recordListingAndPendingAction();
+    tolerance_ = tolerance;
+    // Nothing on record yet: the record starts at this tolerance.
+    if (steps_.empty())
+        startTolerance_ = tolerance;
+    else
+        pendingStep_ = Step{Step::Kind::Tolerance, tolerance};
+    Changes changes = Change::Tolerance | Change::Values | Change::Record;
+    if (choicesDescribeFound_ && !choices_.empty()) {
+        recomputeFromChoices();
+        changes |= Change::Fields | Change::Found;
+    }
+    listNothing();
+    listedRows_ = foundRows_;
+    fieldPosition_ = -1;
+    taxonColumnPending_ = false;
+    notify(changes);
     return true;
 }
 
 void Identification::stepBack(bool foldAccents, const std::function<void(const Step&)>& replayed) {
     const std::vector<Step> record = steps_;
+    const int start = startTolerance_;
     reset();
-    replay(record, foldAccents, replayed);
+    replay(record, start, foldAccents, replayed);
 }
 
-void Identification::replay(const std::vector<Step>& record, bool foldAccents,
+void Identification::replay(const std::vector<Step>& record, int startTolerance, bool foldAccents,
                             const std::function<void(const Step&)>& replayed) {
+    setTolerance(startTolerance);
     for (const Step& step : record) {
         switch (step.kind) {
         case Step::Kind::FieldList:
@@ -356,6 +419,9 @@ void Identification::replay(const std::vector<Step>& record, bool foldAccents,
             break;
         case Step::Kind::Withdrawal:
             withdraw(step.position);
+            break;
+        case Step::Kind::Tolerance:
+            setTolerance(step.position);
             break;
         }
         if (replayed)
@@ -378,6 +444,9 @@ QString Identification::choicePathText() const {
             break;
         case Step::Kind::Withdrawal:
             text += u'R' + QString::number(step.position);
+            break;
+        case Step::Kind::Tolerance:
+            text += u'T' + QString::number(step.position);
             break;
         }
         text += u';';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "identify/choices.h"
+#include "identify/mismatches.h"
 #include "identify/namefields.h"
 #include "identify/ranking.h"
 #include "identify/rowgroups.h"
@@ -11,20 +12,21 @@
 
 #include <bitset>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace sylvane::identify {
 
 // One entry of the choice record: a position in the field list, in the value list, the
-// taxon column, or a choice withdrawn. A field is recorded when one of its values is
-// applied, a value when its list is left, a withdrawal with the next action, so that
-// replaying the record leaves out the action made last.
+// taxon column, a choice withdrawn, or a new tolerance. A field is recorded when one of its
+// values is applied, a value when its list is left, a withdrawal or a tolerance with the
+// next action, so that replaying the record leaves out the action made last.
 struct Step {
-    enum class Kind { FieldList, ValueList, TaxonColumn, Withdrawal };
+    enum class Kind { FieldList, ValueList, TaxonColumn, Withdrawal, Tolerance };
     Kind kind = Kind::FieldList;
-    int position = -1;      // in the list as it stood (the choice list for a withdrawal);
-                            // -1 for the taxon column
+    int position = -1;      // in the list as it stood (the choice list for a withdrawal; the
+                            // tolerance itself); -1 for the taxon column
     bool keepEmpty = false; // a value applied with the rows lacking the field kept
     bool operator==(const Step&) const = default;
 };
@@ -34,16 +36,23 @@ struct Step {
 // where the field and value lists stand (their current positions, -1 for none, as the
 // lists show them). Every operation is what a click does, without any control; once done
 // it tells onChanged what changed.
+//
+// A tolerance forgives differences: the taxa found are then those that contradict at most
+// that many choices in force (see TaxonMismatches), each found with the rows that meet the
+// others. With no difference tolerated they are the rows that meet every choice, in the
+// order the choices gave them. The record holds the tolerance it started with and every
+// change of it, so that step back and withdrawals replay exactly.
 class Identification {
   public:
     // What an operation changed.
     enum class Change : unsigned {
-        Fields = 0x01,  // the field list: fields used, order or expected counts
-        Values = 0x02,  // the value list was made again or emptied
-        Found = 0x04,   // the rows found, by a choice, a withdrawal or an extraction
-        Choices = 0x08, // the choices in force
-        Record = 0x10,  // the choice record, and whether step back is possible
-        Restart = 0x20, // a reset: everything starts again
+        Fields = 0x01,    // the field list: fields used, order or expected counts
+        Values = 0x02,    // the value list was made again or emptied
+        Found = 0x04,     // the rows found, by a choice, a withdrawal or an extraction
+        Choices = 0x08,   // the choices in force
+        Record = 0x10,    // the choice record, and whether step back is possible
+        Restart = 0x20,   // a reset: everything starts again
+        Tolerance = 0x40, // the differences tolerated
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -56,6 +65,9 @@ class Identification {
         Extraction,  // the names of the taxa of an extraction
     };
 
+    // The most differences a taxon found may have with the choices in force.
+    static constexpr int MaxTolerance = 3;
+
     explicit Identification(const KeyTable& table);
 
     const KeyTable& table() const { return *table_; }
@@ -63,7 +75,7 @@ class Identification {
     // Told what changed after each operation (each step of a replay included).
     std::function<void(Changes)> onChanged;
 
-    // Every row found, no field used, nothing chosen nor recorded.
+    // Every row found, no field used, nothing chosen nor recorded; the tolerance stays.
     void reset();
 
     // The field list: fields 2..fieldCount not used yet, in order, or best separating
@@ -118,13 +130,30 @@ class Identification {
     // over the table's lines), so that a choice can be withdrawn.
     bool canWithdraw() const { return choicesDescribeFound_; }
 
+    // The taxa found become those that contradict at most tolerance (0..MaxTolerance) of
+    // the choices in force; the value list empties, as after a withdrawal, and step back
+    // returns to the tolerance before. False (nothing changes) when it is the tolerance
+    // already.
+    bool setTolerance(int tolerance);
+    int tolerance() const { return tolerance_; }
+    // The tolerance the record starts with: the one in force at the last reset, or set
+    // since while nothing was on record.
+    int recordStartTolerance() const { return startTolerance_; }
+    // The choices in force that the taxon of the row contradicts (0 for an exact match).
+    int differences(int row) const { return mismatches_.differences(row); }
+    // Whether the row is found only because differences are tolerated.
+    bool isTolerated(int row) const {
+        return tolerance_ > 0 && choicesDescribeFound_ && mismatches_.isFound(row, tolerance_) &&
+               mismatches_.differences(row) > 0;
+    }
+
     // Starts again and replays the record against the lists as they stand now; a position
     // that no longer fits selects nothing and the replay goes on. replayed is told of each
     // step once applied.
     void stepBack(bool foldAccents, const std::function<void(const Step&)>& replayed = {});
     // Applies a record, step by step, to the session as it stands (after a reset: the
-    // replay of step back).
-    void replay(const std::vector<Step>& record, bool foldAccents,
+    // replay of step back), from the tolerance it started with.
+    void replay(const std::vector<Step>& record, int startTolerance, bool foldAccents,
                 const std::function<void(const Step&)>& replayed = {});
 
     const std::vector<int>& foundRows() const { return foundRows_; }
@@ -142,7 +171,7 @@ class Identification {
     bool canStepBack() const { return replayable_; }
 
     // The record as text: "C<field position>;", "D<value position>;", "E;",
-    // "R<choice position>;" per step.
+    // "R<choice position>;", "T<tolerance>;" per step.
     QString choicePathText() const;
     // Every field a value was applied from, in order: ";3;12".
     QString usedFieldsText() const;
@@ -154,7 +183,10 @@ class Identification {
     void listValues(int field, bool foldAccents, Listing listing);
     void applyRows(std::vector<int> rows, bool keepEmpty);
     void keepChoiceOfList(Choice choice);
+    void settleFoundRows();
+    void recordListingAndPendingAction();
     void recordPendingAction();
+    void recomputeFromChoices();
     void listNothing();
     void notify(Changes changes) const;
 
@@ -171,12 +203,18 @@ class Identification {
     std::vector<int> listedRows_; // the rows found when the value list was made
     std::vector<Choice> choices_;
     bool choicesDescribeFound_ = true;
+    int tolerance_ = 0;
+    int startTolerance_ = 0;
+    // How far every taxon stands from the choices in force, and from them but the one
+    // made from the list shown (what another value of that list replaces).
+    TaxonMismatches mismatches_;
+    TaxonMismatches beforeListChoice_;
     std::vector<Step> steps_;
     int fieldPosition_ = -1;
     int valuePosition_ = -1;
     bool valueKeepEmpty_ = false; // how the current value was applied
     bool taxonColumnPending_ = false;
-    int pendingWithdrawal_ = -1; // the choice withdrawn last, until the next action
+    std::optional<Step> pendingStep_; // a withdrawal or a tolerance, until the next action
     bool replayable_ = true;
     bool bestFirst_ = false;
     bool rankFolds_ = false;

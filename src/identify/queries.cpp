@@ -1,5 +1,7 @@
 #include "identify/queries.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -16,6 +18,31 @@ QStringList keywordSearch(const QStringList& texts, const KeywordMatcher& matche
         if (matcher.matches(texts[i]))
             found.append(QString::number(i) + u" : "_s + texts[i]);
     return found;
+}
+
+int rowNamed(const KeyTable& table, const QString& name) {
+    if (name.isEmpty())
+        return 0;
+    for (int row = 1; row <= table.rowCount(); ++row)
+        if (table.cell(row, 1) == name)
+            return row;
+    return 0;
+}
+
+int taxonOfEntry(const KeyTable& table, const QString& entry) {
+    static const QRegularExpression searchResult(u"^\\d+ : "_s);
+    QString text = entry;
+    if (const auto match = searchResult.match(text); match.hasMatch() && !rowNamed(table, text))
+        text = text.sliced(match.capturedLength());
+    if (const int row = rowNamed(table, text))
+        return row;
+    // "liste" writes each row's name followed by the row.
+    const qsizetype blank = text.lastIndexOf(u' ');
+    bool isRow = false;
+    const int row = blank > 0 ? text.sliced(blank + 1).toInt(&isRow) : 0;
+    if (isRow && row >= 1 && row <= table.rowCount() && table.cell(row, 1) == text.first(blank))
+        return rowNamed(table, text.first(blank));
+    return 0;
 }
 
 QStringList sheetLines(const KeyTable& table, int row, SheetOptions options) {

@@ -19,6 +19,13 @@ RowGroups taxaFound(const KeyTable& table, std::span<const int> rows);
 // The texts that match, each as "<position> : <text>".
 QStringList keywordSearch(const QStringList& texts, const KeywordMatcher& matcher);
 
+// The first row of the taxon named name; 0 when none is.
+int rowNamed(const KeyTable& table, const QString& name);
+// The taxon a list entry names, as its first row: a taxon's name, the name followed by a row
+// of that taxon ("liste": "Amanita muscaria 12", that row), either after a search's
+// "<position> : "; 0 when the entry names none.
+int taxonOfEntry(const KeyTable& table, const QString& entry);
+
 struct SheetOptions {
     bool hideEmpty = false;      // no "non renseigné" line for a named field left empty
     bool dropEmptyLines = false; // no blank line for a field without name nor value

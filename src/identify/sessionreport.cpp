@@ -50,11 +50,26 @@ bool foldingJoinedSpellings(const Identification& session, const Choice& choice)
     return false;
 }
 
+// The fields of the choices that the taxon of the row contradicts, joined by ", ".
+QString contradictedFields(const Identification& session, int row) {
+    QStringList fields;
+    for (const Contradiction& contradiction :
+         contradictions(session.table(), session.choices(), row))
+        fields.append(session.table().fieldName(
+            session.choices()[static_cast<size_t>(contradiction.choice)].field));
+    return fields.join(u", "_s);
+}
+
 } // namespace
 
-QStringList optionsThatChangedTheResult(const Identification& session, bool keptEmpty) {
+QStringList optionsThatChangedTheResult(const Identification& session, bool keptEmpty,
+                                        bool tolerated) {
     const auto& choices = session.choices();
     QStringList options;
+    if (tolerated)
+        options.append(
+            u"différences tolérées : %1 : une espèce qui contredit au plus %1 des "
+            u"choix en cours est gardée, ses différences sont notées"_s.arg(session.tolerance()));
     if (keptEmpty)
         options.append(u"non renseignés retenus : une espèce dont la description laisse vide "
                        u"un champ choisi n'a pas été écartée pour cela"_s);
@@ -83,33 +98,44 @@ IdentificationReport sessionReport(const Identification& session, const QString&
     for (const Choice& choice : session.choices())
         report.choices.push_back({table.fieldName(choice.field), choice.values});
 
-    const RowGroups taxa = taxaFound(table, session.foundRows());
-    std::vector<QString> noteOfRow(static_cast<size_t>(table.rowCount()) + 1);
-    const std::vector<QString> notes = foundRowNotes(session, session.foundRows());
+    std::vector<FoundNote> noteOfRow(static_cast<size_t>(table.rowCount()) + 1);
+    const std::vector<FoundNote> notes = foundRowNotes(session, session.foundRows());
     for (size_t k = 0; k < notes.size(); ++k)
         noteOfRow[static_cast<size_t>(session.foundRows()[k])] = notes[k];
-    std::vector<int> named; // the groups with a name, in list order
+    std::vector<std::span<const int>> named; // the rows of each taxon with a name, in order
+    const std::vector<RowGroups> groups = taxaFoundByDifferences(session);
     bool keptEmpty = false;
-    for (int group = 0; group < taxa.count(); ++group) {
-        if (taxa.text(group).isEmpty())
-            continue;
-        named.push_back(group);
-        // A taxon stands there for its empty cells only when every one of its rows does.
-        QStringList taxonNotes;
-        bool everyRowNoted = true;
-        for (const int row : taxa.rows(group)) {
-            const QString& note = noteOfRow[static_cast<size_t>(row)];
-            everyRowNoted = everyRowNoted && !note.isEmpty();
-            if (!note.isEmpty() && !taxonNotes.contains(note))
-                taxonNotes.append(note);
+    bool tolerated = false;
+    for (const RowGroups& taxa : groups) {
+        for (int group = 0; group < taxa.count(); ++group) {
+            if (taxa.text(group).isEmpty())
+                continue;
+            named.push_back(taxa.rows(group));
+            // A taxon stands there for its empty cells only when every one of its rows does.
+            QStringList taxonNotes;
+            bool everyRowNoted = true;
+            for (const int row : taxa.rows(group)) {
+                const QString note = noteOfRow[static_cast<size_t>(row)].emptyText();
+                everyRowNoted = everyRowNoted && !note.isEmpty();
+                if (!note.isEmpty() && !taxonNotes.contains(note))
+                    taxonNotes.append(note);
+            }
+            if (!everyRowNoted)
+                taxonNotes.clear();
+            // Every row of a taxon has its differences.
+            const int differences =
+                noteOfRow[static_cast<size_t>(taxa.firstRow(group))].differences;
+            if (differences > 0)
+                taxonNotes.prepend(differencesNote(differences) + u" : "_s +
+                                   contradictedFields(session, taxa.firstRow(group)));
+            report.taxaFound.push_back({taxa.text(group), taxonNotes.join(u" ; "_s)});
+            keptEmpty = keptEmpty || everyRowNoted;
+            tolerated = tolerated || differences > 0;
         }
-        report.taxaFound.push_back(
-            {taxa.text(group), everyRowNoted ? taxonNotes.join(u" ; "_s) : QString()});
-        keptEmpty = keptEmpty || everyRowNoted;
     }
-    report.options = optionsThatChangedTheResult(session, keptEmpty);
+    report.options = optionsThatChangedTheResult(session, keptEmpty, tolerated);
     report.addSheets(
-        [&](int index) { return taxonLines(table, taxa.rows(named[static_cast<size_t>(index)])); });
+        [&](int index) { return taxonLines(table, named[static_cast<size_t>(index)]); });
     return report;
 }
 

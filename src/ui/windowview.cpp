@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSpinBox>
 
 #include <utility>
 
@@ -49,8 +50,10 @@ Elasticity elasticityOf(const engine::Control& control) {
     case ControlKind::TextBox:
         return static_cast<const engine::TextBox&>(control).multiLine() ? Elasticity::Stretch
                                                                         : Elasticity::StretchWidth;
-    case ControlKind::Label:
     case ControlKind::ScrollBar:
+        return static_cast<const engine::ScrollBar&>(control).stepper() ? Elasticity::Fixed
+                                                                        : Elasticity::StretchWidth;
+    case ControlKind::Label:
         return Elasticity::StretchWidth;
     default:
         return Elasticity::Fixed;
@@ -122,6 +125,8 @@ QWidget* WindowView::createWidget(Binding& binding) {
     case ControlKind::Frame:
         return new QGroupBox(this);
     case ControlKind::ScrollBar:
+        if (static_cast<engine::ScrollBar&>(control).stepper())
+            return new QSpinBox(this);
         return new QScrollBar(Qt::Horizontal, this);
     case ControlKind::StatusBar: {
         auto* bar = new QLabel(this);
@@ -155,6 +160,11 @@ void WindowView::connectSignals(Binding& binding) {
         });
     } else if (auto* bar = qobject_cast<QScrollBar*>(binding.widget)) {
         connect(bar, &QScrollBar::valueChanged, this, [this, b](int value) {
+            if (!refreshing_)
+                afterUserEvent(*b, engine::userScroll(window_, *b->control, value));
+        });
+    } else if (auto* spin = qobject_cast<QSpinBox*>(binding.widget)) {
+        connect(spin, &QSpinBox::valueChanged, this, [this, b](int value) {
             if (!refreshing_)
                 afterUserEvent(*b, engine::userScroll(window_, *b->control, value));
         });
@@ -239,12 +249,16 @@ void WindowView::apply(Binding& binding) {
     case ControlKind::Frame:
         static_cast<QGroupBox*>(widget)->setTitle(control.caption());
         break;
-    case ControlKind::ScrollBar: {
-        auto* bar = static_cast<QScrollBar*>(widget);
-        bar->setRange(control.minimum(), control.maximum());
-        bar->setValue(control.value());
+    case ControlKind::ScrollBar:
+        if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+            spin->setRange(control.minimum(), control.maximum());
+            spin->setValue(control.value());
+        } else {
+            auto* bar = static_cast<QScrollBar*>(widget);
+            bar->setRange(control.minimum(), control.maximum());
+            bar->setValue(control.value());
+        }
         break;
-    }
     default:
         if (binding.mnemonic.isNull()) {
             static_cast<QLabel*>(widget)->setText(control.caption());

@@ -1,12 +1,15 @@
 // The identification session without any window: the record of choices and its replay,
-// multiple choice, the taxon column, rows kept with an empty field, extraction; then one
-// randomized differential test, withdrawals included, against a brute-force filter of the
-// table.
+// multiple choice, the taxon column, rows kept with an empty field, extraction, tolerated
+// differences; then one randomized differential test, withdrawals, tolerances and step back
+// included, against a brute-force filter of the table, with the reasons a taxon is not
+// found and its look-alikes against brute-force counts.
 #include "core/moduleroutines.h"
 #include "core/sortkey.h"
 #include "identify/identification.h"
+#include "identify/lookalikes.h"
 #include "keytable/smalltable.h"
 
+#include <QMap>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -68,6 +71,8 @@ bool sameState(const Identification& a, const Identification& b, QString* why,
         return differs("step back");
     if (a.choices() != b.choices())
         return differs("choices in force");
+    if (a.tolerance() != b.tolerance())
+        return differs("tolerance");
     return true;
 }
 
@@ -110,20 +115,172 @@ QString shown(const KeyTable& table, int row, int field, bool fold) {
     return fold ? sylvane::core::FoldAccents(text) : text;
 }
 
+bool passes(const KeyTable& table, int row, const Choice& c, bool fold) {
+    return c.values.contains(shown(table, row, c.field, fold)) ||
+           (c.keepEmpty && table.cell(row, c.field).isEmpty() && !table.cell(row, 1).isEmpty());
+}
+
 // The rows of the table that pass every choice, in row order.
 std::vector<int> bruteForceRows(const KeyTable& table, const std::vector<Choice>& conditions,
                                 bool fold) {
     std::vector<int> rows;
-    for (int row = 1; row <= table.rowCount(); ++row) {
-        const bool passes = std::all_of(conditions.begin(), conditions.end(), [&](const auto& c) {
-            return c.values.contains(shown(table, row, c.field, fold)) ||
-                   (c.keepEmpty && table.cell(row, c.field).isEmpty() &&
-                    !table.cell(row, 1).isEmpty());
-        });
-        if (passes)
+    for (int row = 1; row <= table.rowCount(); ++row)
+        if (std::all_of(conditions.begin(), conditions.end(),
+                        [&](const Choice& c) { return passes(table, row, c, fold); }))
             rows.push_back(row);
-    }
     return rows;
+}
+
+// One taxon (the rows of one name, or one unnamed row) taken through the choices in order:
+// its rows that meet a choice stay, or it contradicts the choice and keeps them.
+struct TaxonThroughChoices {
+    std::vector<int> rows;
+    int count = 0;
+    std::vector<int> contradicted;
+    std::vector<QStringList> values; // per contradicted choice, the texts of rows, row order
+};
+
+TaxonThroughChoices throughChoices(const KeyTable& table, std::vector<int> rows,
+                                   const std::vector<Choice>& conditions, bool fold) {
+    TaxonThroughChoices taxon;
+    for (std::size_t k = 0; k < conditions.size(); ++k) {
+        std::vector<int> meeting;
+        for (const int row : rows)
+            if (passes(table, row, conditions[k], fold))
+                meeting.push_back(row);
+        if (!meeting.empty()) {
+            rows = meeting;
+            continue;
+        }
+        taxon.count += conditions[k].exact ? TaxonMismatches::Unforgiven : 1;
+        taxon.contradicted.push_back(static_cast<int>(k));
+        QStringList texts;
+        for (const int row : rows)
+            if (const QString& text = table.cell(row, conditions[k].field);
+                !text.isEmpty() && !texts.contains(text))
+                texts << text;
+        taxon.values.push_back(texts);
+    }
+    taxon.rows = rows;
+    return taxon;
+}
+
+// The rows of each named taxon, by name, in row order.
+QMap<QString, std::vector<int>> rowsByTaxon(const KeyTable& table) {
+    QMap<QString, std::vector<int>> taxa;
+    for (int row = 1; row <= table.rowCount(); ++row)
+        if (!table.cell(row, 1).isEmpty())
+            taxa[table.cell(row, 1)].push_back(row);
+    return taxa;
+}
+
+// The rows found with at most tolerance differences, in row order: the rows each named
+// taxon keeps through the choices when it contradicts few enough of them, and the unnamed
+// rows that pass every choice.
+std::vector<int> bruteForceTolerated(const KeyTable& table, const std::vector<Choice>& conditions,
+                                     bool fold, int tolerance) {
+    std::vector<int> rows;
+    for (const std::vector<int>& taxon : rowsByTaxon(table)) {
+        const TaxonThroughChoices through = throughChoices(table, taxon, conditions, fold);
+        if (through.count <= tolerance)
+            rows.insert(rows.end(), through.rows.begin(), through.rows.end());
+    }
+    for (const int row : bruteForceRows(table, conditions, fold))
+        if (table.cell(row, 1).isEmpty())
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// The differences of every taxon against brute force, and the reasons of every seventh.
+std::optional<QString> checkTaxa(const KeyTable& table, const Identification& session,
+                                 const std::vector<Choice>& conditions, bool fold) {
+    int taxa = 0;
+    for (const std::vector<int>& taxon : rowsByTaxon(table)) {
+        const TaxonThroughChoices through = throughChoices(table, taxon, conditions, fold);
+        const QString& name = table.cell(taxon.front(), 1);
+        const bool tolerated =
+            session.tolerance() > 0 && through.count > 0 && through.count <= session.tolerance();
+        if (session.isTolerated(through.rows.front()) != tolerated)
+            return u"%1 tolerated or not"_s.arg(name);
+        if (session.differences(taxon.back()) != through.count)
+            return u"differences of %1: %2, not %3"_s.arg(name)
+                .arg(session.differences(taxon.back()))
+                .arg(through.count);
+        if (++taxa % 7 != 0)
+            continue;
+        const std::vector<Contradiction> reasons =
+            contradictions(table, session.choices(), taxon.front());
+        if (reasons.size() != through.contradicted.size())
+            return u"reasons of %1"_s.arg(name);
+        for (std::size_t k = 0; k < reasons.size(); ++k)
+            if (reasons[k].choice != through.contradicted[k] ||
+                reasons[k].values != through.values[k])
+                return u"reason %1 of %2"_s.arg(k).arg(name);
+    }
+    return std::nullopt;
+}
+
+// The fields where two sets of rows differ: both carry a value, none in common.
+std::vector<FieldDifference> bruteForceDifferences(const KeyTable& table, const NameFields& names,
+                                                   const std::vector<int>& a,
+                                                   const std::vector<int>& b) {
+    const auto texts = [&table](const std::vector<int>& rows, int field) {
+        QStringList found;
+        for (const int row : rows)
+            if (!table.cell(row, field).isEmpty() && !found.contains(table.cell(row, field)))
+                found << table.cell(row, field);
+        return found;
+    };
+    std::vector<FieldDifference> differences;
+    for (int field = 2; field <= table.fieldCount(); ++field) {
+        if (names.contains(field))
+            continue;
+        const QStringList these = texts(a, field);
+        const QStringList those = texts(b, field);
+        if (!these.isEmpty() && !those.isEmpty() &&
+            std::none_of(these.begin(), these.end(),
+                         [&those](const QString& t) { return those.contains(t); }))
+            differences.push_back({field, these, those});
+    }
+    return differences;
+}
+
+// The look-alikes of one taxon against every other taxon compared field by field.
+std::optional<QString> checkLookAlikes(const KeyTable& table, int row) {
+    const NameFields names(table);
+    const QMap<QString, std::vector<int>> taxa = rowsByTaxon(table);
+    const QString own = table.cell(row, 1);
+    const std::vector<int> reference = own.isEmpty() ? std::vector<int>{row} : taxa.value(own);
+    struct Other {
+        QString name;
+        std::vector<FieldDifference> differences;
+    };
+    std::vector<Other> others;
+    for (auto taxon = taxa.begin(); taxon != taxa.end(); ++taxon)
+        if (taxon.key() != own)
+            others.push_back(
+                {taxon.key(), bruteForceDifferences(table, names, reference, taxon.value())});
+    std::sort(others.begin(), others.end(), [](const Other& a, const Other& b) {
+        if (a.differences.size() != b.differences.size())
+            return a.differences.size() < b.differences.size();
+        return sylvane::core::compareForList(sylvane::core::collationKey(a.name), a.name,
+                                             sylvane::core::collationKey(b.name), b.name) < 0;
+    });
+    const std::vector<LookAlike> found = lookAlikes(table, names, row);
+    if (found.size() != std::min<std::size_t>(others.size(), LookAlikeCount))
+        return u"%1 look-alikes of row %2"_s.arg(found.size()).arg(row);
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        const std::vector<FieldDifference>& got = found[k].differences;
+        const std::vector<FieldDifference>& expected = others[k].differences;
+        if (table.cell(found[k].row, 1) != others[k].name || got.size() != expected.size())
+            return u"look-alike %1 of row %2"_s.arg(k).arg(row);
+        for (std::size_t d = 0; d < got.size(); ++d)
+            if (got[d].field != expected[d].field || got[d].these != expected[d].these ||
+                got[d].those != expected[d].those)
+                return u"difference %1 of look-alike %2 of row %3"_s.arg(d).arg(k).arg(row);
+    }
+    return std::nullopt;
 }
 
 // The value list of a field among rows by sorting every text.
@@ -152,6 +309,7 @@ std::vector<int> sorted(std::vector<int> rows) {
 void addChoice(std::vector<Choice>& choices, Choice choice) {
     if (choice.field == 1) {
         choice.keepEmpty = false;
+        choice.exact = true;
         std::erase_if(choices, [](const Choice& c) { return c.field == 1; });
     }
     choices.push_back(choice);
@@ -165,6 +323,9 @@ std::optional<QString> runRandomSession(quint32 seed) {
     Identification session(table);
     // Now and then the field list is ranked: its positions are then those of the ranking.
     session.setFieldOrder(random.bounded(3) == 0, fold);
+    // Now and then differences are tolerated from the start.
+    int tolerance = random.bounded(3) == 0 ? random.bounded(1, 4) : 0;
+    session.setTolerance(tolerance);
     std::vector<Choice> conditions; // the choices in force, as the filter keeps them
     enum class Next { List, Value, AnotherValue } next = Next::List;
     bool afterValue = true;    // the last choice applied a value (or nothing was chosen yet)
@@ -176,10 +337,15 @@ std::optional<QString> runRandomSession(quint32 seed) {
     bool replayable = true;
 
     const auto checkRows = [&](const QString& what) -> std::optional<QString> {
-        if (sorted(session.foundRows()) != bruteForceRows(table, conditions, fold))
+        const std::vector<int> expected =
+            tolerance == 0 ? bruteForceRows(table, conditions, fold)
+                           : bruteForceTolerated(table, conditions, fold, tolerance);
+        if (sorted(session.foundRows()) != expected)
             return what + u": rows found differ from the filter"_s;
         if (session.choices() != conditions)
             return what + u": choices in force differ"_s;
+        if (auto error = checkTaxa(table, session, conditions, fold))
+            return what + u": "_s + *error;
         return std::nullopt;
     };
     // Stepping back from the session as it is now must give before again.
@@ -210,6 +376,24 @@ std::optional<QString> runRandomSession(quint32 seed) {
 
     for (int op = 0; op < 40; ++op) {
         const Identification before = session;
+        if (random.bounded(8) == 0) {
+            // Another tolerance: the taxa within it; step back returns to the one before,
+            // unless nothing was on record (then the record starts with it).
+            const int wanted = random.bounded(Identification::MaxTolerance + 1);
+            if (session.setTolerance(wanted) != (wanted != tolerance))
+                return u"tolerance %1 after %2"_s.arg(wanted).arg(tolerance);
+            if (wanted == tolerance)
+                continue;
+            tolerance = wanted;
+            if (auto error = checkRows(u"tolerance %1"_s.arg(wanted)))
+                return error;
+            if (replayable && !session.steps().empty())
+                if (auto error = checkStepBack(before, u"tolerance %1"_s.arg(wanted)))
+                    return error;
+            afterValue = true;
+            next = Next::List;
+            continue;
+        }
         if (!conditions.empty() && random.bounded(6) == 0) {
             // The first, a middle or the last choice withdrawn: the rows of the others.
             const int count = static_cast<int>(conditions.size());
@@ -284,8 +468,9 @@ std::optional<QString> runRandomSession(quint32 seed) {
         if (!session.chooseValue(position, keepEmpty))
             return u"value position %1 refused"_s.arg(position);
         // Another value of the same list takes the place of the one applied before it.
+        // A taxon named forgives no difference.
         const Choice condition{
-            field, {session.values().text(position)}, fold, keepEmpty && field != 1};
+            field, {session.values().text(position)}, fold, keepEmpty && field != 1, field == 1};
         if (next == Next::AnotherValue) {
             conditions.back() = condition;
             anotherValue = true;
@@ -302,6 +487,9 @@ std::optional<QString> runRandomSession(quint32 seed) {
         afterValue = true;
         next = random.bounded(5) == 0 ? Next::AnotherValue : Next::List;
     }
+    for (int k = 0; k < 3; ++k)
+        if (auto error = checkLookAlikes(table, random.bounded(1, table.rowCount() + 1)))
+            return error;
     return std::nullopt;
 }
 

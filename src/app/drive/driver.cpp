@@ -4,6 +4,9 @@
 #include "core/regularfile.h"
 #include "core/vbtext.h"
 #include "engine/userinput.h"
+#include "identify/lookalikes.h"
+#include "identify/mismatches.h"
+#include "identify/queries.h"
 #include "identify/ranking.h"
 
 using namespace Qt::StringLiterals;
@@ -26,6 +29,13 @@ bool parseInt(const QString& text, int& value) {
     bool ok = false;
     value = core::trimBlanks(text).toInt(&ok);
     return ok;
+}
+
+// The argument of "WHAT(ARGUMENT)" (blanks and parentheses kept), null for another name.
+QString argumentOf(const QString& name, const QString& what) {
+    if (!name.startsWith(what + u'(') || !name.endsWith(u')'))
+        return QString();
+    return name.sliced(what.size() + 1, name.size() - what.size() - 2);
 }
 
 QString bracketed(const QString& text) {
@@ -294,6 +304,14 @@ void Driver::show(const QString& name) {
         showFoundNotes();
         return;
     }
+    if (const QString taxon = argumentOf(name, u"LookAlikes"_s); !taxon.isNull()) {
+        showLookAlikes(taxon);
+        return;
+    }
+    if (const QString taxon = argumentOf(name, u"Differences"_s); !taxon.isNull()) {
+        showDifferences(taxon);
+        return;
+    }
     if (const auto variable = showVariable(name)) {
         write(*variable);
         return;
@@ -339,6 +357,46 @@ void Driver::showFoundNotes() {
         if (!taxa.annotation(k).isEmpty())
             write(QString::number(k) + u'\t' + escapeForTranscript(taxa.itemText(k)) + u'\t' +
                   escapeForTranscript(taxa.annotation(k)));
+}
+
+// The taxa of the table nearest the taxon named, nearest first: rank, name and the number
+// of differing fields, then each of those fields with this taxon's values and the other's.
+void Driver::showLookAlikes(const QString& taxon) {
+    const keytable::KeyTable& table = state_.KeyTable;
+    const int row = identify::rowNamed(table, taxon);
+    if (row == 0) {
+        error(u"no taxon "_s + taxon);
+        return;
+    }
+    int rank = 0;
+    for (const identify::LookAlike& alike :
+         identify::lookAlikes(table, formTbl_->identification.session().nameFields(), row)) {
+        write(QString::number(++rank) + u'\t' + escapeForTranscript(table(alike.row, 1)) + u'\t' +
+              QString::number(alike.differences.size()));
+        for (const identify::FieldDifference& difference : alike.differences)
+            write(u'\t' + escapeForTranscript(table.fieldName(difference.field)) + u'\t' +
+                  escapeForTranscript(difference.these.join(u" ou "_s)) + u'\t' +
+                  escapeForTranscript(difference.those.join(u" ou "_s)));
+    }
+}
+
+// The choices in force that the taxon named contradicts: field, the values chosen and the
+// taxon's own ("non renseigné" when it has none).
+void Driver::showDifferences(const QString& taxon) {
+    const keytable::KeyTable& table = state_.KeyTable;
+    const int row = identify::rowNamed(table, taxon);
+    if (row == 0) {
+        error(u"no taxon "_s + taxon);
+        return;
+    }
+    const auto& choices = formTbl_->identification.session().choices();
+    for (const identify::Contradiction& contradiction :
+         identify::contradictions(table, choices, row)) {
+        const identify::Choice& choice = choices[static_cast<size_t>(contradiction.choice)];
+        write(escapeForTranscript(table.fieldName(choice.field)) + u'\t' +
+              escapeForTranscript(choice.values.join(u" ou "_s)) + u'\t' +
+              escapeForTranscript(contradiction.valuesText()));
+    }
 }
 
 QString Driver::scriptPath(const QString& path) const {

@@ -77,6 +77,8 @@ class Driver {
     std::optional<QString> showVariable(const QString& name);
     void showFieldRanking();
     void showFoundNotes();
+    void showLookAlikes(const QString& taxon);
+    void showDifferences(const QString& taxon);
     void queueNotes(const QString& args);
     QString controlLine(const engine::Control& control);
 

@@ -52,12 +52,15 @@ void FormTbl::registerControls() {
            menus.checkFields, menus.documentation, menus.showAbout);
     addAll(menus.valuePopup, menus.copyValues, menus.taxonPopup, menus.copyTaxa, menus.resultPopup,
            menus.enlargeResults, menus.copyResults);
-    // The identification report, the two ranking options and the choices in force came
-    // after the earlier build.
-    if (!isEarlierBuild())
+    // The identification report, the two ranking options, the choices in force, the
+    // tolerated differences, the look-alikes and the reasons came after the earlier build.
+    if (!isEarlierBuild()) {
         addAll(menus.report, identification.bestFieldsFirst, identification.keepUndescribed,
                identification.choicesTitle, identification.choiceList, identification.withdraw,
                menus.choicePopup, menus.withdrawChoice);
+        addAll(identification.toleranceTitle, identification.tolerance, results.findLookAlikes,
+               menus.whyTaxon, menus.lookAlikesOfSheet, menus.whyResult);
+    }
 }
 
 } // namespace sylvane::engine

@@ -31,11 +31,18 @@ void FormTbl::layOutControls() {
         identification.choicesTitle.setGeometry(12100, 2450, 2150, 250);
         identification.withdraw.setGeometry(14300, 2400, 1750, 340);
         identification.choiceList.setGeometry(12100, 2800, 3950, 2350);
+        // The tolerated differences beside the value options, under the taxa they keep;
+        // "comparer" after them.
+        identification.toleranceTitle.setGeometry(7800, 5560, 1650, 250);
+        identification.tolerance.setGeometry(9500, 5500, 750, 330);
+        // The look-alikes of the taxon whose sheet is shown, at the end of its title.
+        results.findLookAlikes.setGeometry(13950, 5890, 2100, 320);
     } else {
         for (Control* later : std::initializer_list<Control*>{
                  &identification.bestFieldsFirst, &identification.keepUndescribed,
-                 &identification.choicesTitle, &identification.choiceList,
-                 &identification.withdraw})
+                 &identification.choicesTitle, &identification.choiceList, &identification.withdraw,
+                 &identification.toleranceTitle, &identification.tolerance,
+                 &results.findLookAlikes})
             later->setVisible(false);
     }
 
@@ -47,12 +54,15 @@ void FormTbl::layOutControls() {
     identification.multipleChoice.setGeometry(5750, 5200, 1950, 300);
     identification.selectAll.setGeometry(3400, 5530, 1200, 300);
 
-    identification.taxaTitle.setGeometry(7800, 100, 2700, 250);
-    identification.foundCount.setGeometry(10500, 100, 1500, 250);
+    // The count leaves room for the taxa kept by a tolerance ("12 + 5 à 1-2 différences").
+    identification.taxaTitle.setGeometry(7800, 100, 1700, 250);
+    identification.foundCount.setGeometry(9550, 100, 2450, 250);
     identification.taxonList.setGeometry(7800, 380, 4200, 4770);
     identification.hideEmptyFields.setGeometry(7800, 5200, 4200, 300);
-    identification.compare.setGeometry(7800, 5530, 4200,
-                                       300); // wide enough for the earlier build's caption
+    if (isEarlierBuild()) // wide enough for the earlier build's caption
+        identification.compare.setGeometry(7800, 5530, 4200, 300);
+    else
+        identification.compare.setGeometry(10400, 5530, 1600, 300);
 
     identification.reset.setGeometry(12100, 380, 1700, 420);
     identification.listTaxa.setGeometry(12100, 880, 1700, 420);
@@ -85,7 +95,7 @@ void FormTbl::layOutControls() {
     identification.historyTitle.setGeometry(100, 8520, 5500, 250);
     identification.history.setGeometry(100, 8800, 5500, 1200);
 
-    results.heading.setGeometry(5700, 5950, 10350, 250);
+    results.heading.setGeometry(5700, 5950, isEarlierBuild() ? 10350 : 8150, 250);
     results.heading.setForeColour(colourValue(Colour::Red));
     results.resultList.setGeometry(5700, 6230, 10350, 3370);
 

@@ -37,12 +37,13 @@ void IdentificationPanel::ListChoix_MouseDown(int button) {
 void IdentificationPanel::CmdRetirer_Click() {
     if (form_.isEarlierBuild() || !session_.withdraw(choiceList.currentIndex()))
         return;
-    showWithdrawal();
+    showRecomputedFound();
 }
 
-// After a withdrawal (the session shows the taxa found, the fields and the choices left):
-// the value list it emptied has no count, and no extraction is shown any more.
-void IdentificationPanel::showWithdrawal() {
+// After a withdrawal or a new tolerance (the session shows the taxa found, the fields and
+// the choices left): the value list it emptied has no count, and no extraction is shown
+// any more.
+void IdentificationPanel::showRecomputedFound() {
     valueCount.setCaption(QString());
     extractionShown = false;
     forgetHistoryOfChoice();

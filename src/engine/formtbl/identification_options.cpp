@@ -1,7 +1,10 @@
-// The current build's two options that speed an identification up: the fields that
-// separate the taxa found best come first in the field list, and a value choice keeps the
-// taxa whose description leaves the field empty.
+// The current build's options that speed an identification up: the fields that separate
+// the taxa found best come first in the field list, a value choice keeps the taxa whose
+// description leaves the field empty, and the taxa found may differ from the choices in
+// force by a few of them.
 #include "engine/formtbl.h"
+
+#include <algorithm>
 
 namespace sylvane::engine {
 
@@ -12,6 +15,18 @@ void IdentificationPanel::wireOptions() {
         if (!form_.isEarlierBuild())
             rankFieldList();
     };
+    tolerance.setRange(0, identify::Identification::MaxTolerance);
+    tolerance.onChange = [this] { Tolerance_Change(); };
+}
+
+void IdentificationPanel::Tolerance_Change() {
+    const int wanted = form_.isEarlierBuild() ? 0
+                                              : std::clamp(tolerance.value(), 0,
+                                                           identify::Identification::MaxTolerance);
+    if (session_.setTolerance(wanted))
+        showRecomputedFound();
+    // A value outside the range shows the tolerance taken.
+    tolerance.setValue(session_.tolerance());
 }
 
 bool IdentificationPanel::keepsUndescribed() const {

@@ -30,6 +30,8 @@ void IdentificationPanel::showSession(identify::Identification::Changes changes)
         AfficheChamps();
     if (changes & Change::Choices)
         showChoicesInForce();
+    if (changes & Change::Tolerance)
+        tolerance.setValue(session_.tolerance());
     showCommandsState();
 }
 
@@ -79,31 +81,40 @@ void IdentificationPanel::listSessionValues() {
     valueList.setEntriesInOrder(std::move(entries));
 }
 
-// Lists the taxa of the rows found in ListEspeces, one entry per row (sorted, equal names
-// in the order found), each row that stands there for an empty cell noted, and their count.
+// Lists the taxa of the rows found in ListEspeces, one entry per row: the exact matches
+// first, then those with 1, 2... differences (each group sorted, equal names in the order
+// found); each row that stands there for its differences or an empty cell noted; and their
+// count.
 void IdentificationPanel::showFoundTaxa() {
-    const keytable::KeyTable& table = form_.state().KeyTable;
     const std::vector<int>& rows = session_.foundRows();
-    const identify::RowGroups taxa = identify::taxaFound(table, rows);
+    const std::vector<identify::RowGroups> groups = identify::taxaFoundByDifferences(session_);
     std::vector<ListEntry> entries;
     std::vector<int> listed;
     entries.reserve(rows.size());
     listed.reserve(rows.size());
-    for (int k = 0; k < taxa.count(); ++k) {
-        for (const int row : taxa.rows(k)) {
-            entries.emplace_back(taxa.text(k), row);
-            entries.back().key = taxa.key(k);
-            listed.push_back(row);
+    int exact = 0; // the rows of the exact matches, the first group
+    for (std::size_t group = 0; group < groups.size(); ++group) {
+        const identify::RowGroups& taxa = groups[group];
+        for (int k = 0; k < taxa.count(); ++k) {
+            for (const int row : taxa.rows(k)) {
+                entries.emplace_back(taxa.text(k), row);
+                entries.back().key = taxa.key(k);
+                listed.push_back(row);
+            }
         }
+        if (group == 0)
+            exact = static_cast<int>(listed.size());
     }
+    // Each group in list order, one after the other.
     taxonList.setEntriesInOrder(std::move(entries));
     if (!form_.isEarlierBuild()) {
-        const std::vector<QString> notes = identify::foundRowNotes(session_, listed);
+        const std::vector<identify::FoundNote> notes = identify::foundRowNotes(session_, listed);
         for (std::size_t k = 0; k < notes.size(); ++k)
-            if (!notes[k].isEmpty())
-                taxonList.setAnnotation(static_cast<int>(k), notes[k]);
+            if (const QString note = notes[k].text(); !note.isEmpty())
+                taxonList.setAnnotation(static_cast<int>(k), note);
     }
-    foundCount.setCaption(core::numberText(static_cast<int>(rows.size())));
+    foundCount.setCaption(identify::foundCountText(exact, static_cast<int>(rows.size()) - exact,
+                                                   session_.tolerance()));
 }
 
 // The choices in force, in the order they were made: "champ : valeur ou valeur".

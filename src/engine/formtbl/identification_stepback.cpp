@@ -13,8 +13,9 @@ void IdentificationPanel::Command5_Click() {
 // without a message. The session shows each step; what a click shows besides is done here.
 void IdentificationPanel::MarcheArriere() {
     const std::vector<identify::Step> record = session_.steps();
+    const int startTolerance = session_.recordStartTolerance();
     RazListes();
-    session_.replay(record, foldsAccents(), [this](const identify::Step& step) {
+    session_.replay(record, startTolerance, foldsAccents(), [this](const identify::Step& step) {
         using Kind = identify::Step::Kind;
         switch (step.kind) {
         case Kind::FieldList:
@@ -33,7 +34,8 @@ void IdentificationPanel::MarcheArriere() {
                                  valueList.itemText(session_.valuePosition()));
             break;
         case Kind::Withdrawal:
-            showWithdrawal();
+        case Kind::Tolerance:
+            showRecomputedFound();
             break;
         }
     });

@@ -48,6 +48,8 @@ namespace sylvane::engine {
 //   choiceList         ListChoix      (current build only)
 //   choicesTitle       LabChoix       "Choix en cours" (current build only)
 //   withdraw           CmdRetirer     "Retirer" (current build only)
+//   toleranceTitle     LabTolerance   "différences tolérées" (current build only)
+//   tolerance          Tolerance      0..3, a spin box (current build only)
 class IdentificationPanel : public Panel {
   public:
     explicit IdentificationPanel(FormTbl& form);
@@ -84,6 +86,8 @@ class IdentificationPanel : public Panel {
     ListBox choiceList{QStringLiteral("ListChoix"), false};
     Label choicesTitle{QStringLiteral("LabChoix"), QStringLiteral("Choix en cours")};
     Button withdraw{QStringLiteral("CmdRetirer"), QStringLiteral("Retirer")};
+    Label toleranceTitle{QStringLiteral("LabTolerance"), QStringLiteral("différences tolérées")};
+    ScrollBar tolerance{QStringLiteral("Tolerance"), true};
 
     // Connects the events of the controls to their handlers.
     void wire();
@@ -103,6 +107,11 @@ class IdentificationPanel : public Panel {
     void ListDesc_KeyDown(int keyCode);
     void ListDesc_MouseDown(int button);
     void Check4_Click();
+
+    // ---- The options (identification_options.cpp) --------------------------------------------
+    // The taxa found become those that contradict at most the tolerance set of the choices
+    // in force.
+    void Tolerance_Change();
 
     // ---- The choices in force (identification_choices.cpp) -----------------------------------
     void ListChoix_Click();
@@ -167,7 +176,7 @@ class IdentificationPanel : public Panel {
     void beginListing();
     void showValueListing();
     void showValueApplied(const QString& value, const QString& history);
-    void showWithdrawal();
+    void showRecomputedFound();
     void listEqualLinesOnce();
     void editListedLine();
     // The value list holds the table's lines (developer listing): a click on one opens it

@@ -47,8 +47,10 @@ void MenusPanel::wire() {
         makeDefaultFile.setVisible(false);
         saveOptions.setVisible(true);
         saveOptions.setEnabled(true);
-        // The identification report came after the earlier build.
-        report.setVisible(false);
+        // The identification report, the look-alikes and the reasons came after the earlier
+        // build.
+        for (MenuItem* later : {&report, &whyTaxon, &lookAlikesOfSheet, &whyResult})
+            later->setVisible(false);
     }
 }
 
@@ -56,9 +58,9 @@ std::vector<MenuItem*> MenusPanel::popupItems(const MenuItem& popup) {
     if (&popup == &valuePopup)
         return {&copyValues};
     if (&popup == &taxonPopup)
-        return {&copyTaxa};
+        return {&copyTaxa, &whyTaxon};
     if (&popup == &resultPopup)
-        return {&enlargeResults, &copyResults};
+        return {&enlargeResults, &copyResults, &lookAlikesOfSheet, &whyResult};
     if (&popup == &choicePopup)
         return {&withdrawChoice};
     return {};

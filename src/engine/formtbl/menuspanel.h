@@ -37,9 +37,12 @@ namespace sylvane::engine {
 //   copyValues       CopieDesc      "Copie "
 //   taxonPopup       PopEspeces
 //   copyTaxa         CopieEsp       "Copie"
+//   whyTaxon         MnPourquoi     "Pourquoi écartée ?" (current build only)
 //   resultPopup      mnufile
 //   enlargeResults   MnuResbig      "Agrandir"
 //   copyResults      MnuResCopie    "Copie Résultats"
+//   lookAlikesOfSheet MnuResProches "Espèces proches" (current build only)
+//   whyResult        MnuResPourquoi "Pourquoi écartée ?" (current build only)
 //   choicePopup      PopChoix       (current build only)
 //   withdrawChoice   MnRetirer      "Retirer" (current build only)
 // clang-format on
@@ -76,9 +79,12 @@ class MenusPanel : public Panel {
     MenuItem copyValues{QStringLiteral("CopieDesc"), QStringLiteral("Copie ")};
     MenuItem taxonPopup{QStringLiteral("PopEspeces"), QString(), 0};
     MenuItem copyTaxa{QStringLiteral("CopieEsp"), QStringLiteral("Copie")};
+    MenuItem whyTaxon{QStringLiteral("MnPourquoi"), QStringLiteral("Pourquoi écartée ?")};
     MenuItem resultPopup{QStringLiteral("mnufile"), QString(), 0};
     MenuItem enlargeResults{QStringLiteral("MnuResbig"), QStringLiteral("Agrandir")};
     MenuItem copyResults{QStringLiteral("MnuResCopie"), QStringLiteral("Copie Résultats")};
+    MenuItem lookAlikesOfSheet{QStringLiteral("MnuResProches"), QStringLiteral("Espèces proches")};
+    MenuItem whyResult{QStringLiteral("MnuResPourquoi"), QStringLiteral("Pourquoi écartée ?")};
     MenuItem choicePopup{QStringLiteral("PopChoix"), QString(), 0};
     MenuItem withdrawChoice{QStringLiteral("MnRetirer"), QStringLiteral("Retirer")};
 

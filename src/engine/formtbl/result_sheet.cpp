@@ -1,8 +1,10 @@
-// The taxon sheet (one line per field of the clicked taxon), its comparison with every
-// taxon found, and the copy of the result list with its heading. The lines themselves are
-// the identify queries'; this file shows them.
+// The taxon sheet (one line per field of the clicked taxon, after the differences a
+// tolerance forgave it), its comparison with every taxon found, and the copy of the result
+// list with its heading. The lines themselves are the identify queries'; this file shows
+// them.
 #include "engine/formtbl.h"
 
+#include "identify/foundnotes.h"
 #include "identify/queries.h"
 
 using namespace Qt::StringLiterals;
@@ -34,19 +36,29 @@ void ResultPanel::ListEspeces_Click() {
     form_.showCopyHint();
 }
 
+// The pop-up menu of the taxa list: its copy, and (current build) why the taxon under the
+// pointer is not found, for any taxon listed.
 void ResultPanel::ListEspeces_MouseDown(int button) {
-    if (form_.identification.taxonList.count() >= 2 && isButton(button, MouseButton::Right))
-        form_.windows().showPopup(form_.menus.taxonPopup);
+    const ListBox& taxa = form_.identification.taxonList;
+    if (!isButton(button, MouseButton::Right) || taxa.count() < (form_.isEarlierBuild() ? 2 : 1))
+        return;
+    form_.menus.whyTaxon.setEnabled(taxonOfTaxaEntry(taxa.currentIndex()) > 0);
+    form_.windows().showPopup(form_.menus.taxonPopup);
 }
 
 void ResultPanel::showSheet(int row) {
     const keytable::KeyTable& table = form_.state().KeyTable;
     heading.setCaption(table(row, 1));
-    resultList.clear();
     const identify::SheetOptions options{
         .hideEmpty = form_.identification.hideEmptyFields.value() != 0,
         .dropEmptyLines = form_.isEarlierBuild() && form_.identification.compare.value() != 0};
-    resultList.addItems(entriesOf(identify::sheetLines(table, row, options)));
+    showResults(Showing::Sheet, row, [&] {
+        resultList.clear();
+        QStringList lines = identify::toleratedLines(form_.identification.session(), row);
+        if (!lines.isEmpty())
+            lines.append(QString());
+        resultList.addItems(entriesOf(lines + identify::sheetLines(table, row, options)));
+    });
     if (textPanel.visible())
         ListResultat_Big();
     form_.identification.fieldsTitle.setCaption(u" ligne numero  "_s + QString::number(row));

@@ -19,6 +19,7 @@ QString textAfterMarker(const QString& text, QChar marker) {
 
 void ResultPanel::wire() {
     wireSheet();
+    wireLookAlikes();
     closeTextPanel.onClick = [this] { Command4_Click(); };
     resultList.onClick = [this] { ListeResultat_Click(); };
     resultList.onKeyDown = [this](int keyCode) { ListeResultat_KeyDown(keyCode); };
@@ -28,6 +29,12 @@ void ResultPanel::wire() {
 }
 
 void ResultPanel::ListeResultat_Click() {
+    // An entry of the look-alikes opens the sheet of its taxon.
+    if (const int current = resultList.currentIndex();
+        showing_ == Showing::LookAlikes && resultList.itemData(current) > 0) {
+        showSheet(resultList.itemData(current));
+        return;
+    }
     const QString entry = resultList.itemText(resultList.currentIndex());
     // The document first, then the web address: an entry may carry both.
     if (entry.contains(u'%'))
@@ -41,9 +48,15 @@ void ResultPanel::ListeResultat_KeyDown(int keyCode) {
         ListResultat_Big();
 }
 
+// The pop-up menu of the result list: enlarge, copy, and (current build) the look-alikes of
+// the taxon of the sheet and why the taxon of the entry is not found.
 void ResultPanel::ListeResultat_MouseDown(int button) {
-    if (resultList.count() >= 2 && isButton(button, MouseButton::Right))
-        form_.windows().showPopup(form_.menus.resultPopup);
+    if (!isButton(button, MouseButton::Right) ||
+        resultList.count() < (form_.isEarlierBuild() ? 2 : 1))
+        return;
+    form_.menus.lookAlikesOfSheet.setEnabled(showing_ == Showing::Sheet);
+    form_.menus.whyResult.setEnabled(taxonOfResultEntry(resultList.currentIndex()) > 0);
+    form_.windows().showPopup(form_.menus.resultPopup);
 }
 
 void ResultPanel::ListResultat_Big() {

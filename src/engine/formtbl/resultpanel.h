@@ -4,10 +4,13 @@
 #include "engine/formtbl/panel.h"
 #include "engine/listbox.h"
 
+#include <functional>
+
 namespace sylvane::engine {
 
-// The result list with its heading, the taxon sheet and the comparison, the text panel
-// that enlarges or copies a list, and the comments of the table.
+// The result list with its heading, the taxon sheet and the comparison, the look-alikes of
+// a taxon and why a taxon is not found, the text panel that enlarges or copies a list, and
+// the comments of the table.
 //
 //   member          designer name  caption
 //   resultList      ListeResultat
@@ -16,6 +19,7 @@ namespace sylvane::engine {
 //   heading         Lab_Resultat   "..."
 //   closeTextPanel  Command4       "ferme  fenêtre"
 //   textPanel       Text1
+//   findLookAlikes  CmdProches     "Espèces proches" (current build only)
 class ResultPanel : public Panel {
   public:
     explicit ResultPanel(FormTbl& form) : Panel(form) {}
@@ -26,6 +30,7 @@ class ResultPanel : public Panel {
     Label heading{QStringLiteral("Lab_Resultat"), QStringLiteral("...")};
     Button closeTextPanel{QStringLiteral("Command4"), QStringLiteral("ferme  fenêtre")};
     TextBox textPanel{QStringLiteral("Text1"), true};
+    Button findLookAlikes{QStringLiteral("CmdProches"), QStringLiteral("Espèces proches")};
 
     // Connects the events of the controls to their handlers.
     void wire();
@@ -46,10 +51,36 @@ class ResultPanel : public Panel {
     void ListEspeces_MouseDown(int button);
     void CopieResultat();
 
+    // ---- Look-alikes and reasons (result_lookalikes.cpp) ------------------------------------
+    // The ten taxa of the table nearest the taxon whose sheet is shown, each with the fields
+    // where they differ.
+    void CmdProches_Click();
+    // Why the taxon of the entry is not found (the taxa list, the result list).
+    void MnPourquoi_Click();
+    void MnuResPourquoi_Click();
+
   private:
+    // What the result list shows, for the commands that act on a taxon.
+    enum class Showing { Other, Sheet, LookAlikes };
+
     void wireSheet();
+    void wireLookAlikes();
     void showSheet(int row);
     void compareTaxon(int row);
+    void showLookAlikes(int row);
+    // The result list is filled by fill, with what it shows then (row: the taxon of the
+    // sheet or of the look-alikes).
+    void showResults(Showing showing, int row, const std::function<void()>& fill);
+    void showTaxonCommandsState();
+    // The taxon an entry of the taxa list or of the result list stands for, as a row; 0
+    // for none.
+    int taxonOfTaxaEntry(int index) const;
+    int taxonOfResultEntry(int index) const;
+    void explainWhy(int row);
+
+    Showing showing_ = Showing::Other;
+    int shownRow_ = 0;
+    bool filling_ = false;
 };
 
 } // namespace sylvane::engine
