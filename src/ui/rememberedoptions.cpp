@@ -12,8 +12,8 @@ namespace sylvane::ui {
 
 namespace {
 
-QString keyOf(const engine::CheckBox& box) {
-    return u"identification/"_s + box.name();
+QString keyOf(const engine::Control& option) {
+    return u"identification/"_s + option.name();
 }
 
 } // namespace
@@ -22,12 +22,14 @@ RememberedOptions::RememberedOptions(QString file, engine::FormTbl& form, QObjec
     : QObject(parent), file_(std::move(file)), form_(form) {
     if (form.isEarlierBuild())
         return;
-    boxes_ = {&form.identification.bestFieldsFirst, &form.identification.keepUndescribed};
-    for (engine::CheckBox* box : boxes_)
-        connect(box, &engine::Control::changed, this, [this, box](engine::ControlChange what) {
-            if (what == engine::ControlChange::Look)
-                save(*box);
-        });
+    options_ = {&form.identification.bestFieldsFirst, &form.identification.keepUndescribed,
+                &form.identification.tolerance};
+    for (engine::Control* option : options_)
+        connect(option, &engine::Control::changed, this,
+                [this, option](engine::ControlChange what) {
+                    if (what == engine::ControlChange::Look)
+                        save(*option);
+                });
 }
 
 QString RememberedOptions::userFile() {
@@ -37,16 +39,24 @@ QString RememberedOptions::userFile() {
 
 void RememberedOptions::restore() {
     const UserIniFile settings(file_);
-    for (engine::CheckBox* box : boxes_)
-        if (settings.value(keyOf(*box), 0).toInt() == 1 && box->value() == 0)
-            engine::userClick(form_, *box);
+    for (engine::Control* option : options_) {
+        const int value = settings.value(keyOf(*option), 0).toInt();
+        if (value == option->value())
+            continue;
+        if (option->kind() == engine::ControlKind::CheckBox) {
+            if (value == 1)
+                engine::userClick(form_, *option);
+        } else if (value >= option->minimum() && value <= option->maximum()) {
+            engine::userScroll(form_, *option, value);
+        }
+    }
 }
 
-void RememberedOptions::save(const engine::CheckBox& box) {
+void RememberedOptions::save(const engine::Control& option) {
     const UserIniFile settings(file_);
-    // Other changes of the box's look (caption, place) leave the file alone.
-    if (settings.value(keyOf(box), 0).toInt() != box.value())
-        settings.setValue(keyOf(box), box.value());
+    // Other changes of the option's look (caption, place) leave the file alone.
+    if (settings.value(keyOf(option), 0).toInt() != option.value())
+        settings.setValue(keyOf(option), option.value());
 }
 
 } // namespace sylvane::ui

@@ -1,5 +1,5 @@
-// The two identification options are kept between runs in the user's configuration
-// folder, only by the current build, and never in Sylvane.ini.
+// The identification options are kept between runs in the user's configuration folder,
+// only by the current build, and never in Sylvane.ini.
 #include "engine/formtblfixture.h"
 #include "engine/userinput.h"
 #include "ui/rememberedoptions.h"
@@ -29,6 +29,7 @@ struct Run : testing::FormTblFixture {
     }
     engine::CheckBox& best() { return form.identification.bestFieldsFirst; }
     engine::CheckBox& keep() { return form.identification.keepUndescribed; }
+    engine::ScrollBar& tolerance() { return form.identification.tolerance; }
 };
 
 } // namespace
@@ -43,26 +44,40 @@ class TestRememberedOptions : public QObject {
     }
     void cleanup() { qunsetenv("XDG_CONFIG_HOME"); }
 
-    // Both boxes start unticked; a box ticked in one run is ticked in the next; unticked
-    // again, it stays unticked.
-    void eachBoxIsKept() {
+    // Both boxes start unticked and no difference is tolerated; a box ticked, a tolerance
+    // set in one run is there in the next (the session's tolerance too); unticked or set
+    // back, it stays so. A tolerance out of range in the file is not taken.
+    void eachOptionIsKept() {
         QCOMPARE(ui::RememberedOptions::userFile(), config_->path() + u"/Sylvane/options.ini"_s);
         {
             Run first(app_->path());
             QCOMPARE(first.best().value(), 0);
             QCOMPARE(first.keep().value(), 0);
+            QCOMPARE(first.tolerance().value(), 0);
             QVERIFY(engine::userClick(first.form, first.best()));
+            QVERIFY(engine::userScroll(first.form, first.tolerance(), 2));
         }
         {
             Run second(app_->path());
             QCOMPARE(second.best().value(), 1);
             QCOMPARE(second.keep().value(), 0);
+            QCOMPARE(second.tolerance().value(), 2);
+            QCOMPARE(second.form.identification.session().tolerance(), 2);
             QVERIFY(engine::userClick(second.form, second.best()));
             QVERIFY(engine::userClick(second.form, second.keep()));
+            QVERIFY(engine::userScroll(second.form, second.tolerance(), 0));
         }
-        Run third(app_->path());
-        QCOMPARE(third.best().value(), 0);
-        QCOMPARE(third.keep().value(), 1);
+        {
+            Run third(app_->path());
+            QCOMPARE(third.best().value(), 0);
+            QCOMPARE(third.keep().value(), 1);
+            QCOMPARE(third.tolerance().value(), 0);
+        }
+        QSettings(ui::RememberedOptions::userFile(), QSettings::IniFormat)
+            .setValue(u"identification/Tolerance"_s, 9);
+        Run fourth(app_->path());
+        QCOMPARE(fourth.tolerance().value(), 0);
+        QCOMPARE(fourth.form.identification.session().tolerance(), 0);
         // The program's own settings file is left alone.
         QCOMPARE(QDir(app_->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(QFile::exists(ui::RememberedOptions::userFile()));
