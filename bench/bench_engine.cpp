@@ -1,13 +1,16 @@
 // The identification engine's clicks on the largest table the format allows and on the
 // first 30000 lines of a real table with thousands of distinct values per field: a field
 // click, a value click, "RAZ", a step back over a 20-token record, the ranking of the field
-// list, and the withdrawal of a choice.
+// list, and the withdrawal of a choice; the value click and the withdrawal with two
+// differences tolerated.
 #include "bigtable.h"
 
 #include "core/moduleroutines.h"
 #include "engine/userinput.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 #include <QCoreApplication>
 
@@ -114,25 +117,53 @@ void BM_TaxonColumnClick(benchmark::State& run, Table table) {
     run.counters["values"] = form.identification.valueList.count();
 }
 
-// A value click (the value with the most rows) right after its field was listed.
-void BM_ValueClick(benchmark::State& run, Table table) {
+void setTolerance(engine::FormTbl& form, int tolerance) {
+    engine::userScroll(form, form.identification.tolerance, tolerance);
+}
+
+// From the reset, choices of the fullest value of the first field listed that has values
+// among the taxa found.
+void makeChoices(engine::FormTbl& form, int choices) {
+    form.identification.RazListes();
+    for (int step = 0; step < choices; ++step) {
+        for (int field = 0; field < form.identification.fieldList.count(); ++field) {
+            clickField(form, field);
+            if (form.identification.valueList.count() > 0)
+                break;
+        }
+        clickValue(form, fullestValue(form));
+    }
+}
+
+// A value click (the value with the most rows) right after its field was listed, after
+// earlier choices. With differences tolerated the first choice keeps every taxon (each
+// contradicts one choice at most), the third one those with at most two differences.
+void BM_ValueClick(benchmark::State& run, Table table, int tolerance, int earlier) {
     auto* w = prepared(run, table);
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
     form.identification.multipleChoice.setValue(0);
-    form.identification.RazListes();
-    clickField(form, 0);
+    setTolerance(form, tolerance);
+    const auto listNext = [&form, earlier] {
+        makeChoices(form, earlier);
+        clickField(form, 0);
+    };
+    listNext();
     const int value = fullestValue(form);
     for (auto _ : run) {
         run.PauseTiming();
-        form.identification.RazListes();
-        clickField(form, 0);
+        listNext();
         run.ResumeTiming();
         clickValue(form, value);
         benchmark::DoNotOptimize(form.identification.taxonList.count());
     }
     run.counters["taxa"] = form.identification.taxonList.count();
+    run.counters["exact"] = static_cast<double>(std::count_if(
+        form.identification.session().foundRows().begin(),
+        form.identification.session().foundRows().end(),
+        [&form](int row) { return form.identification.session().differences(row) == 0; }));
+    setTolerance(form, 0);
 }
 
 // "Tous" in multiple choice on the taxon column: every row found again at once.
@@ -247,7 +278,9 @@ BENCHMARK(BM_FirstRankingAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(1
 // "Retirer" on the first of the choices made (each the fullest value of the first field
 // listed with values): the rows of the others, the lists and counts shown again; with the ranking
 // on, the fields ranked too. After ten choices few taxa come back; after one, all of them.
-void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked) {
+// With differences tolerated, the taxa within the tolerance of the choices left.
+void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked,
+                   int tolerance = 0) {
     auto* w = prepared(run, table);
     if (!w)
         return;
@@ -258,17 +291,9 @@ void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked)
     };
     rankFields(ranked);
     form.identification.multipleChoice.setValue(0);
+    setTolerance(form, tolerance);
     const auto choose = [&form, choices] {
-        form.identification.RazListes();
-        for (int step = 0; step < choices; ++step) {
-            // The first field listed that has a value among the taxa found.
-            for (int field = 0; field < form.identification.fieldList.count(); ++field) {
-                clickField(form, field);
-                if (form.identification.valueList.count() > 0)
-                    break;
-            }
-            clickValue(form, fullestValue(form));
-        }
+        makeChoices(form, choices);
         engine::userClick(form, form.identification.choiceList, 0);
     };
     choose();
@@ -287,6 +312,7 @@ void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked)
         run.SkipWithError("no choice was withdrawn");
     run.counters["taxa"] = static_cast<double>(form.identification.taxonList.count());
     rankFields(false);
+    setTolerance(form, 0);
 }
 
 #define ENGINE_BENCH(fn)                                                                           \
@@ -295,7 +321,13 @@ void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked)
 
 ENGINE_BENCH(BM_FieldClick);
 ENGINE_BENCH(BM_TaxonColumnClick);
-ENGINE_BENCH(BM_ValueClick);
+BENCHMARK_CAPTURE(BM_ValueClick, biggest, Table::Biggest, 0, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ValueClick, secondary30000, Table::Secondary, 0, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ValueClick, biggestTolerance2First, Table::Biggest, 2, 0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ValueClick, biggestTolerance2Third, Table::Biggest, 2, 2)
+    ->Unit(benchmark::kMillisecond);
 ENGINE_BENCH(BM_AllValuesClick);
 ENGINE_BENCH(BM_Reset);
 ENGINE_BENCH(BM_StepBack20);
@@ -311,6 +343,10 @@ BENCHMARK_CAPTURE(BM_Withdrawal, biggestOf10Ranked, Table::Biggest, 10, true)
 BENCHMARK_CAPTURE(BM_Withdrawal, biggestOf1Ranked, Table::Biggest, 1, true)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Withdrawal, secondary30000Of10, Table::Secondary, 10, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Withdrawal, biggestOf10Tolerance2, Table::Biggest, 10, false, 2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Withdrawal, biggestOf3Tolerance2, Table::Biggest, 3, false, 2)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

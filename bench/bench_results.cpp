@@ -1,4 +1,5 @@
-// The keyword search, the extraction and the comparison on the largest table.
+// The keyword search, the extraction, the comparison and the look-alikes of a taxon on the
+// largest table.
 #include "bigtable.h"
 
 #include <benchmark/benchmark.h>
@@ -114,6 +115,24 @@ void BM_Comparison30000TaxaYieldingEachTaxon(benchmark::State& run) {
     compareWithAllTaxa(run, true);
 }
 BENCHMARK(BM_Comparison30000TaxaYieldingEachTaxon)->Unit(benchmark::kMillisecond);
+
+// "Espèces proches" on a taxon's sheet: every taxon of the table compared with it field by
+// field, the ten nearest listed with their differences.
+void BM_LookAlikes(benchmark::State& run) {
+    BigWindow w;
+    engine::ResultPanel& results = w.form.results;
+    w.form.identification.Command2_Click(); // "liste": every row, a sheet a click away
+    w.form.identification.taxonList.setCurrentIndex(w.form.identification.taxonList.count() / 2);
+    for (auto _ : run) {
+        run.PauseTiming();
+        results.ListEspeces_Click();
+        run.ResumeTiming();
+        results.CmdProches_Click();
+        benchmark::DoNotOptimize(results.resultList.count());
+    }
+    run.counters["lines"] = results.resultList.count();
+}
+BENCHMARK(BM_LookAlikes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -23,33 +23,30 @@ int TaxonMismatches::nameOf(int row) const {
 void TaxonMismatches::apply(const Choice& choice) {
     if (!table_)
         return;
-    const int rows = table_->rowCount();
     const auto names = static_cast<size_t>(std::max(table_->poolSize(1), 1));
     // A table that grew since (rows appended, names added) starts those found and even.
-    found_.resize(static_cast<size_t>(rows) + 1, 1);
+    found_.resize(static_cast<size_t>(table_->rowCount()) + 1, 1);
     count_.resize(std::max(count_.size(), names), 0);
 
     const ChoiceTest test(*table_, choice);
+    const std::span<const keytable::ValueId> nameOf = table_->cells(1);
+    const auto end = std::min(found_.size(), nameOf.size());
     std::vector<char> meets(found_.size(), 0);
     std::vector<char> described(names, 0); // the taxon has found rows
     std::vector<char> met(names, 0);       // one of them meets the choice
-    for (int row = 1; row <= rows; ++row) {
-        const auto r = static_cast<size_t>(row);
+    for (size_t r = 1; r < end; ++r) {
         if (!found_[r])
             continue;
-        const auto name = static_cast<size_t>(nameOf(row));
+        const auto name = nameOf[r];
         described[name] = 1;
-        if (test.meets(row)) {
+        if (test.meets(static_cast<int>(r))) {
             meets[r] = 1;
             met[name] = 1;
         }
     }
-    for (int row = 1; row <= rows; ++row) {
-        const auto r = static_cast<size_t>(row);
-        const auto name = static_cast<size_t>(nameOf(row));
-        if (found_[r] && (name == 0 || met[name]))
+    for (size_t r = 1; r < end; ++r)
+        if (found_[r] && (nameOf[r] == 0 || met[nameOf[r]]))
             found_[r] = meets[r];
-    }
     const int cost = choice.exact ? Unforgiven : 1;
     for (size_t name = 1; name < names; ++name)
         if (described[name] && !met[name])

@@ -99,8 +99,8 @@ void FormTblView::arrangePanels() {
 // Ctrl+P, Ctrl+Q and F1 run their menu items; Alt+H, Alt+S and Alt+T reach the field, value
 // and taxa lists (letters no menu and no control of the keyword panel takes). Tab follows
 // the screen: the three lists, the result list (or the large text panel over it, and its
-// close button), the commands, then the options and the panels below, the rest in the
-// order they were made.
+// close button), the commands, then the options, the look-alikes of the sheet and the
+// panels below, the rest in the order they were made.
 void FormTblView::setUpKeyboard() {
     WindowView& v = view();
     engine::IdentificationPanel& id = form_.identification;
@@ -136,14 +136,17 @@ void FormTblView::setUpKeyboard() {
     // A step starts in the field list.
     if (QWidget* fields = v.widgetFor(id.fieldList))
         fields->setFocus();
+    // One row per part of the screen.
+    // clang-format off
     const engine::Control* const tabOrder[] = {
-        &id.fieldList,       &id.valueList,        &id.taxonList,
-        &results.resultList, &results.textPanel,   &results.closeTextPanel,
-        &id.reset,           &id.listTaxa,         &keyword.openSearch,
-        &id.stepBack,        &id.choiceList,       &id.withdraw,
-        &id.bestFieldsFirst, &id.ignoreAccents,    &id.multipleChoice,
-        &id.selectAll,       &id.keepUndescribed,  &id.hideEmptyFields,
-        &id.compare,         &results.commentList, &id.history};
+        &id.fieldList, &id.valueList, &id.taxonList,
+        &results.resultList, &results.textPanel, &results.closeTextPanel,
+        &id.reset, &id.listTaxa, &keyword.openSearch, &id.stepBack, &id.choiceList, &id.withdraw,
+        &id.bestFieldsFirst,
+        &id.ignoreAccents, &id.multipleChoice, &id.selectAll, &id.keepUndescribed, &id.tolerance,
+        &id.hideEmptyFields, &id.compare,
+        &results.findLookAlikes, &results.commentList, &id.history};
+    // clang-format on
     QList<QWidget*> order;
     for (const engine::Control* control : tabOrder)
         if (QWidget* widget = v.widgetFor(*control))
