@@ -74,6 +74,28 @@ shot retenus
 tabs 12; xdotool key space; sleep 1 # unticked for the next start
 kill "$app"; sleep 1
 
+# Differences tolerated (Alt+R), one after three choices (couleur du chapeau
+# blanc, anneau absent, habitat feuillus): the sheet of a taxon kept by it, then its
+# look-alikes ("Espèces proches"); why a taxon listed by "liste" is not found.
+start
+xdotool key alt+h Home Down Down; sleep 1; xdotool key Tab Down space; sleep 1
+xdotool key alt+h Home; for ((i = 0; i < 5; i++)); do xdotool key Down; done; sleep 1
+xdotool key Tab Home space; sleep 1
+xdotool key alt+h Home; for ((i = 0; i < 9; i++)); do xdotool key Down; done; sleep 1
+xdotool key Tab Home space; sleep 1
+xdotool key alt+r Up; sleep 1
+xdotool key alt+t Home; for ((i = 0; i < 8; i++)); do xdotool key Down; done
+shot tolerance
+xdotool mousemove "$(px 1000)" "$(px 440)" click 1
+shot proches
+xdotool mousemove "$(px 864)" "$(px 111)" click 1; sleep 1
+xdotool mousemove "$(px 580)" "$(px 183)" click 3; sleep 1
+xdotool key Down Down Return
+shot pourquoi
+xdotool key Return; sleep 1
+xdotool key alt+r Down; sleep 1 # none tolerated at the next start
+kill "$app"; sleep 1
+
 # The cross-filter window beside the main window ("Appel Crx", a developer button).
 start --dev
 # The window's frame is at the screen's top-left corner; the button where it is drawn.

@@ -96,8 +96,9 @@ void FormTblView::arrangePanels() {
 }
 
 // Enter in a keyword box runs the search; Ctrl+R and Alt+Left are "RAZ" and "<=="; Ctrl+O,
-// Ctrl+P, Ctrl+Q and F1 run their menu items; Alt+H, Alt+S and Alt+T reach the field, value
-// and taxa lists (letters no menu and no control of the keyword panel takes). Tab follows
+// Ctrl+P, Ctrl+Q and F1 run their menu items; Alt+H, Alt+S, Alt+T and Alt+X reach the field,
+// value, taxa and choice lists, Alt+R the tolerated differences (letters no menu and no
+// control of the keyword panel takes). Tab follows
 // the screen: the three lists, the result list (or the large text panel over it, and its
 // close button), the commands, then the options, the look-alikes of the sheet and the
 // panels below, the rest in the order they were made.
@@ -133,6 +134,7 @@ void FormTblView::setUpKeyboard() {
     v.setMnemonic(id.valuesTitle, u's', id.valueList);
     v.setMnemonic(id.taxaTitle, u't', id.taxonList);
     v.setMnemonic(id.choicesTitle, u'x', id.choiceList);
+    v.setMnemonic(id.toleranceTitle, u'r', id.tolerance);
     // A step starts in the field list.
     if (QWidget* fields = v.widgetFor(id.fieldList))
         fields->setFocus();

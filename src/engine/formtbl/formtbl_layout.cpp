@@ -33,8 +33,8 @@ void FormTbl::layOutControls() {
         identification.choiceList.setGeometry(12100, 2800, 3950, 2350);
         // The tolerated differences beside the value options, under the taxa they keep;
         // "comparer" after them.
-        identification.toleranceTitle.setGeometry(7800, 5560, 1650, 250);
-        identification.tolerance.setGeometry(9500, 5500, 750, 330);
+        identification.toleranceTitle.setGeometry(7800, 5560, 1900, 250);
+        identification.tolerance.setGeometry(9750, 5500, 700, 330);
         // The look-alikes of the taxon whose sheet is shown, at the end of its title.
         results.findLookAlikes.setGeometry(13950, 5890, 2100, 320);
     } else {
@@ -62,7 +62,7 @@ void FormTbl::layOutControls() {
     if (isEarlierBuild()) // wide enough for the earlier build's caption
         identification.compare.setGeometry(7800, 5530, 4200, 300);
     else
-        identification.compare.setGeometry(10400, 5530, 1600, 300);
+        identification.compare.setGeometry(10600, 5530, 1400, 300);
 
     identification.reset.setGeometry(12100, 380, 1700, 420);
     identification.listTaxa.setGeometry(12100, 880, 1700, 420);

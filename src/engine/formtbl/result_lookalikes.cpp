@@ -42,12 +42,13 @@ void ResultPanel::showResults(Showing showing, int row, const std::function<void
     showTaxonCommandsState();
 }
 
+// The look-alikes are at hand while a sheet or the look-alikes of a taxon are shown.
 void ResultPanel::showTaxonCommandsState() {
-    findLookAlikes.setEnabled(!form_.isEarlierBuild() && showing_ == Showing::Sheet);
+    findLookAlikes.setEnabled(!form_.isEarlierBuild() && showing_ != Showing::Other);
 }
 
 void ResultPanel::CmdProches_Click() {
-    if (showing_ == Showing::Sheet)
+    if (showing_ != Showing::Other)
         showLookAlikes(shownRow_);
 }
 

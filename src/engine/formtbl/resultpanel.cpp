@@ -54,7 +54,7 @@ void ResultPanel::ListeResultat_MouseDown(int button) {
     if (!isButton(button, MouseButton::Right) ||
         resultList.count() < (form_.isEarlierBuild() ? 2 : 1))
         return;
-    form_.menus.lookAlikesOfSheet.setEnabled(showing_ == Showing::Sheet);
+    form_.menus.lookAlikesOfSheet.setEnabled(findLookAlikes.enabled());
     form_.menus.whyResult.setEnabled(taxonOfResultEntry(resultList.currentIndex()) > 0);
     form_.windows().showPopup(form_.menus.resultPopup);
 }

@@ -52,8 +52,8 @@ class ResultPanel : public Panel {
     void CopieResultat();
 
     // ---- Look-alikes and reasons (result_lookalikes.cpp) ------------------------------------
-    // The ten taxa of the table nearest the taxon whose sheet is shown, each with the fields
-    // where they differ.
+    // The ten taxa of the table nearest the taxon whose sheet (or look-alikes) is shown,
+    // each with the fields where they differ.
     void CmdProches_Click();
     // Why the taxon of the entry is not found (the taxa list, the result list).
     void MnPourquoi_Click();
