@@ -140,7 +140,6 @@ class TestResults : public QObject {
         QVERIFY(w.form.results.textPanel.visible() && w.form.results.closeTextPanel.visible());
         QCOMPARE(w.form.results.textPanel.text(),
                  u"        titre\r\n        -----------------\r\n"_s);
-
     }
 
     // The earlier build opens the pop-up menus of the two lists from two entries on; the

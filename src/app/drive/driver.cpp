@@ -359,15 +359,21 @@ void Driver::showFoundNotes() {
                   escapeForTranscript(taxa.annotation(k)));
 }
 
+// The first row of the taxon named; 0, with an error line, for a name the table lacks.
+int Driver::taxonRow(const QString& taxon) {
+    const int row = identify::rowNamed(state_.KeyTable, taxon);
+    if (row == 0)
+        error(u"no taxon "_s + taxon);
+    return row;
+}
+
 // The taxa of the table nearest the taxon named, nearest first: rank, name and the number
 // of differing fields, then each of those fields with this taxon's values and the other's.
 void Driver::showLookAlikes(const QString& taxon) {
     const keytable::KeyTable& table = state_.KeyTable;
-    const int row = identify::rowNamed(table, taxon);
-    if (row == 0) {
-        error(u"no taxon "_s + taxon);
+    const int row = taxonRow(taxon);
+    if (row == 0)
         return;
-    }
     int rank = 0;
     for (const identify::LookAlike& alike :
          identify::lookAlikes(table, formTbl_->identification.session().nameFields(), row)) {
@@ -384,11 +390,9 @@ void Driver::showLookAlikes(const QString& taxon) {
 // taxon's own ("non renseigné" when it has none).
 void Driver::showDifferences(const QString& taxon) {
     const keytable::KeyTable& table = state_.KeyTable;
-    const int row = identify::rowNamed(table, taxon);
-    if (row == 0) {
-        error(u"no taxon "_s + taxon);
+    const int row = taxonRow(taxon);
+    if (row == 0)
         return;
-    }
     const auto& choices = formTbl_->identification.session().choices();
     for (const identify::Contradiction& contradiction :
          identify::contradictions(table, choices, row)) {

@@ -77,6 +77,7 @@ class Driver {
     std::optional<QString> showVariable(const QString& name);
     void showFieldRanking();
     void showFoundNotes();
+    int taxonRow(const QString& taxon);
     void showLookAlikes(const QString& taxon);
     void showDifferences(const QString& taxon);
     void queueNotes(const QString& args);
