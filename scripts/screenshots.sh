@@ -31,6 +31,12 @@ px() { python3 -c "print(round($1 * $scale))"; } # logical pixels to the screen'
 shot() { sleep 1.5; import -window root -crop "$crop+0+0" +repage "$out/$1-$suffix.png"; }
 start() { "$program" --app-folder "$home" "$@" >/dev/null 2>&1 & app=$!; sleep 5; }
 # Tab from the field list to the control so many steps further.
+# A right click on the result list, two thirds across and three quarters down the window.
+rclick_results() {
+    read -r x y w h < <(xdotool getactivewindow getwindowgeometry --shell |
+        awk -F= '/^X=/{x=$2}/^Y=/{y=$2}/^WIDTH=/{w=$2}/^HEIGHT=/{h=$2}END{print x, y, w, h}')
+    xdotool mousemove $((x + w * 2 / 3)) $((y + h * 3 / 4)) click 3; sleep 1
+}
 tabs() { xdotool key alt+h; for ((i = 0; i < $1; i++)); do xdotool key Tab; done; }
 
 # The main window after a choice: the third field, its second value, a taxon's sheet.
@@ -49,9 +55,7 @@ xdotool type "$home/releves.txt"; xdotool key Return
 shot refus
 xdotool key Return; sleep 1
 # The result list enlarged (right click on it, "Agrandir").
-read -r x y w h < <(xdotool getactivewindow getwindowgeometry --shell |
-    awk -F= '/^X=/{x=$2}/^Y=/{y=$2}/^WIDTH=/{w=$2}/^HEIGHT=/{h=$2}END{print x, y, w, h}')
-xdotool mousemove $((x + w * 2 / 3)) $((y + h * 3 / 4)) click 3; sleep 1
+rclick_results
 xdotool key Down Return
 shot agrandie
 # The About panel (Outils > A propos).
@@ -59,19 +63,19 @@ xdotool key alt+o; sleep 1; xdotool key a
 shot apropos
 kill "$app"; sleep 1
 
-# The field list ranked by "meilleurs critères" (the eighth stop of Tab after the list).
+# The field list ranked by "meilleurs critères" (the ninth stop of Tab after the list).
 start
-tabs 8; xdotool key space
+tabs 9; xdotool key space
 xdotool key alt+h Home
 shot meilleurs
-tabs 8; xdotool key space; sleep 1 # unticked again
-# "non renseignés retenus" (the twelfth stop): the taxa whose smell is not described stay
+tabs 9; xdotool key space; sleep 1 # unticked again
+# "non renseignés retenus" (the thirteenth stop): the taxa whose smell is not described stay
 # with the first smell chosen.
-tabs 12; xdotool key space
+tabs 13; xdotool key space
 xdotool key alt+h Home; for ((i = 0; i < 10; i++)); do xdotool key Down; done; sleep 1
 xdotool key alt+s Home space
 shot retenus
-tabs 12; xdotool key space; sleep 1 # unticked for the next start
+tabs 13; xdotool key space; sleep 1 # unticked for the next start
 kill "$app"; sleep 1
 
 # Differences tolerated (Alt+R), one after three choices (couleur du chapeau
@@ -86,7 +90,9 @@ xdotool key Tab Home space; sleep 1
 xdotool key alt+r Up; sleep 1
 xdotool key alt+t Home; for ((i = 0; i < 8; i++)); do xdotool key Down; done
 shot tolerance
-xdotool mousemove "$(px 1000)" "$(px 440)" click 1
+# "Espèces proches", the third entry of the sheet's pop-up menu.
+rclick_results
+xdotool key Down Down Down Return
 shot proches
 xdotool mousemove "$(px 864)" "$(px 111)" click 1; sleep 1
 xdotool mousemove "$(px 580)" "$(px 183)" click 3; sleep 1

@@ -140,6 +140,10 @@ class TestResults : public QObject {
         QVERIFY(w.form.results.textPanel.visible() && w.form.results.closeTextPanel.visible());
         QCOMPARE(w.form.results.textPanel.text(),
                  u"        titre\r\n        -----------------\r\n"_s);
+        // Nothing of the results shows through the panel; all comes back with its closing.
+        QVERIFY(!w.form.results.findLookAlikes.visible());
+        engine::userClick(w.form, w.form.results.closeTextPanel);
+        QVERIFY(!w.form.results.textPanel.visible() && w.form.results.findLookAlikes.visible());
     }
 
     // The earlier build opens the pop-up menus of the two lists from two entries on; the

@@ -78,15 +78,18 @@ void ResultPanel::MnuResCopie_Click() {
     CopieResultat();
 }
 
+// The enlarged panel covers the results, the look-alikes button above them with them.
 void ResultPanel::Text1_Ouvre() {
     textPanel.setVisible(true);
     closeTextPanel.setVisible(true);
+    findLookAlikes.setVisible(false);
     textPanel.setGeometry(100, 3800, 5500, 4100);
 }
 
 void ResultPanel::Text1_Ferme() {
     textPanel.setVisible(false);
     closeTextPanel.setVisible(false);
+    findLookAlikes.setVisible(!form_.isEarlierBuild());
 }
 
 void ResultPanel::Command4_Click() {
