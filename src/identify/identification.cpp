@@ -351,6 +351,15 @@ void Identification::leaveValueList() {
     notify(Change::Values);
 }
 
+// After the rows found were made again from the choices: no value list, no field pointed
+// at, and the next list is made from those rows.
+void Identification::startListsOverFound() {
+    listNothing();
+    listedRows_ = foundRows_;
+    fieldPosition_ = -1;
+    taxonColumnPending_ = false;
+}
+
 bool Identification::withdraw(int index) {
     if (!choicesDescribeFound_ || positionIn(index, static_cast<int>(choices_.size())) < 0)
         return false;
@@ -363,10 +372,7 @@ bool Identification::withdraw(int index) {
         used_.reset(static_cast<std::size_t>(field));
         std::erase(usedInOrder_, field);
     }
-    listNothing();
-    listedRows_ = foundRows_;
-    fieldPosition_ = -1;
-    taxonColumnPending_ = false;
+    startListsOverFound();
     pendingStep_ = Step{Step::Kind::Withdrawal, index};
     notify(Change::Fields | Change::Values | Change::Found | Change::Choices | Change::Record);
     return true;
@@ -388,10 +394,7 @@ bool Identification::setTolerance(int tolerance) {
         recomputeFromChoices();
         changes |= Change::Fields | Change::Found;
     }
-    listNothing();
-    listedRows_ = foundRows_;
-    fieldPosition_ = -1;
-    taxonColumnPending_ = false;
+    startListsOverFound();
     notify(changes);
     return true;
 }

@@ -187,6 +187,7 @@ class Identification {
     void recordListingAndPendingAction();
     void recordPendingAction();
     void recomputeFromChoices();
+    void startListsOverFound();
     void listNothing();
     void notify(Changes changes) const;
 

@@ -1,5 +1,7 @@
 #include "identify/lookalikes.h"
 
+#include "identify/queries.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -9,18 +11,6 @@ namespace sylvane::identify {
 using keytable::ValueId;
 
 namespace {
-
-// The rows of the taxon of row: every row with its name, or the row alone without one.
-std::vector<int> taxonRows(const keytable::KeyTable& table, int row) {
-    const ValueId name = table.cellId(row, 1);
-    if (name == 0)
-        return row >= 1 && row <= table.rowCount() ? std::vector<int>{row} : std::vector<int>{};
-    std::vector<int> rows;
-    for (int r = 1; r <= table.rowCount(); ++r)
-        if (table.cellId(r, 1) == name)
-            rows.push_back(r);
-    return rows;
-}
 
 // The fields compared: from 2 on, the fields that name the taxa left out.
 bool compared(const NameFields& nameFields, int field) {

@@ -1,5 +1,7 @@
 #include "identify/mismatches.h"
 
+#include "identify/queries.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -78,14 +80,7 @@ std::vector<int> TaxonMismatches::rowsWithin(int tolerance) const {
 
 std::vector<Contradiction> contradictions(const keytable::KeyTable& table,
                                           std::span<const Choice> choices, int row) {
-    std::vector<int> rows;
-    if (const keytable::ValueId name = table.cellId(row, 1); name != 0) {
-        for (int r = 1; r <= table.rowCount(); ++r)
-            if (table.cellId(r, 1) == name)
-                rows.push_back(r);
-    } else if (row >= 1 && row <= table.rowCount()) {
-        rows.push_back(row);
-    }
+    std::vector<int> rows = taxonRows(table, row);
     std::vector<Contradiction> found;
     for (size_t k = 0; k < choices.size(); ++k) {
         const ChoiceTest test(table, choices[k]);

@@ -29,13 +29,27 @@ int rowNamed(const KeyTable& table, const QString& name) {
     return 0;
 }
 
+std::vector<int> taxonRows(const KeyTable& table, int row) {
+    const keytable::ValueId name = table.cellId(row, 1);
+    if (name == 0)
+        return row >= 1 && row <= table.rowCount() ? std::vector<int>{row} : std::vector<int>{};
+    std::vector<int> rows;
+    for (int r = 1; r <= table.rowCount(); ++r)
+        if (table.cellId(r, 1) == name)
+            rows.push_back(r);
+    return rows;
+}
+
 int taxonOfEntry(const KeyTable& table, const QString& entry) {
     static const QRegularExpression searchResult(u"^\\d+ : "_s);
-    QString text = entry;
-    if (const auto match = searchResult.match(text); match.hasMatch() && !rowNamed(table, text))
-        text = text.sliced(match.capturedLength());
-    if (const int row = rowNamed(table, text))
+    if (const int row = rowNamed(table, entry))
         return row;
+    QString text = entry;
+    if (const auto match = searchResult.match(text); match.hasMatch()) {
+        text = text.sliced(match.capturedLength());
+        if (const int row = rowNamed(table, text))
+            return row;
+    }
     // "liste" writes each row's name followed by the row.
     const qsizetype blank = text.lastIndexOf(u' ');
     bool isRow = false;

@@ -21,6 +21,9 @@ QStringList keywordSearch(const QStringList& texts, const KeywordMatcher& matche
 
 // The first row of the taxon named name; 0 when none is.
 int rowNamed(const KeyTable& table, const QString& name);
+// The rows of the taxon of row: every row with its name, or the row alone without one
+// (none outside the table).
+std::vector<int> taxonRows(const KeyTable& table, int row);
 // The taxon a list entry names, as its first row: a taxon's name, the name followed by a row
 // of that taxon ("liste": "Amanita muscaria 12", that row), either after a search's
 // "<position> : "; 0 when the entry names none.
