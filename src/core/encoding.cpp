@@ -14,21 +14,6 @@ constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF", 3);
 constexpr QByteArrayView utf16LEBom("\xFF\xFE", 2);
 constexpr QByteArrayView utf16BEBom("\xFE\xFF", 2);
 
-QByteArrayView byteOrderMark(TextEncoding encoding) {
-    switch (encoding) {
-    case TextEncoding::Utf8WithBom:
-        return utf8Bom;
-    case TextEncoding::Utf16LE:
-        return utf16LEBom;
-    case TextEncoding::Utf16BE:
-        return utf16BEBom;
-    case TextEncoding::Windows1252:
-    case TextEncoding::Utf8:
-        break;
-    }
-    return {};
-}
-
 bool hasNonAscii(QByteArrayView bytes) {
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -43,6 +28,21 @@ QString decodeUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding) {
 }
 
 } // namespace
+
+QByteArrayView byteOrderMark(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8WithBom:
+        return utf8Bom;
+    case TextEncoding::Utf16LE:
+        return utf16LEBom;
+    case TextEncoding::Utf16BE:
+        return utf16BEBom;
+    case TextEncoding::Windows1252:
+    case TextEncoding::Utf8:
+        break;
+    }
+    return {};
+}
 
 bool isValidUtf8(QByteArrayView bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -191,14 +191,6 @@ QString decodeUnits(QStringView units, TextEncoding encoding) {
         break;
     }
     return units.toString();
-}
-
-bool fitsWindows1252(QStringView text) {
-    const QByteArray bytes = encodeWindows1252(text);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (bytes[i] == '?' && text[i] != u'?')
-            return false;
-    return true;
 }
 
 } // namespace sylvane::core

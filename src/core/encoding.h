@@ -23,6 +23,10 @@ enum class TextEncoding {
 // Windows-1252.
 TextEncoding detectEncoding(QByteArrayView bytes);
 
+// The byte-order mark that starts a file in the encoding (none for Windows-1252 and UTF-8
+// without one).
+QByteArrayView byteOrderMark(TextEncoding encoding);
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(QByteArrayView bytes);
 
@@ -51,8 +55,5 @@ ExactUnits exactUnits(const QByteArray& bytes, TextEncoding encoding);
 QByteArray exactBytes(const ExactUnits& units, TextEncoding encoding);
 // The text of some of those units (a line, say), decoded.
 QString decodeUnits(QStringView units, TextEncoding encoding);
-
-// True when every character of the text has a byte in Windows-1252.
-bool fitsWindows1252(QStringView text);
 
 } // namespace sylvane::core

@@ -145,11 +145,9 @@ std::optional<ObservationNotes>
 RecordingPlatform::askObservationNotes(const ObservationNotes& /*proposed*/) {
     if (notesAnswers_.empty())
         return ObservationNotes{};
-    const NotesAnswer answer = notesAnswers_.front();
+    std::optional<ObservationNotes> answer = std::move(notesAnswers_.front());
     notesAnswers_.pop_front();
-    if (!answer.given)
-        return std::nullopt;
-    return answer.notes;
+    return answer;
 }
 
 QByteArray RecordingPlatform::htmlToPdf(const QString& html) {

@@ -24,7 +24,7 @@ class RecordingPlatform : public Platform {
     void queueDialogResult(const QString& path) { dialogResults_.push_back(path); }
     // The answer to the next observation notes form (nothing: cancelled).
     void queueObservationNotes(const std::optional<ObservationNotes>& notes) {
-        notesAnswers_.push_back({notes.has_value(), notes.value_or(ObservationNotes{})});
+        notesAnswers_.push_back(notes);
     }
     void setOnline(bool online) { online_ = online; }
     // Whether a text editor can be started (default: yes).
@@ -80,11 +80,7 @@ class RecordingPlatform : public Platform {
     QStringList log_;
     std::deque<MessageAnswer> answers_;
     std::deque<QString> dialogResults_;
-    struct NotesAnswer {
-        bool given; // false: cancelled
-        ObservationNotes notes;
-    };
-    std::deque<NotesAnswer> notesAnswers_;
+    std::deque<std::optional<ObservationNotes>> notesAnswers_; // nullopt: cancelled
     QString lastSaveProposal_;
     QString clipboard_;
     bool online_ = true;

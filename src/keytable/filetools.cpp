@@ -52,10 +52,9 @@ FieldCountReport checkFieldCounts(const QStringList& lines, int declaredFields,
     if (!fieldLine)
         return report;
     report.fieldLineFound = true;
-    const QString sep = separator.isEmpty() ? u";"_s : separator;
     for (qsizetype i = *fieldLine + 1; i < lines.size(); ++i) {
         const QString& line = lines[i];
-        const int values = line.isEmpty() ? 0 : static_cast<int>(line.count(sep)) + 1;
+        const int values = line.isEmpty() ? 0 : static_cast<int>(line.count(separator)) + 1;
         if (values != declaredFields)
             report.mismatches.push_back({static_cast<qint64>(i) + 1, values});
     }

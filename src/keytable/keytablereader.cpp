@@ -99,17 +99,17 @@ qsizetype readHeaderLines(keytable::ProgramState& state, core::LineCursor& lines
 } // namespace
 
 LoadOutcome LoadKeyTable(keytable::ProgramState& state, const TableFile& file, LoadSink& sink) {
-    ClearKeyTable(state);
+    state.KeyTable.clear();
     state.OptimisedLineCount.reset();
     core::LineCursor lines(file.bytes(), file.encoding());
 
-    const QString separator = state.Separator.isEmpty() ? u";"_s : state.Separator;
+    const QString separator = separatorOf(state);
     const qsizetype headerLines = readHeaderLines(state, lines, separator, sink);
 
     sink.busy(true);
     // Header pass: every header line takes a row, blank or not.
     if (headerLines > MaxRows) {
-        ClearKeyTable(state);
+        state.KeyTable.clear();
         sink.busy(false);
         sink.refused(lineLimitMessage());
         return LoadOutcome::LineLimit;

@@ -2,8 +2,8 @@
 
 namespace sylvane::keytable {
 
-void ClearKeyTable(ProgramState& state) {
-    state.KeyTable.clear();
+QString separatorOf(const ProgramState& state) {
+    return state.Separator.isEmpty() ? QStringLiteral(";") : state.Separator;
 }
 
 int shownLineCount(const ProgramState& state) {

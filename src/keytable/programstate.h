@@ -39,8 +39,8 @@ struct ProgramState {
     int BusyDepth = 0;
 };
 
-// Every cell of KeyTable and every field name back to "".
-void ClearKeyTable(ProgramState& state);
+// The separator of the table's fields: the settings' own, ";" when they name none.
+QString separatorOf(const ProgramState& state);
 
 // The line count the program shows: the optimised file's after an optimisation, else the
 // table's rows (header rows included).

@@ -35,14 +35,20 @@ template <typename Unit> qsizetype firstControl(const Unit* units, qsizetype cou
     return -1;
 }
 
-// The line (from 1) of the unit at index, with the line ends of the reader: CR LF, CR or LF.
-template <typename Unit> int lineOf(const Unit* units, qsizetype index) {
+// The line (from 1) of the unit at index, with the line ends of the reader.
+template <typename Unit> int lineOf(const Unit* units, qsizetype count, qsizetype index) {
+    core::LineEnds ends;
+    if constexpr (sizeof(Unit) == 1)
+        ends = core::LineEnds(reinterpret_cast<const char*>(units), count);
+    else
+        ends = core::LineEnds(reinterpret_cast<const char16_t*>(units), count);
     int line = 1;
-    for (qsizetype i = 0; i < index; ++i)
-        if (units[i] == Unit('\r') ||
-            (units[i] == Unit('\n') && (i == 0 || units[i - 1] != Unit('\r'))))
-            ++line;
-    return line;
+    for (qsizetype start = 0;; ++line) {
+        const core::LineSpan span = ends.line(start);
+        if (index < span.next)
+            return line;
+        start = span.next;
+    }
 }
 
 struct ControlFound {
@@ -54,7 +60,7 @@ template <typename Unit> ControlFound findControl(const Unit* units, qsizetype c
     const qsizetype at = firstControl(units, count);
     if (at < 0)
         return {};
-    return {lineOf(units, at), static_cast<int>(units[at])};
+    return {lineOf(units, count, at), static_cast<int>(units[at])};
 }
 
 // The text of the file past its byte-order mark: bytes for the 8-bit encodings (a control
@@ -64,7 +70,7 @@ ControlFound findControl(const QByteArray& bytes, core::TextEncoding encoding) {
         const QString text = core::decodeText(bytes, encoding);
         return findControl(text.utf16(), text.size());
     }
-    const qsizetype mark = encoding == core::TextEncoding::Utf8WithBom ? 3 : 0;
+    const qsizetype mark = core::byteOrderMark(encoding).size();
     return findControl(reinterpret_cast<const unsigned char*>(bytes.constData()) + mark,
                        bytes.size() - mark);
 }
@@ -84,15 +90,7 @@ TableFault faultOfRead(core::FileCheck check, const QString& path) {
 }
 
 bool hasNoText(const QByteArray& bytes, core::TextEncoding encoding) {
-    switch (encoding) {
-    case core::TextEncoding::Utf8WithBom:
-        return bytes.size() <= 3;
-    case core::TextEncoding::Utf16LE:
-    case core::TextEncoding::Utf16BE:
-        return bytes.size() <= 2;
-    default:
-        return bytes.isEmpty();
-    }
+    return bytes.size() <= core::byteOrderMark(encoding).size();
 }
 
 } // namespace

@@ -89,6 +89,9 @@ class TestLoader : public QObject {
         QTest::newRow("form feed in a value")
             << QByteArray("CHAMP=a;b\nx;1\r\ny;\f2\n")
             << u"ce n'est pas un fichier texte (caractère de contrôle 12 à la ligne 3)"_s;
+        QTest::newRow("control after LF CR, one line end")
+            << QByteArray("CHAMP=a;b\n\rx;\x01\n")
+            << u"ce n'est pas un fichier texte (caractère de contrôle 1 à la ligne 2)"_s;
         QTest::newRow("utf-16 with a control")
             << "\xff\xfe" + QStringEncoder(QStringEncoder::Utf16LE)(u"CHAMP=a;b\r\nx\x01;1"_s)
             << u"ce n'est pas un fichier texte (caractère de contrôle 1 à la ligne 2)"_s;

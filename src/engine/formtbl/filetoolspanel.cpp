@@ -85,8 +85,8 @@ void FileToolsPanel::VerifNbChamps() {
     core::TextFileReader reader;
     if (!core::FileExists(file) || !reader.open(file))
         return;
-    const keytable::FieldCountReport report =
-        keytable::checkFieldCounts(reader.lines(), s.KeyTable.declaredFieldCount(), s.Separator);
+    const keytable::FieldCountReport report = keytable::checkFieldCounts(
+        reader.lines(), s.KeyTable.declaredFieldCount(), keytable::separatorOf(s));
     if (!report.fieldLineFound) {
         form_.results.textPanel.setText(s.LineBreak + u"déclaration `Champ=` non trouvée"_s);
         return;

@@ -73,8 +73,8 @@ void FormTbl::MnOuvrir_Click() {
 
 std::optional<keytable::TableFile> FormTbl::tableToLoad(const QString& name) {
     auto& s = state();
-    keytable::TableFile file = keytable::TableFile::read(
-        keytable::resolvedPath(s, name), s.Separator.isEmpty() ? u";"_s : s.Separator);
+    keytable::TableFile file =
+        keytable::TableFile::read(keytable::resolvedPath(s, name), keytable::separatorOf(s));
     if (file.loadable())
         return file;
     platform().messageBox(file.refusal(name), u"Sylvane"_s, core::MessageButtons::Ok);
