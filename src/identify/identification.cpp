@@ -311,10 +311,6 @@ void Identification::listOther(RowGroups entries) {
 
 std::vector<int> Identification::extract(const std::function<bool(const QString&)>& matches) {
     replayable_ = false;
-    if (!matches) {
-        notify(Change::Record);
-        return {};
-    }
     std::vector<int> positions;
     std::vector<int> rows;
     // The taxa asked for by keyword: none that lacks it is kept, whatever the tolerance.
@@ -344,6 +340,11 @@ std::vector<int> Identification::extract(const std::function<bool(const QString&
     listField_ = 1;
     notify(Change::Fields | Change::Values | Change::Found | Change::Choices | Change::Record);
     return positions;
+}
+
+void Identification::forgoStepBack() {
+    replayable_ = false;
+    notify(Change::Record);
 }
 
 void Identification::leaveValueList() {

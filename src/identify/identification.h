@@ -115,9 +115,11 @@ class Identification {
     // The values whose text matches (matches is asked once per value, in list order)
     // become the rows found, a choice of their field, and the value list becomes the taxon
     // names of those rows (none matching: the rows found stay, the list empties). Returns
-    // the positions of the matching values. Without matches (no keyword) nothing changes
-    // but step back. Step back stays off until the next reset.
+    // the positions of the matching values. Step back stays off until the next reset.
     std::vector<int> extract(const std::function<bool(const QString&)>& matches);
+    // An extraction without a keyword: nothing is extracted, but step back stays off until
+    // the next reset as after any extraction.
+    void forgoStepBack();
     // The value list is emptied (another listing takes its place).
     void leaveValueList();
 
@@ -136,9 +138,6 @@ class Identification {
     // already.
     bool setTolerance(int tolerance);
     int tolerance() const { return tolerance_; }
-    // The tolerance the record starts with: the one in force at the last reset, or set
-    // since while nothing was on record.
-    int recordStartTolerance() const { return startTolerance_; }
     // The choices in force that the taxon of the row contradicts (0 for an exact match).
     int differences(int row) const { return mismatches_.differences(row); }
     // Whether the row is found only because differences are tolerated.
@@ -151,10 +150,6 @@ class Identification {
     // that no longer fits selects nothing and the replay goes on. replayed is told of each
     // step once applied.
     void stepBack(bool foldAccents, const std::function<void(const Step&)>& replayed = {});
-    // Applies a record, step by step, to the session as it stands (after a reset: the
-    // replay of step back), from the tolerance it started with.
-    void replay(const std::vector<Step>& record, int startTolerance, bool foldAccents,
-                const std::function<void(const Step&)>& replayed = {});
 
     const std::vector<int>& foundRows() const { return foundRows_; }
     bool isUsed(int field) const;
@@ -177,6 +172,10 @@ class Identification {
     QString usedFieldsText() const;
 
   private:
+    // Applies a record, step by step, to the session as it stands (after a reset: the
+    // replay of step back), from the tolerance it started with.
+    void replay(const std::vector<Step>& record, int startTolerance, bool foldAccents,
+                const std::function<void(const Step&)>& replayed);
     std::vector<int> fieldsInTableOrder() const;
     std::vector<FieldTally> tallies() const;
     const std::vector<FieldRank>& rankedFields() const;
@@ -205,7 +204,7 @@ class Identification {
     std::vector<Choice> choices_;
     bool choicesDescribeFound_ = true;
     int tolerance_ = 0;
-    int startTolerance_ = 0;
+    int startTolerance_ = 0; // the tolerance the record starts with
     // How far every taxon stands from the choices in force, and from them but the one
     // made from the list shown (what another value of that list replaces).
     TaxonMismatches mismatches_;

@@ -6,12 +6,14 @@ namespace sylvane::engine {
 
 std::vector<int> IdentificationPanel::extract(const std::function<bool(const QString&)>& matches) {
     std::vector<int> positions = session_.extract(matches);
-    if (!matches)
-        return positions;
     history.clear();
     // The value list no longer holds the values of the chosen field.
     forgetHistoryOfChoice();
     return positions;
+}
+
+void IdentificationPanel::forgoStepBack() {
+    session_.forgoStepBack();
 }
 
 } // namespace sylvane::engine

@@ -4,8 +4,6 @@
 // force by a few of them.
 #include "engine/formtbl.h"
 
-#include <algorithm>
-
 namespace sylvane::engine {
 
 void IdentificationPanel::wireOptions() {
@@ -19,14 +17,13 @@ void IdentificationPanel::wireOptions() {
     tolerance.onChange = [this] { Tolerance_Change(); };
 }
 
+// The tolerance exists in the current build only. A value outside its range is taken to the
+// nearest bound, and the box shows the tolerance taken.
 void IdentificationPanel::Tolerance_Change() {
-    const int wanted = form_.isEarlierBuild() ? 0
-                                              : std::clamp(tolerance.value(), 0,
-                                                           identify::Identification::MaxTolerance);
-    if (session_.setTolerance(wanted))
+    if (session_.setTolerance(tolerance.value()))
         showRecomputedFound();
-    // A value outside the range shows the tolerance taken.
-    tolerance.setValue(session_.tolerance());
+    else
+        tolerance.setValue(session_.tolerance());
 }
 
 bool IdentificationPanel::keepsUndescribed() const {

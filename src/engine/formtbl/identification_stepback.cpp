@@ -12,10 +12,8 @@ void IdentificationPanel::Command5_Click() {
 // (the accent option changed meanwhile) selects another entry or none; the replay goes on
 // without a message. The session shows each step; what a click shows besides is done here.
 void IdentificationPanel::MarcheArriere() {
-    const std::vector<identify::Step> record = session_.steps();
-    const int startTolerance = session_.recordStartTolerance();
-    RazListes();
-    session_.replay(record, startTolerance, foldsAccents(), [this](const identify::Step& step) {
+    clearShownSearch();
+    session_.stepBack(foldsAccents(), [this](const identify::Step& step) {
         using Kind = identify::Step::Kind;
         switch (step.kind) {
         case Kind::FieldList:

@@ -50,6 +50,10 @@ void IdentificationPanel::Command9_Click() {
 // history, the status bar and the result list empty.
 void IdentificationPanel::RazListes() {
     session_.reset();
+    clearShownSearch();
+}
+
+void IdentificationPanel::clearShownSearch() {
     history.clear();
     form_.statusBar.setCaption(QString());
     form_.results.heading.setCaption(QString());

@@ -127,6 +127,9 @@ class IdentificationPanel : public Panel {
     void Command9_Click(); // "Appel Crx": shows the cross-filter window
     void RazListes();
     void MarcheArriere();
+    // What a reset clears besides the session: the history, the status line and the
+    // result list with its heading.
+    void clearShownSearch();
     void CopieDesc_Click();
     void CopieEsp_Click();
 
@@ -148,8 +151,10 @@ class IdentificationPanel : public Panel {
     // ---- Keyword extraction (identification_extract.cpp) ------------------------------------
     // The values whose text matches become the taxa found, their taxa the value list;
     // returns the positions of the matching values (none: the lists empty, the taxa found
-    // stay). Without matches (no keyword) only step back goes off.
+    // stay).
     std::vector<int> extract(const std::function<bool(const QString&)>& matches);
+    // An extraction without a keyword: only step back goes off.
+    void forgoStepBack();
 
     // The identification the lists show: rows found, fields used, choices made.
     const identify::Identification& session() const { return session_; }

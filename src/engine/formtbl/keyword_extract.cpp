@@ -13,7 +13,7 @@ void KeywordPanel::ExtraireListe() {
     identification.extractionShown = true;
 
     if (keywords(0).text().isEmpty()) {
-        identification.extract({});
+        identification.forgoStepBack();
     } else {
         const identify::KeywordMatcher matcher = panelMatcher();
         form_.results.resultList.clear();
