@@ -12,7 +12,6 @@
 #include "engine/windowservices.h"
 #include "keytable/tablefile.h"
 
-#include <functional>
 #include <optional>
 
 namespace sylvane::engine {

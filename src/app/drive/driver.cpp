@@ -464,8 +464,8 @@ std::optional<QString> Driver::showVariable(const QString& name) {
             line += (k > 1 ? u" "_s : QString()) + bracketed(s.KeyTable.fieldName(k));
         return line;
     }
-    if (name.startsWith(u"KeyTable("_s) && name.endsWith(u')')) {
-        const QStringList parts = name.sliced(9, name.size() - 10).split(u',');
+    if (const QString cell = argumentOf(name, u"KeyTable"_s); !cell.isNull()) {
+        const QStringList parts = cell.split(u',');
         int row = 0, field = 0;
         if (parts.size() == 2 && parseInt(parts[0], row) && parseInt(parts[1], field))
             return u"KeyTable(%1,%2)="_s.arg(row).arg(field) + bracketed(s.KeyTable(row, field));

@@ -15,7 +15,7 @@ namespace sylvane::engine {
 void ResultPanel::wireLookAlikes() {
     // Whatever else fills the result list, it no longer shows a sheet nor look-alikes.
     QObject::connect(&resultList, &Control::changed, &resultList, [this](ControlChange what) {
-        if (what != ControlChange::Entries || filling_)
+        if (what != ControlChange::Entries)
             return;
         showing_ = Showing::Other;
         shownRow_ = 0;
@@ -33,13 +33,13 @@ void ResultPanel::wireLookAlikes() {
     showTaxonCommandsState();
 }
 
-void ResultPanel::showResults(Showing showing, int row, const std::function<void()>& fill) {
-    filling_ = true;
-    fill();
-    filling_ = false;
+void ResultPanel::showResults(Showing showing, int row, std::vector<ListEntry> entries) {
+    resultList.setEntries(std::move(entries));
     showing_ = showing;
     shownRow_ = row;
     showTaxonCommandsState();
+    if (textPanel.visible())
+        ListResultat_Big();
 }
 
 // The look-alikes are at hand while a sheet or the look-alikes of a taxon are shown.
@@ -60,22 +60,18 @@ void ResultPanel::showLookAlikes(int row) {
     const std::vector<identify::LookAlike> found =
         identify::lookAlikes(table, form_.identification.session().nameFields(), row);
     heading.setCaption(u"Espèces proches de "_s + table(row, 1));
-    showResults(Showing::LookAlikes, row, [&] {
-        std::vector<ListEntry> entries;
-        for (const identify::LookAlike& alike : found) {
-            const auto count = static_cast<int>(alike.differences.size());
-            entries.emplace_back(
-                table(alike.row, 1) + u" — "_s +
-                    (count == 0 ? u"aucune différence"_s : identify::differencesNote(count)),
-                alike.row);
-            for (const identify::FieldDifference& difference : alike.differences)
-                entries.emplace_back(u"    "_s + identify::differenceText(table, difference),
-                                     alike.row);
-        }
-        resultList.setEntries(std::move(entries));
-    });
-    if (textPanel.visible())
-        ListResultat_Big();
+    std::vector<ListEntry> entries;
+    for (const identify::LookAlike& alike : found) {
+        const auto count = static_cast<int>(alike.differences.size());
+        entries.emplace_back(
+            table(alike.row, 1) + u" — "_s +
+                (count == 0 ? u"aucune différence"_s : identify::differencesNote(count)),
+            alike.row);
+        for (const identify::FieldDifference& difference : alike.differences)
+            entries.emplace_back(u"    "_s + identify::differenceText(table, difference),
+                                 alike.row);
+    }
+    showResults(Showing::LookAlikes, row, std::move(entries));
 }
 
 // A taxa list entry names its row's taxon ("liste" adds the row after the name); while an

@@ -52,15 +52,10 @@ void ResultPanel::showSheet(int row) {
     const identify::SheetOptions options{
         .hideEmpty = form_.identification.hideEmptyFields.value() != 0,
         .dropEmptyLines = form_.isEarlierBuild() && form_.identification.compare.value() != 0};
-    showResults(Showing::Sheet, row, [&] {
-        resultList.clear();
-        QStringList lines = identify::toleratedLines(form_.identification.session(), row);
-        if (!lines.isEmpty())
-            lines.append(QString());
-        resultList.addItems(entriesOf(lines + identify::sheetLines(table, row, options)));
-    });
-    if (textPanel.visible())
-        ListResultat_Big();
+    QStringList lines = identify::toleratedLines(form_.identification.session(), row);
+    if (!lines.isEmpty())
+        lines.append(QString());
+    showResults(Showing::Sheet, row, entriesOf(lines + identify::sheetLines(table, row, options)));
     form_.identification.fieldsTitle.setCaption(u" ligne numero  "_s + QString::number(row));
 }
 

@@ -4,8 +4,6 @@
 #include "engine/formtbl/panel.h"
 #include "engine/listbox.h"
 
-#include <functional>
-
 namespace sylvane::engine {
 
 // The result list with its heading, the taxon sheet and the comparison, the look-alikes of
@@ -68,9 +66,9 @@ class ResultPanel : public Panel {
     void showSheet(int row);
     void compareTaxon(int row);
     void showLookAlikes(int row);
-    // The result list is filled by fill, with what it shows then (row: the taxon of the
-    // sheet or of the look-alikes).
-    void showResults(Showing showing, int row, const std::function<void()>& fill);
+    // The result list shows entries, a sheet or look-alikes (row: their taxon); an open
+    // enlarged view follows it.
+    void showResults(Showing showing, int row, std::vector<ListEntry> entries);
     void showTaxonCommandsState();
     // The taxon an entry of the taxa list or of the result list stands for, as a row; 0
     // for none.
@@ -80,7 +78,6 @@ class ResultPanel : public Panel {
 
     Showing showing_ = Showing::Other;
     int shownRow_ = 0;
-    bool filling_ = false;
 };
 
 } // namespace sylvane::engine
