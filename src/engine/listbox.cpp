@@ -44,6 +44,17 @@ void ListBox::setAnnotation(int index, const QString& annotation) {
     touch(ControlChange::Rows, index, index);
 }
 
+void ListBox::setAnnotations(std::vector<QString> annotations) {
+    annotations.resize(std::min(annotations.size(), entries_.size()));
+    while (!annotations.empty() && annotations.back().isEmpty())
+        annotations.pop_back();
+    if (annotations == annotations_)
+        return;
+    const auto last = static_cast<int>(std::max(annotations.size(), annotations_.size())) - 1;
+    annotations_ = std::move(annotations);
+    touch(ControlChange::Rows, 0, last);
+}
+
 const QString& ListBox::annotation(int index) const {
     static const QString none;
     return index >= 0 && static_cast<std::size_t>(index) < annotations_.size()

@@ -39,6 +39,8 @@ class ListBox : public Control {
     // the text, so that searches, copies and the driver see the text alone. Kept apart
     // from the entries (few lists have any) and dropped when the entries change.
     void setAnnotation(int index, const QString& annotation);
+    // Every entry's note at once, by position (entries past the end: none), in one change.
+    void setAnnotations(std::vector<QString> annotations);
     const QString& annotation(int index) const;
     bool isMarked(int index) const;
     void setMarked(int index, bool marked);

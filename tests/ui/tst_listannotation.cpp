@@ -55,6 +55,16 @@ class TestListAnnotation : public QObject {
         QCOMPARE(list.itemText(1), u"Pied"_s);
         QCOMPARE(list.itemData(1), 3);
         QCOMPARE(list.texts(), (QStringList{u"Chapeau"_s, u"Pied"_s}));
+
+        // Every note at once: one change over the rows; notes past the entries dropped.
+        list.setAnnotations({approx, QString(), approx});
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(changed[1][0].value<QModelIndex>().row(), 0);
+        QCOMPARE(changed[1][1].value<QModelIndex>().row(), 1);
+        QCOMPARE(list.annotation(0), approx);
+        QCOMPARE(list.annotation(1), QString());
+        list.setAnnotations({approx});
+        QCOMPARE(changed.size(), 2);
     }
 
     // The annotation is painted at the right of its row only, and typing it finds nothing.

@@ -60,8 +60,10 @@ void IdentificationPanel::showFieldList() {
             entries.emplace_back(table.fieldName(field), field);
     }
     fieldList.setEntries(std::move(entries));
-    for (std::size_t k = 0; k < ranks.size(); ++k)
-        fieldList.setAnnotation(static_cast<int>(k), identify::rankListText(ranks[k]));
+    std::vector<QString> notes;
+    for (const identify::FieldRank& rank : ranks)
+        notes.push_back(identify::rankListText(rank));
+    fieldList.setAnnotations(std::move(notes));
     for (int position = 0; listed != 0 && position < fieldList.count(); ++position)
         if (fieldList.itemData(position) == listed) {
             fieldList.setCurrentIndex(position);
@@ -108,10 +110,11 @@ void IdentificationPanel::showFoundTaxa() {
     // Each group in list order, one after the other.
     taxonList.setEntriesInOrder(std::move(entries));
     if (!form_.isEarlierBuild()) {
-        const std::vector<identify::FoundNote> notes = identify::foundRowNotes(session_, listed);
-        for (std::size_t k = 0; k < notes.size(); ++k)
-            if (const QString note = notes[k].text(); !note.isEmpty())
-                taxonList.setAnnotation(static_cast<int>(k), note);
+        std::vector<QString> notes;
+        notes.reserve(listed.size());
+        for (const identify::FoundNote& note : identify::foundRowNotes(session_, listed))
+            notes.push_back(note.text());
+        taxonList.setAnnotations(std::move(notes));
     }
     foundCount.setCaption(identify::foundCountText(exact, static_cast<int>(rows.size()) - exact,
                                                    session_.tolerance()));
