@@ -121,6 +121,12 @@ void setTolerance(engine::FormTbl& form, int tolerance) {
     engine::userScroll(form, form.identification.tolerance, tolerance);
 }
 
+// "meilleurs critères" ticked or not, clicked when it is not so already.
+void setRanking(engine::FormTbl& form, bool on) {
+    if ((form.identification.bestFieldsFirst.value() == 1) != on)
+        engine::userClick(form, form.identification.bestFieldsFirst);
+}
+
 // From the reset, choices of the fullest value of the first field listed that has values
 // among the taxa found.
 void makeChoices(engine::FormTbl& form, int choices) {
@@ -241,18 +247,16 @@ void BM_RankingClick(benchmark::State& run, Table table, bool foldAccents) {
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
-    engine::Control& option = form.identification.bestFieldsFirst;
     form.identification.ignoreAccents.setValue(foldAccents ? 1 : 0);
     form.identification.RazListes();
     for (auto _ : run) {
         run.PauseTiming();
-        if (option.value() == 1)
-            engine::userClick(form, option);
+        setRanking(form, false);
         run.ResumeTiming();
-        engine::userClick(form, option);
+        engine::userClick(form, form.identification.bestFieldsFirst);
         benchmark::DoNotOptimize(form.identification.fieldList.count());
     }
-    engine::userClick(form, option);
+    setRanking(form, false);
     form.identification.ignoreAccents.setValue(0);
 }
 
@@ -285,11 +289,7 @@ void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked,
     if (!w)
         return;
     engine::FormTbl& form = *w->form;
-    const auto rankFields = [&form](bool on) {
-        if ((form.identification.bestFieldsFirst.value() == 1) != on)
-            engine::userClick(form, form.identification.bestFieldsFirst);
-    };
-    rankFields(ranked);
+    setRanking(form, ranked);
     form.identification.multipleChoice.setValue(0);
     setTolerance(form, tolerance);
     const auto choose = [&form, choices] {
@@ -311,7 +311,7 @@ void BM_Withdrawal(benchmark::State& run, Table table, int choices, bool ranked,
     if (static_cast<int>(form.identification.session().choices().size()) != choices - 1)
         run.SkipWithError("no choice was withdrawn");
     run.counters["taxa"] = static_cast<double>(form.identification.taxonList.count());
-    rankFields(false);
+    setRanking(form, false);
     setTolerance(form, 0);
 }
 

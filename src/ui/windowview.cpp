@@ -158,16 +158,16 @@ void WindowView::connectSignals(Binding& binding) {
                 afterUserEvent(
                     *b, engine::userType(window_, *b->control, modelText(box->toPlainText())));
         });
-    } else if (auto* bar = qobject_cast<QScrollBar*>(binding.widget)) {
-        connect(bar, &QScrollBar::valueChanged, this, [this, b](int value) {
+    } else if (binding.control->kind() == ControlKind::ScrollBar) {
+        // A scroll bar, or a spin box for a few values taken one at a time.
+        const auto scrolled = [this, b](int value) {
             if (!refreshing_)
                 afterUserEvent(*b, engine::userScroll(window_, *b->control, value));
-        });
-    } else if (auto* spin = qobject_cast<QSpinBox*>(binding.widget)) {
-        connect(spin, &QSpinBox::valueChanged, this, [this, b](int value) {
-            if (!refreshing_)
-                afterUserEvent(*b, engine::userScroll(window_, *b->control, value));
-        });
+        };
+        if (auto* bar = qobject_cast<QScrollBar*>(binding.widget))
+            connect(bar, &QScrollBar::valueChanged, this, scrolled);
+        else if (auto* spin = qobject_cast<QSpinBox*>(binding.widget))
+            connect(spin, &QSpinBox::valueChanged, this, scrolled);
     }
 }
 
@@ -249,16 +249,17 @@ void WindowView::apply(Binding& binding) {
     case ControlKind::Frame:
         static_cast<QGroupBox*>(widget)->setTitle(control.caption());
         break;
-    case ControlKind::ScrollBar:
-        if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-            spin->setRange(control.minimum(), control.maximum());
-            spin->setValue(control.value());
-        } else {
-            auto* bar = static_cast<QScrollBar*>(widget);
-            bar->setRange(control.minimum(), control.maximum());
-            bar->setValue(control.value());
-        }
+    case ControlKind::ScrollBar: {
+        const auto show = [&control](auto* stepper) {
+            stepper->setRange(control.minimum(), control.maximum());
+            stepper->setValue(control.value());
+        };
+        if (auto* spin = qobject_cast<QSpinBox*>(widget))
+            show(spin);
+        else
+            show(static_cast<QScrollBar*>(widget));
         break;
+    }
     default:
         if (binding.mnemonic.isNull()) {
             static_cast<QLabel*>(widget)->setText(control.caption());

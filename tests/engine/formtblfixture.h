@@ -53,11 +53,10 @@ struct FormTblFixture {
         return form.execute();
     }
     // Puts a table straight into the shared state: the field names, then one row per
-    // record, its cells split at ";", from firstRow on (the rows before stand for the
-    // header).
-    void putTable(const QStringList& fields, const QStringList& records, int firstRow = 2) {
+    // record, its cells split at ";", from row 2 on (row 1 stands for the header).
+    void putTable(const QStringList& fields, const QStringList& records) {
         state.KeyTable.setFieldNames(fields);
-        int row = firstRow;
+        int row = 2;
         for (const QString& record : records) {
             const QStringList cells = record.split(u';');
             for (qsizetype v = 0; v < cells.size(); ++v)

@@ -6,6 +6,7 @@
 // SYLVANE_UPDATE_TRANSCRIPTS=case1,case2 writes the transcripts of the cases named
 // instead of comparing them; the other cases are compared as usual.
 #include "app/drive/driver.h"
+#include "bytefiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,13 +17,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using sylvane::testing::readBytes;
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString readUtf8(const QString& path) {
     return QString::fromUtf8(readBytes(path));
@@ -150,9 +147,7 @@ class TestTranscripts : public QObject {
         const QString expectedPath = folder + u"/expected.txt"_s;
         const QByteArray got = transcript.toUtf8();
         if (casesToUpdate().contains(QDir(folder).dirName())) {
-            QFile f(expectedPath);
-            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            QVERIFY(f.write(got) == got.size());
+            sylvane::testing::writeBytes(expectedPath, got);
             return;
         }
         if (got != readBytes(expectedPath))

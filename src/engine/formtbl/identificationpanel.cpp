@@ -75,15 +75,20 @@ void IdentificationPanel::Command2_Click() {
     std::vector<ListEntry> pending;
     const int lines = s.KeyTable.rowCount();
     for (int i = 1; i <= lines; ++i) {
-        taxaTitle.setCaption(core::numberText(i));
         const QString& name = s.KeyTable(i, 1);
         if (!name.isEmpty())
             pending.emplace_back(name + u" "_s + core::numberText(i), i);
         if (pending.size() >= batch)
             taxonList.addItems(std::exchange(pending, {}));
-        form_.yieldSometimes();
+        // The running row number is shown when the queue runs, not laid out for every row.
+        if (form_.yieldDue()) {
+            taxaTitle.setCaption(core::numberText(i));
+            form_.platform().processEvents();
+        }
     }
     taxonList.addItems(std::move(pending));
+    if (lines > 0)
+        taxaTitle.setCaption(core::numberText(lines));
 }
 namespace {
 
