@@ -46,7 +46,6 @@ class TableFile {
     static TableFile read(const QString& path, const QString& separator);
 
     bool loadable() const { return fault_ == TableFault::None; }
-    TableFault fault() const { return fault_; }
     const QByteArray& bytes() const { return bytes_; }
     core::TextEncoding encoding() const { return encoding_; }
 

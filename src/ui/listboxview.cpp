@@ -38,7 +38,7 @@ void ListBoxView::listChanged(engine::ControlChange what) {
     }
     const QModelIndex index = model_->index(current);
     setCurrentIndex(index);
-    if (!pressing_)
+    if (hasAutoScroll()) // off while a press is handled
         scrollTo(index);
 }
 
@@ -48,13 +48,11 @@ void ListBoxView::listChanged(engine::ControlChange what) {
 void ListBoxView::press(QMouseEvent* event) {
     const int row = indexAt(event->position().toPoint()).row();
     const int button = vbMouseButton(event->button());
-    pressing_ = true;
     setAutoScroll(false);
     engine::userMouseDown(window_, list_, button, row);
     if (button == 1 && row >= 0)
         engine::userClick(window_, list_, row);
     setAutoScroll(true);
-    pressing_ = false;
     setFocus(Qt::MouseFocusReason);
 }
 

@@ -52,7 +52,6 @@ class ListBoxView : public QListView {
     engine::ListBox& list_;
     ListBoxModel* model_;
     LoneShift shift_;
-    bool pressing_ = false; // a mouse press is being handled
 };
 
 } // namespace sylvane::ui

@@ -19,11 +19,11 @@ namespace sylvane::ui {
 namespace {
 
 // Runs work on a QSettings over a private copy of the file's bytes (an empty one when it
-// does not exist) and gives back the copy's bytes after it; nothing when the copy could
-// not be made or written. QSettings is never given the file itself: it would write
-// through a link at its name, and keeps files it has read in a cache that a replaced
-// file of the same size and time escapes.
-std::optional<QByteArray> throughCopy(const QString& path,
+// does not exist) and gives back the copy's bytes after it (empty unless readBack: a read
+// has nothing to give back); nothing when the copy could not be made or written. QSettings
+// is never given the file itself: it would write through a link at its name, and keeps
+// files it has read in a cache that a replaced file of the same size and time escapes.
+std::optional<QByteArray> throughCopy(const QString& path, bool readBack,
                                       const std::function<void(QSettings&)>& work) {
     QByteArray bytes;
     if (core::readRegularFile(path, bytes) == core::FileCheck::TooLarge)
@@ -41,6 +41,8 @@ std::optional<QByteArray> throughCopy(const QString& path,
         if (settings.status() != QSettings::NoError)
             return std::nullopt;
     }
+    if (!readBack)
+        return QByteArray();
     if (core::readRegularFile(copy, bytes) != core::FileCheck::Readable)
         return std::nullopt;
     return bytes;
@@ -50,13 +52,13 @@ std::optional<QByteArray> throughCopy(const QString& path,
 
 QVariant UserIniFile::value(const QString& key, const QVariant& fallback) const {
     QVariant result = fallback;
-    throughCopy(path_, [&](QSettings& settings) { result = settings.value(key, fallback); });
+    throughCopy(path_, false, [&](QSettings& settings) { result = settings.value(key, fallback); });
     return result;
 }
 
 bool UserIniFile::setValue(const QString& key, const QVariant& value) const {
     const std::optional<QByteArray> bytes =
-        throughCopy(path_, [&](QSettings& settings) { settings.setValue(key, value); });
+        throughCopy(path_, true, [&](QSettings& settings) { settings.setValue(key, value); });
     return bytes && QDir().mkpath(QFileInfo(path_).path()) &&
            core::replaceFileContents(path_, *bytes);
 }
